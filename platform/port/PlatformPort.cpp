@@ -1,0 +1,87 @@
+#include "PlatformPort.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <new>
+#include <system_error>
+#include <thread>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace port {
+
+struct Thread {
+    std::thread worker;
+};
+
+Thread *startThread(ThreadEntry entry, void *argument)
+{
+    auto *thread = new (std::nothrow) Thread;
+    if (!thread)
+        return nullptr;
+    try {
+        thread->worker = std::thread([entry, argument] { entry(argument); });
+    } catch (const std::system_error &) {
+        delete thread;
+        return nullptr;
+    }
+    return thread;
+}
+
+void joinThread(Thread *thread)
+{
+    if (!thread)
+        return;
+    if (thread->worker.joinable())
+        thread->worker.join();
+    delete thread;
+}
+
+bool isCurrentThread(const Thread *thread)
+{
+    return thread && thread->worker.get_id() == std::this_thread::get_id();
+}
+
+void detachThread(Thread *thread)
+{
+    if (!thread)
+        return;
+    if (thread->worker.joinable())
+        thread->worker.detach();
+    delete thread;
+}
+
+void sleepMs(std::uint32_t milliseconds)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+void debugOutput(const char *text)
+{
+    std::fputs(text, stderr);
+}
+
+bool createDirectory(const char *path)
+{
+    return ::mkdir(path, 0777) == 0 || errno == EEXIST;
+}
+
+bool pathExists(const char *path)
+{
+    struct stat info;
+    return ::stat(path, &info) == 0;
+}
+
+bool deleteFile(const char *path)
+{
+    return ::unlink(path) == 0;
+}
+
+char nativeSeparator()
+{
+    return '/';
+}
+
+} // namespace port
