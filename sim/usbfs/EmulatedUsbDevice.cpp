@@ -92,8 +92,7 @@ EmulatedUsbDevice::~EmulatedUsbDevice()
 void EmulatedUsbDevice::attach(UMockdevTestbed *testbed)
 {
     handler_ = umockdev_ioctl_base_new();
-    // The closure keeps the device alive while an emission is still running
-    // on the worker thread during detach().
+    // The handler keeps the device alive for as long as it may still be called.
     ioctlConnection_ = g_signal_connect_data(
         handler_, "handle-ioctl", G_CALLBACK(onIoctl), new std::shared_ptr<EmulatedUsbDevice>(shared_from_this()),
         [](gpointer self, GClosure *) { delete static_cast<std::shared_ptr<EmulatedUsbDevice> *>(self); },
@@ -102,18 +101,25 @@ void EmulatedUsbDevice::attach(UMockdevTestbed *testbed)
     if (!umockdev_testbed_attach_ioctl(testbed, deviceNode_.c_str(), handler_, &error)) {
         const std::string message = error ? error->message : "unknown error";
         g_clear_error(&error);
-        detach(testbed);
+        disconnect();
         throw std::runtime_error("cannot emulate " + deviceNode_ + ": " + message);
     }
 }
 
-void EmulatedUsbDevice::detach(UMockdevTestbed *testbed)
+GMainContext *EmulatedUsbDevice::workerContext() const
 {
-    if (!handler_)
-        return;
-    GError *error = nullptr;
-    umockdev_testbed_detach_ioctl(testbed, deviceNode_.c_str(), &error);
-    g_clear_error(&error);
+    std::lock_guard<std::mutex> lock(contextMutex_);
+    return workerContext_;
+}
+
+void EmulatedUsbDevice::stop()
+{
+    stopped_ = true;
+    cancelHeldOutFlush();
+}
+
+void EmulatedUsbDevice::disconnect()
+{
     if (ioctlConnection_)
         g_signal_handler_disconnect(handler_, ioctlConnection_);
     ioctlConnection_ = 0;
@@ -127,6 +133,15 @@ gboolean EmulatedUsbDevice::onIoctl(UMockdevIoctlBase *, UMockdevIoctlClient *cl
 
 void EmulatedUsbDevice::handleIoctl(UMockdevIoctlClient *client)
 {
+    if (stopped_) {
+        umockdev_ioctl_client_complete(client, -1, ENODEV);
+        return;
+    }
+    {
+        std::lock_guard<std::mutex> lock(contextMutex_);
+        if (!workerContext_)
+            workerContext_ = g_main_context_get_thread_default();
+    }
     const unsigned long request = umockdev_ioctl_client_get_request(client);
     if (request == USBDEVFS_REAPURB || request == USBDEVFS_REAPURBNDELAY) {
         reap(client, request == USBDEVFS_REAPURB);
@@ -260,7 +275,8 @@ void EmulatedUsbDevice::reap(UMockdevIoctlClient *client, bool blocking)
 gboolean EmulatedUsbDevice::onReapWait(gpointer data)
 {
     auto *wait = static_cast<ReapWait *>(data);
-    if (!umockdev_ioctl_client_get_connected(wait->client) || wait->device->tryReap(wait->client))
+    if (wait->device->stopped_ || !umockdev_ioctl_client_get_connected(wait->client) ||
+        wait->device->tryReap(wait->client))
         return G_SOURCE_REMOVE;
     if (wait->blocking)
         return G_SOURCE_CONTINUE;
@@ -331,7 +347,8 @@ gboolean EmulatedUsbDevice::onHeldOutTimeout(gpointer self)
     EmulatedUsbDevice &device = **static_cast<std::shared_ptr<EmulatedUsbDevice> *>(self);
     g_source_unref(device.heldOutTimer_);
     device.heldOutTimer_ = nullptr;
-    device.outAssembler_.flush();
+    if (!device.stopped_)
+        device.outAssembler_.flush();
     return G_SOURCE_REMOVE;
 }
 

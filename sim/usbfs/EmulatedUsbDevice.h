@@ -14,6 +14,7 @@
 #include <umockdev.h>
 
 #include <memory>
+#include <mutex>
 #include <string>
 
 namespace sim {
@@ -39,10 +40,16 @@ public:
 
     const std::string &deviceNode() const { return deviceNode_; }
 
-    // Starts and stops answering the device file's ioctls; throws
-    // std::runtime_error when umockdev refuses.
+    // Starts answering the device file's ioctls; throws std::runtime_error
+    // when umockdev refuses.
     void attach(UMockdevTestbed *testbed);
-    void detach(UMockdevTestbed *testbed);
+    // The main context of umockdev's worker thread, once it has called this
+    // device; null before.
+    GMainContext *workerContext() const;
+    // On the worker thread: answers nothing more and drops a held write.
+    void stop();
+    // Lets go of the handler's hold on this device once stop() has run.
+    void disconnect();
 
 private:
     struct Outcome {
@@ -80,6 +87,9 @@ private:
     UMockdevIoctlBase *handler_ = nullptr;
     gulong ioctlConnection_ = 0;
     GSource *heldOutTimer_ = nullptr;
+    bool stopped_ = false;
+    mutable std::mutex contextMutex_;
+    GMainContext *workerContext_ = nullptr;
 };
 
 } // namespace sim

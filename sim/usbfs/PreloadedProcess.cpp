@@ -55,8 +55,8 @@ std::string PreloadedProcess::preloadValue()
 {
     std::string value;
 #ifdef VANTREL_SANITIZER_RUNTIME
-    // A sanitized program refuses to start unless the sanitizer's runtime is
-    // the first library loaded, ahead of any preload.
+    // A program built with AddressSanitizer refuses to start unless its
+    // runtime is the first library loaded, ahead of any preload.
     value = std::string(VANTREL_SANITIZER_RUNTIME) + ":";
 #endif
     value += kPreloadLibrary;

@@ -4,6 +4,9 @@
 
 #include <umockdev.h>
 
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <stdexcept>
 
 namespace sim {
@@ -11,6 +14,8 @@ namespace sim {
 namespace {
 
 constexpr int kFirstDeviceNumber = 2;
+// The worker answers within a millisecond unless it is gone.
+constexpr int kWorkerStopSeconds = 5;
 
 } // namespace
 
@@ -38,12 +43,50 @@ UsbfsTestbed::~UsbfsTestbed()
 
 void UsbfsTestbed::release()
 {
+    stopDevicesOnWorker();
     for (const auto &device : devices_)
-        device->detach(testbed_);
+        device->disconnect();
     devices_.clear();
     if (testbed_)
         g_object_unref(testbed_);
     testbed_ = nullptr;
+}
+
+// umockdev does not join its worker thread, so the devices are stopped on it
+// and this thread waits for that: whatever the worker did with them before
+// is then finished and visible here.
+void UsbfsTestbed::stopDevicesOnWorker()
+{
+    GMainContext *worker = nullptr;
+    for (const auto &device : devices_) {
+        if ((worker = device->workerContext()))
+            break;
+    }
+    if (!worker)
+        return;
+    struct Barrier {
+        std::vector<std::shared_ptr<EmulatedUsbDevice>> devices;
+        std::mutex mutex;
+        std::condition_variable passed;
+        bool done = false;
+    };
+    auto barrier = std::make_shared<Barrier>();
+    barrier->devices = devices_;
+    g_main_context_invoke_full(
+        worker, G_PRIORITY_DEFAULT,
+        [](gpointer data) -> gboolean {
+            auto &b = **static_cast<std::shared_ptr<Barrier> *>(data);
+            for (const auto &device : b.devices)
+                device->stop();
+            std::lock_guard<std::mutex> lock(b.mutex);
+            b.done = true;
+            b.passed.notify_all();
+            return G_SOURCE_REMOVE;
+        },
+        new std::shared_ptr<Barrier>(barrier),
+        [](gpointer data) { delete static_cast<std::shared_ptr<Barrier> *>(data); });
+    std::unique_lock<std::mutex> lock(barrier->mutex);
+    barrier->passed.wait_for(lock, std::chrono::seconds(kWorkerStopSeconds), [&] { return barrier->done; });
 }
 
 void UsbfsTestbed::addDevice(const std::shared_ptr<DeviceSide> &device, const UsbDeviceDescription &description,

@@ -39,6 +39,7 @@ private:
     void addDevice(const std::shared_ptr<DeviceSide> &device, const UsbDeviceDescription &description,
                    int deviceNumber);
     void release();
+    void stopDevicesOnWorker();
 
     UMockdevTestbed *testbed_;
     std::vector<std::shared_ptr<EmulatedUsbDevice>> devices_;
