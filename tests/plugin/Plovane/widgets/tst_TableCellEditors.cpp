@@ -191,6 +191,20 @@ private slots:
         QCOMPARE(reread->findChild<QDoubleSpinBox *>("doubleSpinBoxEnd")->value(), 100000000.0);
     }
 
+    // In a table row of ordinary height both boxes must be fully readable.
+    void numberSectionBoxesMatchInACell()
+    {
+        QWidget row;
+        auto cell = makeEditor<TableNumberSection>(sectionColumn(), QJsonObject(), &row);
+        cell->setGeometry(0, 0, 250, 30);
+        row.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&row));
+        const QRect start = cell->findChild<QDoubleSpinBox *>("doubleSpinBoxStart")->geometry();
+        const QRect end = cell->findChild<QDoubleSpinBox *>("doubleSpinBoxEnd")->geometry();
+        QCOMPARE(end.height(), start.height());
+        QCOMPARE(end.width(), start.width());
+    }
+
     void numberSectionShowsZeroForNumberMembers()
     {
         auto cell = makeEditor<TableNumberSection>(sectionColumn());
