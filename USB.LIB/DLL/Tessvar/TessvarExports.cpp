@@ -1,6 +1,8 @@
 #include "Tessvar.h"
 
 #include "DeviceTable.h"
+#include "LibraryContext.h"
+#include "ReceiveDispatch.h"
 
 #include <cstdio>
 
@@ -17,7 +19,13 @@ void printBanner(const char *banner)
 int TESSVAR_CALL RefreshDecice(int *count)
 {
     printBanner("[##########--Refresh--###########]");
-    const int found = DeviceTable::instance().Enumerate();
+    DeviceTable &table = DeviceTable::instance();
+    const int found = table.Enumerate();
+    // Enumeration has stopped every reader, so nothing receives while the
+    // receiver and the sessions are replaced.
+    LibraryContext &context = LibraryContext::instance();
+    table.setReceiver(&ReceiveDispatch::OnReceive, &context);
+    context.resetSessions(found);
     if (count)
         *count = found;
     return 0;
