@@ -2,7 +2,6 @@
 
 #include "DeviceTable.h"
 #include "LibraryContext.h"
-#include "ReceiveDispatch.h"
 
 #include <cstdio>
 
@@ -19,13 +18,10 @@ void printBanner(const char *banner)
 int TESSVAR_CALL RefreshDecice(int *count)
 {
     printBanner("[##########--Refresh--###########]");
-    DeviceTable &table = DeviceTable::instance();
-    const int found = table.Enumerate();
+    const int found = DeviceTable::instance().Enumerate();
     // Enumeration has stopped every reader, so nothing receives while the
-    // receiver and the sessions are replaced.
-    LibraryContext &context = LibraryContext::instance();
-    table.setReceiver(&ReceiveDispatch::OnReceive, &context);
-    context.resetSessions(found);
+    // sessions are replaced.
+    LibraryContext::instance().resetSessions(found);
     if (count)
         *count = found;
     return 0;
