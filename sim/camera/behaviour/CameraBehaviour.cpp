@@ -80,6 +80,20 @@ CameraBehaviour::CameraBehaviour(const CameraProfile &profile)
     m_login.setPassword(m_profile.factoryPassword);
 }
 
+std::vector<std::uint32_t> CameraBehaviour::answeredCommands()
+{
+    std::vector<std::uint32_t> codes = {1,  16, 22, 24, 26, 31, 32, 33, 34, 36,   50,   55,
+                                        56, 57, 61, 66, 69, 70, 71, 72, 73, 74,   75,   76,
+                                        77, 80, 81, 100, 1000, 1001, 1002, 1003, 1009, 1016,
+                                        1018, 1019, 1020, 1021, 1536, 4096, 4101};
+    for (const RecordEntry &e : RecordCatalog::entries()) {
+        codes.push_back(e.getCode);
+        if (e.setCode != 0)
+            codes.push_back(e.setCode);
+    }
+    return codes;
+}
+
 bool CameraBehaviour::supported(std::uint32_t command) const
 {
     const int generation = m_profile.protocolGeneration;

@@ -40,6 +40,9 @@ public:
     bool answer(std::uint32_t command, const std::uint8_t *payload, std::size_t length,
                 CommandReply &reply);
 
+    // Every command code answer() answers (all but the transfers).
+    static std::vector<std::uint32_t> answeredCommands();
+
     // The payload of a data packet that the host sent (an upload).
     void uploadData(const std::uint8_t *bytes, std::size_t length);
 

@@ -99,16 +99,24 @@ const MediaFile *MediaLibrary::find(const std::string &path) const
     return nullptr;
 }
 
+void MediaLibrary::read(const MediaFile &file, std::uint64_t offset, std::uint8_t *out,
+                        std::size_t count)
+{
+    const std::uint64_t seed = seedOf(file.path);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::uint64_t position = offset + i;
+        std::uint64_t z = seed + (position >> 3) * 0x9E3779B97F4A7C15ull;
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        z ^= z >> 31;
+        out[i] = std::uint8_t(z >> (8 * (position & 7)));
+    }
+}
+
 le::Bytes MediaLibrary::content(const MediaFile &file)
 {
     le::Bytes data(file.size);
-    std::uint64_t x = seedOf(file.path);
-    for (std::size_t i = 0; i < data.size(); ++i) {
-        x ^= x << 13;
-        x ^= x >> 7;
-        x ^= x << 17;
-        data[i] = std::uint8_t(x);
-    }
+    read(file, 0, data.data(), data.size());
     return data;
 }
 

@@ -38,6 +38,10 @@ public:
     const std::vector<MediaFile> &files() const { return m_files; }
     const MediaFile *find(const std::string &path) const;
 
+    // Contents follow from the path and the position, so a reader can take
+    // any piece of a file without the whole file existing anywhere.
+    static void read(const MediaFile &file, std::uint64_t offset, std::uint8_t *out,
+                     std::size_t count);
     static le::Bytes content(const MediaFile &file);
     static le::Bytes item(const MediaFile &file);
 
