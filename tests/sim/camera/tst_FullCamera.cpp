@@ -569,7 +569,7 @@ void tst_FullCamera::filesAreServedThroughTransfers()
         log.append(in.begin() + 12, in.end());
     QCOMPARE(parse(in).command, 3u);
     QVERIFY(log.rfind("[", 0) == 0);
-    QVERIFY(log.find("] []") == 21);
+    QCOMPARE(log.find("] []"), std::size_t(22));
 
     const Reply length = ask(camera, 22, text(logName, 128));
     QCOMPARE(u32(length.payload, 0), std::uint32_t(log.size()));
