@@ -1,12 +1,28 @@
 #include "SimulatedDeviceFactory.h"
 
-#include "LoopbackDevice.h"
+#include "FullCamera.h"
+
+#include <string>
 
 namespace sim {
 
-std::shared_ptr<DeviceSide> makeSimulatedCamera(int)
+namespace {
+
+// "SIM0000001", "SIM0000002", ...: each camera shows up as a different one.
+std::string numbered(const std::string &prefix, int number)
 {
-    return std::make_shared<LoopbackDevice>();
+    const std::string digits = std::to_string(number);
+    return prefix + std::string(digits.size() < 7 ? 7 - digits.size() : 0, '0') + digits;
+}
+
+} // namespace
+
+std::shared_ptr<DeviceSide> makeSimulatedCamera(int index)
+{
+    camera::CameraProfile profile;
+    profile.serialNumber = numbered("SIM", index + 1);
+    profile.deviceId = numbered("CAM", index + 1);
+    return std::make_shared<FullCamera>(profile);
 }
 
 } // namespace sim

@@ -1,6 +1,7 @@
 #include "Tessvar.h"
 
 #include "DeviceTable.h"
+#include "LibraryContext.h"
 
 #include <cstdio>
 
@@ -18,6 +19,9 @@ int TESSVAR_CALL RefreshDecice(int *count)
 {
     printBanner("[##########--Refresh--###########]");
     const int found = DeviceTable::instance().Enumerate();
+    // Enumeration has stopped every reader, so nothing receives while the
+    // sessions are replaced.
+    LibraryContext::instance().resetSessions(found);
     if (count)
         *count = found;
     return 0;

@@ -27,6 +27,7 @@ public:
 
 protected:
     singleton() = default;
+    virtual ~singleton() = default;
 
 private:
     static inline std::atomic<T *> s_instance{nullptr};

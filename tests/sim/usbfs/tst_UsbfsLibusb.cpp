@@ -44,9 +44,19 @@ private slots:
         QCOMPARE(*exitCode, 0);
     }
 
-    void launcherRunsProgramWithCameras()
+    void launcherAttachesTheCamerasAsked_data()
     {
-        QCOMPARE(runLauncher({"--cameras", "2", "--", USBFS_CLIENT, "2"}), 0);
+        QTest::addColumn<int>("cameras");
+        QTest::newRow("none") << 0;
+        QTest::newRow("one") << 1;
+        QTest::newRow("three") << 3;
+    }
+
+    void launcherAttachesTheCamerasAsked()
+    {
+        QFETCH(int, cameras);
+        const QString count = QString::number(cameras);
+        QCOMPARE(runLauncher({"--cameras", count, "--", USBFS_CLIENT, count, "--enumerate-only"}), 0);
     }
 
     void launcherPassesExitCodeOn()

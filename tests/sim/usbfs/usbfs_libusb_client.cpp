@@ -3,7 +3,9 @@
 // what a camera program relies on. Prints one line per failed check; the
 // exit code is 0 when all passed.
 //
-// usage: usbfs_libusb_client <expected number of devices>
+// usage: usbfs_libusb_client <expected number of devices> [--enumerate-only]
+// --enumerate-only stops after enumerating, opening, claiming and closing,
+// which any device allows; without it the devices must be LoopbackDevices.
 
 #include <usb.h>
 
@@ -166,14 +168,25 @@ std::string patternText(std::size_t length)
 int main(int argc, char **argv)
 {
     const std::size_t expectedDevices = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 2;
+    const bool enumerateOnly = argc > 2 && std::strcmp(argv[2], "--enumerate-only") == 0;
     const std::vector<UsbDevice *> devices = findDevices();
     check(devices.size() == expectedDevices, "found " + std::to_string(devices.size()) + " devices");
+    for (UsbDevice *device : devices)
+        checkEndpoints(device);
+    if (enumerateOnly) {
+        for (UsbDevice *device : devices) {
+            if (usb_dev_handle *handle = openAndClaim(device)) {
+                check(usb_release_interface(handle, 0) == 0, "usb_release_interface(0)");
+                check(usb_close(handle) == 0, "usb_close");
+            }
+        }
+        std::printf("%d failures\n", failures);
+        return failures == 0 ? 0 : 1;
+    }
     if (devices.size() < 2) {
         std::printf("%d failures\n", failures);
         return 1;
     }
-    for (UsbDevice *device : devices)
-        checkEndpoints(device);
 
     usb_dev_handle *first = openAndClaim(devices[0]);
     usb_dev_handle *second = openAndClaim(devices[1]);

@@ -1,0 +1,203 @@
+#include "Mostrel.h"
+
+#include <log4cxx/helpers/loglog.h>
+#include <log4cxx/level.h>
+#include <log4cxx/logger.h>
+#include <log4cxx/logmanager.h>
+#include <log4cxx/propertyconfigurator.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <mutex>
+#include <shared_mutex>
+#include <string>
+#include <vector>
+
+#include <iconv.h>
+#include <pthread.h>
+#include <limits.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Writers share the lock; initialising and shutting down take it alone, so no
+// line is ever written into appenders that are being closed. Reader threads
+// log without pause, so a waiting shut-down must go first or it would starve.
+class WriterFirstLock
+{
+public:
+    WriterFirstLock()
+    {
+        pthread_rwlockattr_t attributes;
+        pthread_rwlockattr_init(&attributes);
+        pthread_rwlockattr_setkind_np(&attributes, PTHREAD_RWLOCK_PREFER_WRITER_NONRECURSIVE_NP);
+        pthread_rwlock_init(&m_lock, &attributes);
+        pthread_rwlockattr_destroy(&attributes);
+    }
+    WriterFirstLock(const WriterFirstLock &) = delete;
+    WriterFirstLock &operator=(const WriterFirstLock &) = delete;
+
+    void lock() { pthread_rwlock_wrlock(&m_lock); }
+    void unlock() { pthread_rwlock_unlock(&m_lock); }
+    void lock_shared() { pthread_rwlock_rdlock(&m_lock); }
+    void unlock_shared() { pthread_rwlock_unlock(&m_lock); }
+
+private:
+    pthread_rwlock_t m_lock;
+};
+
+struct State {
+    WriterFirstLock lock;
+    bool configured = false;
+};
+
+// Never destroyed: reader threads may still log while the process exits.
+State &state()
+{
+    static State *instance = new State;
+    return *instance;
+}
+
+bool isFile(const std::string &path)
+{
+    struct stat info;
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::string programFolder()
+{
+    char path[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    if (length <= 0)
+        return std::string();
+    const std::string program(path, static_cast<std::size_t>(length));
+    return program.substr(0, program.find_last_of('/'));
+}
+
+std::string findConfigFile(const char *name)
+{
+    if (isFile(name))
+        return name;
+    if (name[0] == '/')
+        return std::string();
+    const std::string besideProgram = programFolder() + '/' + name;
+    return isFile(besideProgram) ? besideProgram : std::string();
+}
+
+log4cxx::LevelPtr levelFor(int level)
+{
+    switch (level) {
+    case 1:
+        return log4cxx::Level::getError();
+    case 2:
+        return log4cxx::Level::getWarn();
+    case 3:
+        return log4cxx::Level::getInfo();
+    case 4:
+        return log4cxx::Level::getDebug();
+    default:
+        return level <= 0 ? log4cxx::Level::getFatal() : log4cxx::Level::getTrace();
+    }
+}
+
+std::string format(const char *format, va_list arguments)
+{
+    va_list sizing;
+    va_copy(sizing, arguments);
+    const int length = std::vsnprintf(nullptr, 0, format, sizing);
+    va_end(sizing);
+    if (length <= 0)
+        return std::string();
+    std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
+    std::vsnprintf(buffer.data(), buffer.size(), format, arguments);
+    return std::string(buffer.data(), static_cast<std::size_t>(length));
+}
+
+bool isAscii(const std::string &text)
+{
+    for (unsigned char c : text) {
+        if (c >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+// The program's 8-bit text is GBK; the log files are UTF-8.
+std::string gbkToUtf8(const std::string &text)
+{
+    if (isAscii(text))
+        return text;
+    iconv_t converter = ::iconv_open("UTF-8", "GBK");
+    if (converter == reinterpret_cast<iconv_t>(-1))
+        return text;
+    std::string result(text.size() * 2 + 4, '\0');
+    char *in = const_cast<char *>(text.data());
+    std::size_t inLeft = text.size();
+    char *out = &result[0];
+    std::size_t outLeft = result.size();
+    const std::size_t converted = ::iconv(converter, &in, &inLeft, &out, &outLeft);
+    ::iconv_close(converter);
+    if (converted == static_cast<std::size_t>(-1))
+        return text;
+    result.resize(result.size() - outLeft);
+    return result;
+}
+
+void dropTrailingLineFeed(std::string &line)
+{
+    if (!line.empty() && line.back() == '\n')
+        line.pop_back();
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+}
+
+} // namespace
+
+extern "C" int MostrelInit(const char *configFile, int /*reserved*/)
+{
+    if (!configFile || !*configFile)
+        return -1;
+    std::unique_lock<WriterFirstLock> guard(state().lock);
+    if (state().configured)
+        return 0;
+    const std::string path = findConfigFile(configFile);
+    if (path.empty())
+        return -1;
+    log4cxx::helpers::LogLog::setQuietMode(true);
+    log4cxx::LogManager::resetConfiguration();
+    if (log4cxx::PropertyConfigurator::configure(log4cxx::File(path)) != log4cxx::spi::ConfigurationStatus::Configured)
+        return -1;
+    state().configured = true;
+    return 0;
+}
+
+extern "C" int MostrelShutdown(void)
+{
+    std::unique_lock<WriterFirstLock> guard(state().lock);
+    if (state().configured) {
+        state().configured = false;
+        log4cxx::LogManager::shutdown();
+    }
+    return 0;
+}
+
+extern "C" int MostrelWrite(int level, const char *loggerName, const char *formatText, ...)
+{
+    if (!formatText)
+        return -1;
+    std::shared_lock<WriterFirstLock> guard(state().lock);
+    if (!state().configured)
+        return -1;
+    const log4cxx::LoggerPtr logger = log4cxx::LogManager::getLoggerLS(loggerName ? loggerName : "");
+    const log4cxx::LevelPtr logLevel = levelFor(level);
+    if (!logger || !logger->isEnabledFor(logLevel))
+        return -1;
+    va_list arguments;
+    va_start(arguments, formatText);
+    std::string line = format(formatText, arguments);
+    va_end(arguments);
+    dropTrailingLineFeed(line);
+    logger->forcedLogLS(logLevel, gbkToUtf8(line), log4cxx::spi::LocationInfo::getLocationUnavailable());
+    return 0;
+}

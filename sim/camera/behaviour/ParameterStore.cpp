@@ -1,0 +1,177 @@
+#include "ParameterStore.h"
+
+#include "RecordCatalog.h"
+
+#include <QDateTime>
+
+namespace sim::camera {
+
+namespace {
+
+le::Bytes videoRecord(std::uint32_t resolution, std::uint32_t frameRate, std::uint32_t bitRate)
+{
+    le::Bytes b(12, 0);
+    le::putU32(b, 0, resolution);
+    le::putU32(b, 4, frameRate);
+    le::putU32(b, 8, bitRate);
+    return b;
+}
+
+le::Bytes videoV3Record(std::uint32_t stream, std::uint32_t resolution, std::uint32_t frameRate,
+                        std::uint32_t bitRate)
+{
+    le::Bytes b(88, 0);
+    le::putU32(b, 4, stream);
+    le::putU32(b, 12, resolution);
+    le::putU32(b, 16, frameRate);
+    le::putU32(b, 20, bitRate);
+    return b;
+}
+
+} // namespace
+
+ParameterStore::ParameterStore(const CameraProfile &profile)
+    : m_profile(profile)
+{
+    restoreDefaults();
+}
+
+void ParameterStore::restoreDefaults()
+{
+    m_records.clear();
+    m_clockOffsetSeconds = 0;
+    m_zoneHours = 8;
+    m_zoneMinutes = 0;
+    m_records["DEVICE_ID_PARA_T"] = identity();
+    m_records["DEV_CODE_PARA_T"] = deviceCode();
+    le::Bytes ccid(64, 0);
+    le::putText(ccid, 0, 64, m_profile.iccid);
+    m_records["CCID_PARA_T"] = ccid;
+    fillParameterDefaults();
+}
+
+void ParameterStore::restoreParameterDefaults()
+{
+    const le::Bytes keepId = m_records["DEVICE_ID_PARA_T"];
+    const le::Bytes keepCode = m_records["DEV_CODE_PARA_T"];
+    const le::Bytes keepCcid = m_records["CCID_PARA_T"];
+    m_records.clear();
+    m_records["DEVICE_ID_PARA_T"] = keepId;
+    m_records["DEV_CODE_PARA_T"] = keepCode;
+    m_records["CCID_PARA_T"] = keepCcid;
+    fillParameterDefaults();
+}
+
+void ParameterStore::fillParameterDefaults()
+{
+    for (const RecordEntry &e : RecordCatalog::entries())
+        if (!m_records.count(e.name))
+            m_records[e.name] = le::Bytes(e.size, 0);
+
+    m_records["VIDEO_PARA_T recording"] = videoRecord(2, 25, 4096);
+    m_records["VIDEO_PARA_T network"] = videoRecord(1, 15, 1024);
+    m_videoV3[0] = videoV3Record(0, 2, 25, 4096);
+    m_videoV3[1] = videoV3Record(1, 1, 15, 1024);
+
+    le::Bytes &system = m_records["SYSTEM_PARA_T"];
+    le::putU32(system, 0, 30000);   // screen saver after 30 s
+    le::putU32(system, 4, 10);      // ten-minute segments
+    system[16] = 1;                 // key tones
+    system[18] = 1;                 // LED
+    system[19] = 1;                 // positioning
+
+    le::Bytes &wifi = m_records["WIFI_PARA_T_V1_0"];
+    le::putText(wifi, 4, 32, "Station-WLAN");
+
+    le::Bytes &pack = m_records["AUDIO_VEDIO_PACK_CFG_PARAM"];
+    pack[0] = 1;
+    le::putU16(pack, 4, 10);
+}
+
+le::Bytes ParameterStore::identity() const
+{
+    le::Bytes b(128, 0);
+    le::putText(b, 0, 64, m_profile.officerId);
+    le::putText(b, 64, 64, m_profile.deviceId);
+    return b;
+}
+
+le::Bytes ParameterStore::deviceCode() const
+{
+    le::Bytes b(388, 0);
+    le::putText(b, 0, 128, m_profile.serialNumber);
+    le::putText(b, 128, 128, m_profile.model);
+    le::putU32(b, 256, std::uint32_t(m_profile.protocolGeneration));
+    le::putU32(b, 260, m_profile.deviceType);
+    const bool third = m_profile.protocolGeneration >= 3;
+    // Capabilities of a typical body camera of the generation: 4G, Wi-Fi,
+    // GPS, one channel, logs, hotspot, OSD, photos; the newest generation
+    // adds the extended record, DST and the upload targets.
+    for (std::size_t at : {264, 265, 266, 268, 271, 279, 288, 314, 315})
+        b[at] = 1;
+    b[267] = 1;
+    if (third)
+        for (std::size_t at : {272, 293, 295, 318, 326, 337, 340})
+            b[at] = 1;
+    return b;
+}
+
+le::Bytes ParameterStore::record(const std::string &name) const
+{
+    if (name == "TIME_PARA_T")
+        return time();
+    auto it = m_records.find(name);
+    return it == m_records.end() ? le::Bytes() : it->second;
+}
+
+void ParameterStore::setRecord(const std::string &name, const le::Bytes &bytes)
+{
+    m_records[name] = bytes;
+}
+
+le::Bytes ParameterStore::videoV3(std::uint32_t stream) const
+{
+    return m_videoV3[stream == 0 ? 0 : 1];
+}
+
+void ParameterStore::setVideoV3(std::uint32_t stream, const le::Bytes &bytes)
+{
+    m_videoV3[stream == 0 ? 0 : 1] = bytes;
+}
+
+le::Bytes ParameterStore::time() const
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc()
+                              .addSecs(m_clockOffsetSeconds + m_zoneHours * 3600
+                                       + (m_zoneHours < 0 ? -1 : 1) * m_zoneMinutes * 60);
+    le::Bytes b(32, 0);
+    const std::uint32_t fields[8] = {
+        std::uint32_t(m_zoneHours), std::uint32_t(m_zoneMinutes),
+        std::uint32_t(now.date().year()), std::uint32_t(now.date().month()),
+        std::uint32_t(now.date().day()), std::uint32_t(now.time().hour()),
+        std::uint32_t(now.time().minute()), std::uint32_t(now.time().second())};
+    for (int i = 0; i < 8; ++i)
+        le::putU32(b, std::size_t(i) * 4, fields[i]);
+    return b;
+}
+
+bool ParameterStore::setTime(const le::Bytes &bytes)
+{
+    auto field = [&](int i) { return std::int32_t(le::u32At(bytes, std::size_t(i) * 4)); };
+    const QDate date(field(2), field(3), field(4));
+    const QTime clock(field(5), field(6), field(7));
+    const int zoneHours = field(0);
+    const int zoneMinutes = field(1);
+    if (!date.isValid() || !clock.isValid() || zoneHours < -12 || zoneHours > 14
+        || zoneMinutes < 0 || zoneMinutes > 59)
+        return false;
+    // The record holds local wall time; keep it as an offset from UTC now.
+    const QDateTime local(date, clock, Qt::UTC);
+    const qint64 zoneSeconds = zoneHours * 3600 + (zoneHours < 0 ? -1 : 1) * zoneMinutes * 60;
+    m_zoneHours = zoneHours;
+    m_zoneMinutes = zoneMinutes;
+    m_clockOffsetSeconds = QDateTime::currentDateTimeUtc().secsTo(local) - zoneSeconds;
+    return true;
+}
+
+} // namespace sim::camera
