@@ -3,8 +3,9 @@
 // One emulated usbfs device file: answers the ioctls that libusb 0.1 sends to
 // /dev/bus/usb/001/NNN and carries the bulk transfers to and from a
 // DeviceSide. Every handler runs on umockdev's worker thread, which also owns
-// all the transfer state, so nothing here needs a lock; the device itself is
-// reached only through DeviceSide's thread-safe calls and never waited for.
+// all the transfer state, so only the worker's context, which the test bed
+// reads when it ends, needs a lock; the device itself is reached only through
+// DeviceSide's thread-safe calls and never waited for.
 
 #include "InTransferCursor.h"
 #include "OutTransferAssembler.h"
