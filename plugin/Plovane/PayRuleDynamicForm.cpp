@@ -66,6 +66,10 @@ int PayRuleDynamicForm::reset()
 
 void PayRuleDynamicForm::setBackgroundColor(const QColor &colour)
 {
+    // Qt restyles the children of a changed sheet only when the form itself
+    // has been polished; its controls are, from the layout's size queries, so
+    // without this they would keep painting the old colour.
+    ensurePolished();
     setStyleSheet(QStringLiteral("#scrollAreaWidgetContents{background-color: rgb(%1, %2, %3);}")
                       .arg(colour.red())
                       .arg(colour.green())

@@ -24,6 +24,7 @@ private slots:
     void foreignWidgets();
     void identityOfALoadedForm();
     void backgroundColour();
+    void loadedFormIsPaintedInTheNewBackground();
     void templateAppearsWithTheFirstCollect();
     void loadFailures_data();
     void loadFailures();
@@ -145,6 +146,22 @@ void tst_Plovane::backgroundColour()
     QCOMPARE(form->styleSheet(), QStringLiteral("#scrollAreaWidgetContents{background-color: rgb(255, 255, 255);}"));
     QCOMPARE(plugin->setFormBackground(form, QColor(1, 2, 3)), 0);
     QCOMPARE(form->styleSheet(), QStringLiteral("#scrollAreaWidgetContents{background-color: rgb(1, 2, 3);}"));
+}
+
+// The host loads the form, then sets white before the page is shown.
+void tst_Plovane::loadedFormIsPaintedInTheNewBackground()
+{
+    QWidget page;
+    QWidget *form = plugin->createForm(&page);
+    QVERIFY(plugin->loadForm(form, smallForm()));
+    QCOMPARE(plugin->setFormBackground(form, Qt::white), 0);
+    page.resize(700, 300);
+    form->resize(700, 300);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    // Below the only control, inside the scroll area's contents.
+    const QImage image = form->grab().toImage();
+    QCOMPARE(image.pixelColor(300, 200), QColor(Qt::white));
 }
 
 void tst_Plovane::templateAppearsWithTheFirstCollect()
