@@ -66,7 +66,6 @@ void tst_Plovane::metadataNamesTheInterface()
     QCOMPARE(metaData.value("IID").toString(), QStringLiteral("MT.Plovane.DynamicFormInterface"));
     QCOMPARE(metaData.value("className").toString(), QStringLiteral("Plovane"));
     QCOMPARE(metaData.value("MetaData").toObject(), QJsonObject());
-    QCOMPARE(metaData.value("debug").toBool(), false);
 }
 
 void tst_Plovane::instanceIsKeptAcrossCalls()
