@@ -2,6 +2,7 @@
 
 #include "CheckBox.h"
 #include "Input.h"
+#include "TabWidget.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ const Kind kKinds[] = {
     {"h-charge-times", nullptr},
     {"h-edit-table", nullptr},
     {"h-time-picker-obj", nullptr},
-    {"h-tabs", nullptr},
+    {"h-tabs", &makeContainer<TabWidget>},
     {"h-group-box", nullptr},
 };
 

@@ -1,7 +1,11 @@
 #include "Plovane.h"
 
+#include "DynamicFormMgt.h"
 #include "PayRuleDynamicForm.h"
 #include "globalSharedObject.h"
+
+#include <QMutex>
+#include <QMutexLocker>
 
 namespace {
 constexpr int kFailed = -1;
@@ -88,70 +92,80 @@ int Plovane::setFormBackground(QWidget *form, const QColor &colour)
     return kDone;
 }
 
-// The form manager operations answer as without a manager until the manager
-// exists.
-
 int Plovane::reloadForms()
 {
-    return kFailed;
+    return formManager ? formManager->reload() : kFailed;
 }
 
-int Plovane::setFormsBackground(const QColor &)
+int Plovane::setFormsBackground(const QColor &colour)
 {
-    return kFailed;
+    return formManager ? formManager->setFormsBackground(colour) : kFailed;
 }
 
-DynamicFormMgt *Plovane::createFormManager(const QString &, QWidget *)
+DynamicFormMgt *Plovane::createFormManager(const QString &directory, QWidget *parent)
 {
+    static QMutex creation;
+    QMutexLocker lock(&creation);
+    if (directory.isEmpty())
+        return nullptr;
+    if (!formManager) {
+        formManager = new DynamicFormMgt(parent);
+        formManager->load(directory);
+    }
     return formManager;
 }
 
-int Plovane::addForm(const QJsonObject &)
+int Plovane::addForm(const QJsonObject &description)
 {
-    return kFailed;
+    return formManager ? formManager->addForm(description, true) : kFailed;
 }
 
-int Plovane::formList(QList<FormIdName> *)
+int Plovane::formList(QList<FormIdName> *out)
 {
-    return kFailed;
+    return formManager ? formManager->formList(out) : kFailed;
 }
 
 int Plovane::showForms()
 {
-    return kFailed;
+    return formManager ? formManager->showForms() : kFailed;
 }
 
 int Plovane::destroyFormManager()
 {
-    return kFailed;
+    if (!formManager)
+        return kFailed;
+    formManager->clear();
+    formManager->deleteLater();
+    formManager = nullptr;
+    return kDone;
 }
 
-int Plovane::currentFormIdName(FormIdName *)
+int Plovane::currentFormIdName(FormIdName *out)
 {
-    return kFailed;
+    return formManager ? formManager->currentFormIdName(out) : kFailed;
 }
 
-int Plovane::setCurrentForm(const FormIdName &)
+int Plovane::setCurrentForm(const FormIdName &which)
 {
-    return kFailed;
+    return formManager ? formManager->setCurrentForm(which) : kFailed;
 }
 
 int Plovane::collectCurrent()
 {
-    return kFailed;
+    return formManager ? formManager->collectCurrent() : kFailed;
 }
 
 int Plovane::resetCurrent()
 {
-    return kFailed;
+    return formManager ? formManager->resetCurrent() : kFailed;
 }
 
-int Plovane::currentDescription(QJsonObject *)
+int Plovane::currentDescription(QJsonObject *out)
 {
-    return kFailed;
+    return formManager ? formManager->currentDescription(out) : kFailed;
 }
 
-int Plovane::currentTemplate(QJsonObject *)
+int Plovane::currentTemplate(QJsonObject *out)
 {
-    return kFailed;
+    return formManager ? formManager->currentTemplate(out) : kFailed;
 }

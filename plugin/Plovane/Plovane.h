@@ -2,6 +2,8 @@
 
 #include "DynamicFormInterface.h"
 
+#include <QPointer>
+
 class PayRuleDynamicForm;
 
 // The plug-in's root object: builds, collects and describes forms for the
@@ -43,5 +45,7 @@ private:
     // The form behind a widget the host hands back; null for any other widget.
     static PayRuleDynamicForm *formOf(QWidget *widget);
 
-    DynamicFormMgt *formManager = nullptr;
+    // Guarded: the manager is a child of the host's widget, which may go
+    // first; later manager operations then answer as without a manager.
+    QPointer<DynamicFormMgt> formManager;
 };

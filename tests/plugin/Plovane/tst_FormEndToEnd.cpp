@@ -91,7 +91,7 @@ void tst_FormEndToEnd::applyEdit(QWidget *control, const QString &text)
 void tst_FormEndToEnd::controlsAreShownInAscendingOrder()
 {
     const QStringList expected{"serverIp", "enable", "port", "udpBuffer", "price",
-                               "bitrate", "remark", "prefixedInput"};
+                               "bitrate", "remark", "tabs", "prefixedInput"};
     QCOMPARE(PluginHarness::topLevelModels(form), expected);
     QCOMPARE(plugin->formName(form), QStringLiteral("收费规则"));
 }
@@ -106,6 +106,9 @@ void tst_FormEndToEnd::droppedElementsAreNotBuilt_data()
     QTest::newRow("unknown type") << "slider";
     QTest::newRow("type in upper case") << "upperCaseType";
     QTest::newRow("order taken by a later element") << "obsoletePort";
+    QTest::newRow("pane of order 0") << "droppedPane";
+    QTest::newRow("tabs child that is no pane") << "notAPane";
+    QTest::newRow("pane child of order 0") << "paneDropped";
 }
 
 void tst_FormEndToEnd::droppedElementsAreNotBuilt()
