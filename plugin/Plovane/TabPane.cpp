@@ -7,7 +7,10 @@
 
 namespace {
 constexpr int kContentMargin = 3;
-}
+// The tab widget paints its rule and current-tab bar on the two rows below
+// the tabs, where the page begins; an opaque page would cover them.
+constexpr int kIndicatorRoom = 2;
+} // namespace
 
 TabPane::TabPane(QWidget *parent, const QMap<QString, QJsonValue> &definitions)
     : UcBase(parent)
@@ -15,6 +18,7 @@ TabPane::TabPane(QWidget *parent, const QMap<QString, QJsonValue> &definitions)
     , definitions(definitions)
 {
     ui->setupUi(this);
+    ui->gridLayout->setContentsMargins(0, kIndicatorRoom, 0, 0);
     contentLayout = new QVBoxLayout(ui->scrollAreaWidgetContents);
     contentLayout->setContentsMargins(kContentMargin, kContentMargin, kContentMargin, kContentMargin);
 }
@@ -51,6 +55,17 @@ bool TabPane::validate(const QJsonObject &templateObject)
 void TabPane::reset()
 {
     controls.reset();
+}
+
+// A scroll area asks for a few dozen lines at most, so a long pane would
+// scroll inside the form's own scroll area while the page below stays empty;
+// asking for the whole column lets the form scroll it instead.
+QSize TabPane::sizeHint() const
+{
+    const QMargins margins = ui->gridLayout->contentsMargins();
+    const int frame = 2 * ui->scrollArea->frameWidth();
+    return ui->scrollAreaWidgetContents->sizeHint()
+           + QSize(margins.left() + margins.right() + frame, margins.top() + margins.bottom() + frame);
 }
 
 void TabPane::onCascadesTriggered(QList<Field> fields)

@@ -25,6 +25,8 @@ public:
     void parseElement() override;
     void refreshView() override;
 
+    QSize sizeHint() const override;
+
     // The tab text: the pane's label as it stands.
     QString title() const { return m_label; }
 

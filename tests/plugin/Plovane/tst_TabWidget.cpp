@@ -6,6 +6,9 @@
 #include <QJsonArray>
 #include <QLineEdit>
 #include <QPointer>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -26,6 +29,8 @@ private slots:
     void paneCascades();
     void cascadesQueuedDuringTheBuildAreApplied();
     void formWithTabsDestroyedInMidSlide();
+    void indicatorIsNotCoveredByThePage();
+    void longPaneLetsTheFormScroll();
 
 private:
     static QJsonObject input(int order, const QString &model, const QString &value);
@@ -36,7 +41,13 @@ private:
     static QStringList tabTexts(TabWidget &widget);
     static QStringList childModels(const QJsonValue &element);
     static UcBase *control(QWidget &root, const QString &model);
+    static QJsonObject formWithTabs(const QJsonArray &panes);
 };
+
+QJsonObject tst_TabWidget::formWithTabs(const QJsonArray &panes)
+{
+    return QJsonObject{{"id", "f"}, {"name", "n"}, {"form", QJsonArray{tabs(panes)}}};
+}
 
 QJsonObject tst_TabWidget::input(int order, const QString &model, const QString &value)
 {
@@ -237,12 +248,8 @@ void tst_TabWidget::cascadesQueuedDuringTheBuildAreApplied()
 void tst_TabWidget::formWithTabsDestroyedInMidSlide()
 {
     auto *form = new PayRuleDynamicForm;
-    const QJsonObject description{
-        {"id", "f"}, {"name", "n"},
-        {"form", QJsonArray{tabs(QJsonArray{pane(1, "first", {input(1, "host", "a")}),
-                                            pane(2, "second", {input(1, "port", "1")}),
-                                            pane(3, "third", {})})}}};
-    QVERIFY(form->load(description));
+    QVERIFY(form->load(formWithTabs({pane(1, "first", {input(1, "host", "a")}),
+                                     pane(2, "second", {input(1, "port", "1")}), pane(3, "third", {})})));
     form->resize(600, 400);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form));
@@ -254,6 +261,41 @@ void tst_TabWidget::formWithTabsDestroyedInMidSlide()
     delete form;
     QVERIFY(animation.isNull());
     QTest::qWait(250);
+}
+
+// The rule and the current tab's bar lie on the page's first rows; a page
+// that paints there would hide which tab is open.
+void tst_TabWidget::indicatorIsNotCoveredByThePage()
+{
+    PayRuleDynamicForm form;
+    QVERIFY(form.load(formWithTabs({pane(1, "first", {input(1, "host", "a")}), pane(2, "second", {})})));
+    form.setBackgroundColor(Qt::white);
+    form.resize(600, 400);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto *tabWidget = form.findChild<QTabWidget *>("tabWidget");
+    const QRect tab = tabWidget->tabBar()->tabRect(0);
+    const QImage image = tabWidget->grab().toImage();
+    const int barRow = tab.y() + tab.height();
+    QCOMPARE(image.pixelColor(tab.center().x(), barRow), QColor("#4194FF"));
+    QCOMPARE(image.pixelColor(tab.center().x(), barRow + 1), QColor("#4194FF"));
+    QCOMPARE(image.pixelColor(tabWidget->width() - 20, barRow), QColor("#e4e7ed"));
+}
+
+// With room on the page, every row of a long pane is shown and only the
+// form scrolls, never a scroll area inside it.
+void tst_TabWidget::longPaneLetsTheFormScroll()
+{
+    QJsonArray rows;
+    for (int order = 1; order <= 15; ++order)
+        rows.append(input(order, QString("row%1").arg(order), "x"));
+    PayRuleDynamicForm form;
+    QVERIFY(form.load(formWithTabs({pane(1, "long", rows)})));
+    form.resize(800, 1200);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto *paneArea = form.findChild<TabPane *>()->findChild<QScrollArea *>("scrollArea");
+    QVERIFY(!paneArea->verticalScrollBar()->isVisible());
 }
 
 QTEST_MAIN(tst_TabWidget)
