@@ -1,6 +1,7 @@
 #include "ControlFactory.h"
 
 #include "CheckBox.h"
+#include "EditTable.h"
 #include "Input.h"
 #include "TabWidget.h"
 
@@ -37,7 +38,7 @@ const Kind kKinds[] = {
     {"el-radio-group", nullptr},
     {"el-checkbox", &makeLeaf<CheckBox>},
     {"h-charge-times", nullptr},
-    {"h-edit-table", nullptr},
+    {"h-edit-table", &makeLeaf<EditTable>},
     {"h-time-picker-obj", nullptr},
     {"h-tabs", &makeContainer<TabWidget>},
     {"h-group-box", nullptr},

@@ -91,7 +91,7 @@ void tst_FormEndToEnd::applyEdit(QWidget *control, const QString &text)
 void tst_FormEndToEnd::controlsAreShownInAscendingOrder()
 {
     const QStringList expected{"serverIp", "enable", "port", "udpBuffer", "price",
-                               "bitrate", "remark", "tabs", "prefixedInput"};
+                               "bitrate", "remark", "tabs", "rateTable", "prefixedInput"};
     QCOMPARE(PluginHarness::topLevelModels(form), expected);
     QCOMPARE(plugin->formName(form), QStringLiteral("收费规则"));
 }
