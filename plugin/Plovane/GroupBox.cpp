@@ -17,6 +17,9 @@ GroupBox::GroupBox(QWidget *parent, const QMap<QString, QJsonValue> &definitions
     ui->setupUi(this);
     contentLayout = new QVBoxLayout(ui->groupBox);
     contentLayout->setContentsMargins(kContentMargin, kContentMargin, kContentMargin, kContentMargin);
+    // Fits its rows: the form's spare height belongs below the last control,
+    // not as a blank band inside the frame.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
 }
 
 GroupBox::~GroupBox()
