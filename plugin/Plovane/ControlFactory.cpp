@@ -1,9 +1,14 @@
 #include "ControlFactory.h"
 
+#include "ChargeTimes.h"
 #include "CheckBox.h"
 #include "EditTable.h"
+#include "GroupBox.h"
 #include "Input.h"
+#include "RadioGroup.h"
+#include "Select.h"
 #include "TabWidget.h"
+#include "TimePicker.h"
 
 namespace {
 
@@ -34,14 +39,14 @@ struct Kind
 // never handed to a later kind.
 const Kind kKinds[] = {
     {"el-input", &makeLeaf<Input>},
-    {"el-select", nullptr},
-    {"el-radio-group", nullptr},
+    {"el-select", &makeLeaf<Select>},
+    {"el-radio-group", &makeLeaf<RadioGroup>},
     {"el-checkbox", &makeLeaf<CheckBox>},
-    {"h-charge-times", nullptr},
+    {"h-charge-times", &makeLeaf<ChargeTimes>},
     {"h-edit-table", &makeLeaf<EditTable>},
-    {"h-time-picker-obj", nullptr},
+    {"h-time-picker-obj", &makeLeaf<TimePicker>},
     {"h-tabs", &makeContainer<TabWidget>},
-    {"h-group-box", nullptr},
+    {"h-group-box", &makeContainer<GroupBox>},
 };
 
 } // namespace

@@ -1,10 +1,13 @@
 #include "PluginHarness.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QTimeEdit>
 #include <QtTest>
 
 #include <memory>
@@ -28,12 +31,16 @@ private slots:
     void otherKeysStayUnchanged();
     void edits_data();
     void edits();
+    void structuredEdits_data();
+    void structuredEdits();
     void hiddenControlsAreStillCollected();
     void resetRestoresTheLoadedValues();
 
 private:
     QJsonValue collectedValue(const QString &model) const;
-    // Puts `text` into whatever editor the control shows; "1"/"0" tick a box.
+    // Puts `text` into whatever editor the control shows; "1"/"0" tick a box,
+    // an option's value picks it, "HH:mm" sets a time, "price,duration" a
+    // charge pair.
     static void applyEdit(QWidget *control, const QString &text);
 
     std::unique_ptr<PluginHarness> harness;
@@ -78,7 +85,21 @@ void tst_FormEndToEnd::applyEdit(QWidget *control, const QString &text)
     auto *line = control->findChild<QLineEdit *>("lineEdit");
     auto *number = control->findChild<QDoubleSpinBox *>("doubleSpinBox");
     auto *box = control->findChild<QCheckBox *>("checkBox");
-    if (line && !line->isHidden())
+    auto *combo = control->findChild<QComboBox *>("comboBox");
+    auto *radio = control->findChild<QRadioButton *>(text);
+    auto *time = control->findChild<QTimeEdit *>("timeEdit");
+    auto *price = control->findChild<QDoubleSpinBox *>("doubleSpinBoxPrice");
+    auto *duration = control->findChild<QDoubleSpinBox *>("doubleSpinBoxDuration");
+    if (combo)
+        combo->setCurrentIndex(combo->findData(text));
+    else if (radio)
+        radio->setChecked(true);
+    else if (time)
+        time->setTime(QTime::fromString(text, "HH:mm"));
+    else if (price && duration) {
+        price->setValue(text.section(',', 0, 0).toDouble());
+        duration->setValue(text.section(',', 1, 1).toDouble());
+    } else if (line && !line->isHidden())
         line->setText(text);
     else if (number && !number->isHidden())
         number->setValue(text.toDouble());
@@ -90,8 +111,9 @@ void tst_FormEndToEnd::applyEdit(QWidget *control, const QString &text)
 
 void tst_FormEndToEnd::controlsAreShownInAscendingOrder()
 {
-    const QStringList expected{"serverIp", "enable", "port", "udpBuffer", "price",
-                               "bitrate", "remark", "tabs", "rateTable", "prefixedInput"};
+    const QStringList expected{"serverIp", "enable", "mode", "transport", "port", "udpBuffer", "price",
+                               "bitrate", "remark", "alarm", "tabs", "chargeTimes", "startTime",
+                               "rateTable", "prefixedInput", "selectOrCheck"};
     QCOMPARE(PluginHarness::topLevelModels(form), expected);
     QCOMPARE(plugin->formName(form), QStringLiteral("收费规则"));
 }
@@ -157,6 +179,9 @@ void tst_FormEndToEnd::edits_data()
     QTest::newRow("price") << "price" << "12345.67" << true << "12345.67";
     QTest::newRow("large bit rate") << "bitrate" << "87654321" << true << "87654321";
     QTest::newRow("text of unknown type") << "remark" << "  白天模式  " << true << "白天模式";
+    QTest::newRow("option picked") << "mode" << "2" << true << "2";
+    QTest::newRow("option of a two-kind type") << "selectOrCheck" << "a" << true << "a";
+    QTest::newRow("radio button picked") << "transport" << "UDP" << true << "UDP";
 }
 
 void tst_FormEndToEnd::edits()
@@ -174,6 +199,35 @@ void tst_FormEndToEnd::edits()
     QCOMPARE(collectedValue(model), QJsonValue(written));
 }
 
+void tst_FormEndToEnd::structuredEdits_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QJsonValue>("written");
+
+    const auto pair = [](const char *price, const char *time) {
+        return QJsonValue(QJsonArray{QJsonObject{{"price", price}, {"time", time}}});
+    };
+    QTest::newRow("charge pair") << "chargeTimes" << "30.25,45" << pair("30.25", "45");
+    QTest::newRow("charge pair above its ranges") << "chargeTimes" << "500,2000" << pair("100", "1440");
+    QTest::newRow("charge pair below its ranges") << "chargeTimes" << "0,0" << pair("0", "1");
+    QTest::newRow("midnight") << "startTime" << "00:00" << QJsonValue(0);
+    QTest::newRow("last minute of the day") << "startTime" << "23:59" << QJsonValue(86340000);
+}
+
+void tst_FormEndToEnd::structuredEdits()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, typed);
+    QFETCH(QJsonValue, written);
+
+    QWidget *control = PluginHarness::control(form, model);
+    QVERIFY(control);
+    applyEdit(control, typed);
+    QVERIFY(plugin->collectForm(form));
+    QCOMPARE(collectedValue(model), written);
+}
+
 void tst_FormEndToEnd::hiddenControlsAreStillCollected()
 {
     QWidget *control = PluginHarness::control(form, "bitrate");
@@ -188,6 +242,11 @@ void tst_FormEndToEnd::resetRestoresTheLoadedValues()
     applyEdit(PluginHarness::control(form, "serverIp"), "10.1.1.1");
     applyEdit(PluginHarness::control(form, "enable"), "0");
     applyEdit(PluginHarness::control(form, "price"), "3");
+    applyEdit(PluginHarness::control(form, "mode"), "2");
+    applyEdit(PluginHarness::control(form, "transport"), "UDP");
+    applyEdit(PluginHarness::control(form, "alarmLevel"), "low");
+    applyEdit(PluginHarness::control(form, "chargeTimes"), "0,0");
+    applyEdit(PluginHarness::control(form, "startTime"), "00:00");
     QVERIFY(plugin->collectForm(form));
     QCOMPARE(plugin->resetForm(form), 0);
     QVERIFY(plugin->collectForm(form));

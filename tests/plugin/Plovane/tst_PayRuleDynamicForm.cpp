@@ -85,7 +85,12 @@ void tst_PayRuleDynamicForm::typeMatching_data()
     QTest::newRow("check box") << "el-checkbox" << "CheckBox";
     QTest::newRow("input before check box") << "el-checkbox el-input" << "Input";
     // "el-select" comes first in the table, so this never becomes a check box.
-    QTest::newRow("select before check box") << "el-select el-checkbox" << "";
+    QTest::newRow("select before check box") << "el-select el-checkbox" << "Select";
+    QTest::newRow("radio group") << "el-radio-group" << "RadioGroup";
+    QTest::newRow("charge times") << "h-charge-times" << "ChargeTimes";
+    QTest::newRow("time picker") << "h-time-picker-obj" << "TimePicker";
+    QTest::newRow("time picker without obj") << "h-time-picker" << "";
+    QTest::newRow("group box") << "h-group-box" << "GroupBox";
     QTest::newRow("case differs") << "El-Input" << "";
     QTest::newRow("unknown") << "el-slider" << "";
     QTest::newRow("empty") << "" << "";
