@@ -7,6 +7,7 @@
 #include <system_error>
 #include <thread>
 
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -77,6 +78,22 @@ bool pathExists(const char *path)
 bool deleteFile(const char *path)
 {
     return ::unlink(path) == 0;
+}
+
+bool listFiles(const char *folder, std::vector<std::string> &names)
+{
+    DIR *directory = ::opendir(folder);
+    if (!directory)
+        return false;
+    const std::string prefix = std::string(folder) + nativeSeparator();
+    while (const dirent *entry = ::readdir(directory)) {
+        struct stat info;
+        const std::string path = prefix + entry->d_name;
+        if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
+            names.push_back(entry->d_name);
+    }
+    ::closedir(directory);
+    return true;
 }
 
 char nativeSeparator()

@@ -5,6 +5,8 @@
 // that the rest of the code never includes a system header for them.
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace port {
 
@@ -32,6 +34,10 @@ void debugOutput(const char *text);
 bool createDirectory(const char *path);
 bool pathExists(const char *path);
 bool deleteFile(const char *path);
+
+// The names of the regular files directly in folder. False when the folder
+// cannot be read.
+bool listFiles(const char *folder, std::vector<std::string> &names);
 
 // The platform's path separator for local paths ('/' here).
 char nativeSeparator();

@@ -25,7 +25,11 @@
 
 #if defined(_WIN32)
 #define TESSVAR_CALL __stdcall
+#if defined(TESSVAR_BUILDING)
 #define TESSVAR_API __declspec(dllexport)
+#else
+#define TESSVAR_API __declspec(dllimport)
+#endif
 #else
 /* The stdcall convention has no meaning on x86-64 Linux. */
 #define TESSVAR_CALL

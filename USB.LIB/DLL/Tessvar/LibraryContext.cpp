@@ -1,0 +1,27 @@
+#include "LibraryContext.h"
+
+LibraryContext &LibraryContext::instance()
+{
+    static LibraryContext context;
+    return context;
+}
+
+DevSession *LibraryContext::session(int deviceIndex)
+{
+    auto found = sessions.find(deviceIndex);
+    return found == sessions.end() ? nullptr : &found->second;
+}
+
+void LibraryContext::resetSessions(int count)
+{
+    sessions.clear();
+    for (int index = 0; index < count; ++index)
+        sessions.try_emplace(index);
+}
+
+void LibraryContext::report(int deviceIndex, int command, int result, const void *payload,
+                            int length) const
+{
+    if (callback)
+        callback(deviceIndex, command, result, payload, length, user);
+}

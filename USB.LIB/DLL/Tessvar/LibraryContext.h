@@ -1,0 +1,31 @@
+#pragma once
+
+// The library's single context: the registered callback, the media index list
+// shared by all cameras, and the transfer state of each enumerated camera.
+
+#include "DevSession.h"
+#include "IndexEntry.h"
+#include "MsgCallback.h"
+
+#include <map>
+#include <vector>
+
+struct LibraryContext
+{
+    MSG_CALLBACK_FN callback = nullptr;
+    void *user = nullptr;
+    std::vector<IndexEntry> indexList;
+    std::map<int, DevSession> sessions;
+
+    // The context the exports and the reader threads share, built with the library.
+    static LibraryContext &instance();
+
+    // Null when enumeration did not produce the index.
+    DevSession *session(int deviceIndex);
+
+    // One zeroed session for each index from 0 to count - 1.
+    void resetSessions(int count);
+
+    // Hands one report to the callback, when one is registered.
+    void report(int deviceIndex, int command, int result, const void *payload, int length) const;
+};

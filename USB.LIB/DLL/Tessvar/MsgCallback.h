@@ -1,0 +1,5 @@
+#pragma once
+
+// The callback type belongs to the public interface.
+
+#include "Tessvar.h"

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "DeviceTable.h"
+
+#include <atomic>
+#include <memory>
+
+// What a reader thread needs; made by the reader start and freed by the thread.
+struct ReaderArguments {
+    DeviceTable *table = nullptr;
+    LibraryContext *context = nullptr;
+    int deviceIndex = -1;
+    ReceiveFn receive = nullptr;
+    std::shared_ptr<std::atomic<bool>> stop;
+};

@@ -1,0 +1,169 @@
+#include "ReceiveDispatch.h"
+
+#include "LibraryContext.h"
+#include "MediaIndexFetch.h"
+#include "IndexFiles.h"
+#include "ProtocolCode.h"
+#include "ZorvComHead.h"
+
+#include "PlatformPort.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr int HeadSize = static_cast<int>(sizeof(PACKET_HEAD));
+constexpr int ComHeadSize = static_cast<int>(sizeof(ZORV_COM_HEAD));
+constexpr int NameSize = 128;
+
+// The bytes of a packet that were both announced and received.
+int usableLength(const PACKET_HEAD &head, int received)
+{
+    return static_cast<int>(std::min<std::uint32_t>(head.len, static_cast<std::uint32_t>(received)));
+}
+
+} // namespace
+
+void ReceiveDispatch::OnReceive(int deviceIndex, const unsigned char *buffer, int length,
+                                LibraryContext *context)
+{
+    std::printf("######GET DATA FROM USB########\n");
+    std::printf("index=%d, len= %d \n", deviceIndex, length);
+    if (!context || !buffer || length < HeadSize) {
+        std::printf("len < sizeof(PACKET_HEAD)\n");
+        return;
+    }
+    PACKET_HEAD head;
+    std::memcpy(&head, buffer, sizeof head);
+    if (head.len < sizeof head) {
+        std::printf("packHead.len < sizeof(PACKET_HEAD)\n");
+        return;
+    }
+    if (head.type == PACKET_TYPE_COMMAND)
+        commandReply(*context, deviceIndex, buffer, length, head);
+    else if (head.type == PACKET_TYPE_DATA)
+        data(*context, deviceIndex, buffer, usableLength(head, length));
+}
+
+void ReceiveDispatch::commandReply(LibraryContext &context, int deviceIndex,
+                                   const unsigned char *buffer, int length,
+                                   const PACKET_HEAD &head)
+{
+    DevSession *session = context.session(deviceIndex);
+    if (!session) {
+        std::printf("index key not exist!\n");
+        return;
+    }
+    if (length < ComHeadSize || head.len < sizeof(ZORV_COM_HEAD)) {
+        std::printf("len < sizeof(ZORV_COM_HEAD)\n");
+        return;
+    }
+    ZORV_COM_HEAD reply;
+    std::memcpy(&reply, buffer, sizeof reply);
+    const int command = static_cast<int>(reply.cmd);
+    const int result = reply.result;
+    std::printf("idex=%d ,cmd=%d, result=%d \n", deviceIndex, command, result);
+
+    if (command == CMD_DOWNLOAD && result == 0)
+        openTransferFile(*session);
+    else if (command == CMD_TRANSFER_END)
+        finishTransfer(context, deviceIndex, *session);
+    else if (command == CMD_FIND_MEDIA_FILE && result == 0) {
+        session->indexMode = INDEX_LIST_EXPECTED;
+        session->next = 0;
+    } else if (command == CMD_FIND_LOG_FILE && result == 0)
+        session->logList = 1;
+
+    const bool hasPayload = length > ComHeadSize;
+    context.report(deviceIndex, command, result, hasPayload ? buffer + ComHeadSize : nullptr,
+                   length - ComHeadSize);
+}
+
+void ReceiveDispatch::data(LibraryContext &context, int deviceIndex, const unsigned char *buffer,
+                           int length)
+{
+    DevSession *session = context.session(deviceIndex);
+    if (!session) {
+        std::printf("index key not exist!\n");
+        return;
+    }
+    if (session->indexMode == INDEX_LIST_EXPECTED || session->logList == 1)
+        nameList(context, deviceIndex, *session, buffer + HeadSize, length - HeadSize);
+    else
+        fileData(*session, buffer + HeadSize, length - HeadSize);
+}
+
+void ReceiveDispatch::fileData(DevSession &session, const unsigned char *bytes, int count)
+{
+    port::debugOutput("_ProcMediaFile \n");
+    if (!session.file) {
+        std::printf("not open file! \n");
+        port::debugOutput("not open file! \n");
+        return;
+    }
+    if (count > 0)
+        std::fwrite(bytes, 1, static_cast<std::size_t>(count), session.file);
+    std::fflush(session.file);
+}
+
+void ReceiveDispatch::nameList(LibraryContext &context, int deviceIndex, DevSession &session,
+                               const unsigned char *names, int count)
+{
+    if (!IndexFiles::ClearIndexFiles())
+        std::printf("delete file error\n");
+    context.indexList.clear();
+
+    const int nameCount = count / NameSize;
+    std::printf("index file num = %d\n", nameCount);
+    for (int at = 0; at < nameCount; ++at) {
+        const unsigned char *name = names + at * NameSize;
+        // A name fills its 128 bytes without a terminating NUL when it is that long.
+        char text[NameSize + 1] = {};
+        std::memcpy(text, name, NameSize);
+        std::printf("index file name = %s\n", text);
+        IndexEntry entry = {};
+        std::memcpy(entry.remoteName, name, NameSize);
+        context.indexList.push_back(entry);
+        if (session.logList == 1)
+            context.report(deviceIndex, REPORT_LOG_NAME, 0, text, NameSize);
+    }
+    if (session.logList == 1) {
+        session.logList = 0;
+        context.report(deviceIndex, REPORT_LOG_LIST_OVER, 0, nullptr, 0);
+    }
+    if (session.indexMode == INDEX_LIST_EXPECTED)
+        session.indexMode = INDEX_LIST_RECEIVED;
+}
+
+void ReceiveDispatch::openTransferFile(DevSession &session)
+{
+    session.transferOpen = 1;
+    session.closeFile();
+    std::printf("open file name=%s\n", session.localPath);
+    // A download that resumes at an offset keeps what is already there.
+    std::FILE *file = session.offset == 0 ? std::fopen(session.localPath, "wb")
+                                          : std::fopen(session.localPath, "r+b");
+    if (!file && session.offset != 0)
+        file = std::fopen(session.localPath, "wb");
+    if (file && session.offset != 0 && fseeko(file, session.offset, SEEK_SET) != 0) {
+        std::fclose(file);
+        file = nullptr;
+    }
+    if (!file)
+        std::printf("fopen error\n");
+    session.file = file;
+}
+
+void ReceiveDispatch::finishTransfer(LibraryContext &context, int deviceIndex, DevSession &session)
+{
+    std::memset(session.localPath, 0, sizeof session.localPath);
+    session.offset = 0;
+    session.closeFile();
+    session.transferOpen = 0;
+    if (session.indexMode != INDEX_IDLE)
+        MediaIndexFetch::Advance(context, deviceIndex, session);
+    else if (session.logList == 1)
+        session.logList = 0;
+}

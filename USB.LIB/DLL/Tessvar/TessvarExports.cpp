@@ -1,0 +1,42 @@
+#include "Tessvar.h"
+
+#include "DeviceTable.h"
+
+#include <cstdio>
+
+namespace {
+
+void printBanner(const char *banner)
+{
+    std::printf("%s\n", banner);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int TESSVAR_CALL RefreshDecice(int *count)
+{
+    printBanner("[##########--Refresh--###########]");
+    const int found = DeviceTable::instance().Enumerate();
+    if (count)
+        *count = found;
+    return 0;
+}
+
+int TESSVAR_CALL OpenDevice(int index)
+{
+    printBanner("[##########--Open--###########]");
+    DeviceTable &table = DeviceTable::instance();
+    table.Close(index);
+    if (table.Open(index) != 0)
+        return -1;
+    return table.StartReader(index);
+}
+
+int TESSVAR_CALL CloseDevice(int index)
+{
+    printBanner("[##########--Close--###########]");
+    DeviceTable &table = DeviceTable::instance();
+    table.StopReader(index);
+    return table.Close(index);
+}

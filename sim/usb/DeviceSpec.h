@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace sim {
+
+// How a simulated USB device describes itself. The endpoints belong to the
+// first alternate setting of the first interface of the only configuration.
+struct DeviceSpec {
+    std::uint16_t vendor = 0x4255;
+    std::uint16_t product = 0x0001;
+    bool hasConfiguration = true;
+    std::vector<std::uint8_t> endpoints{0x01, 0x81};
+};
+
+} // namespace sim
