@@ -19,6 +19,12 @@ void LibraryContext::resetSessions(int count)
         sessions.try_emplace(index);
 }
 
+void LibraryContext::setCallback(MSG_CALLBACK_FN newCallback, void *newUser)
+{
+    callback = newCallback;
+    user = newUser;
+}
+
 void LibraryContext::report(int deviceIndex, int command, int result, const void *payload,
                             int length) const
 {

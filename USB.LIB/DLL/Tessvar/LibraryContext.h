@@ -26,6 +26,9 @@ struct LibraryContext
     // One zeroed session for each index from 0 to count - 1.
     void resetSessions(int count);
 
+    // Replaces the callback and its user pointer; a null callback silences every report.
+    void setCallback(MSG_CALLBACK_FN newCallback, void *newUser);
+
     // Hands one report to the callback, when one is registered.
     void report(int deviceIndex, int command, int result, const void *payload, int length) const;
 };

@@ -1,6 +1,10 @@
+// The exports that manage the cameras and the callback rather than send a request.
+
 #include "Tessvar.h"
 
 #include "DeviceTable.h"
+#include "LibraryContext.h"
+#include "ReceiveDispatch.h"
 
 #include <cstdio>
 
@@ -14,10 +18,22 @@ void printBanner(const char *banner)
 
 } // namespace
 
+int TESSVAR_CALL SetMsgCallBack(MSG_CALLBACK_FN callback, void *user)
+{
+    LibraryContext::instance().setCallback(callback, user);
+    return 0;
+}
+
 int TESSVAR_CALL RefreshDecice(int *count)
 {
     printBanner("[##########--Refresh--###########]");
-    const int found = DeviceTable::instance().Enumerate();
+    DeviceTable &table = DeviceTable::instance();
+    LibraryContext &context = LibraryContext::instance();
+    table.setReceiver(&ReceiveDispatch::OnReceive, &context);
+    const int found = table.Enumerate();
+    // Enumeration has stopped every reader, so no reply of the old cameras
+    // can reach the sessions being replaced.
+    context.resetSessions(found);
     if (count)
         *count = found;
     return 0;
