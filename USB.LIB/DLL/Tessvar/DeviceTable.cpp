@@ -1,8 +1,10 @@
 #include "DeviceTable.h"
 
 #include "DeviceRec.h"
+#include "LibraryContext.h"
 #include "PlatformPort.h"
 #include "ReaderArguments.h"
+#include "ReceiveDispatch.h"
 
 #include <usb.h>
 
@@ -82,7 +84,9 @@ DeviceTable &DeviceTable::instance()
     return *table;
 }
 
+// Every reader hands its packets to the protocol layer's dispatch.
 DeviceTable::DeviceTable()
+    : receive_(&ReceiveDispatch::OnReceive), context_(&LibraryContext::instance())
 {
     usb_init();
 }

@@ -2,8 +2,10 @@
 
 LibraryContext &LibraryContext::instance()
 {
-    static LibraryContext context;
-    return context;
+    // Never destroyed: reader threads may still deliver packets while the
+    // process exits, as the device table outlives static destruction too.
+    static LibraryContext *context = new LibraryContext;
+    return *context;
 }
 
 DevSession *LibraryContext::session(int deviceIndex)

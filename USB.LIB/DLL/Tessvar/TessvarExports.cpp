@@ -4,7 +4,6 @@
 
 #include "DeviceTable.h"
 #include "LibraryContext.h"
-#include "ReceiveDispatch.h"
 
 #include <cstdio>
 
@@ -27,13 +26,10 @@ int TESSVAR_CALL SetMsgCallBack(MSG_CALLBACK_FN callback, void *user)
 int TESSVAR_CALL RefreshDecice(int *count)
 {
     printBanner("[##########--Refresh--###########]");
-    DeviceTable &table = DeviceTable::instance();
-    LibraryContext &context = LibraryContext::instance();
-    table.setReceiver(&ReceiveDispatch::OnReceive, &context);
-    const int found = table.Enumerate();
-    // Enumeration has stopped every reader, so no reply of the old cameras
-    // can reach the sessions being replaced.
-    context.resetSessions(found);
+    const int found = DeviceTable::instance().Enumerate();
+    // Enumeration has stopped every reader, so nothing receives while the
+    // sessions are replaced.
+    LibraryContext::instance().resetSessions(found);
     if (count)
         *count = found;
     return 0;

@@ -1,53 +1,66 @@
 #include "CallbackRecorder.h"
 
+#include "LibraryContext.h"
+
 #include <chrono>
 
-void TESSVAR_CALL CallbackRecorder::callback(int deviceIndex, int command, int result, const void *payload,
-                                             int length, void *user)
+CallbackRecorder::CallbackRecorder(LibraryContext &context) : context_(context)
 {
-    Report report{deviceIndex, command, result, payload == nullptr, {}};
-    if (payload && length > 0) {
-        const auto *bytes = static_cast<const std::uint8_t *>(payload);
-        report.payload.assign(bytes, bytes + length);
-    }
-    static_cast<CallbackRecorder *>(user)->add(std::move(report));
+    context_.user = this;
+    context_.callback = &CallbackRecorder::receive;
 }
 
-void CallbackRecorder::install()
+CallbackRecorder::~CallbackRecorder()
 {
-    SetMsgCallBack(&CallbackRecorder::callback, this);
+    context_.callback = nullptr;
+    context_.user = nullptr;
 }
 
-void CallbackRecorder::add(Report report)
+void CallbackRecorder::receive(int device, int command, int result, const void *payload, int length,
+                               void *user)
 {
+    auto *self = static_cast<CallbackRecorder *>(user);
+    Call call{device, command, result, payload == nullptr, length, QByteArray()};
+    if (payload && length > 0)
+        call.payload = QByteArray(static_cast<const char *>(payload), length);
     {
-        std::lock_guard<std::mutex> lock(mutex_);
-        reports_.push_back(std::move(report));
+        std::lock_guard<std::mutex> lock(self->mutex_);
+        self->calls_.append(call);
     }
-    changed_.notify_all();
+    self->changed_.notify_all();
 }
 
-bool CallbackRecorder::waitFor(std::size_t count, int timeoutMs) const
+QList<CallbackRecorder::Call> CallbackRecorder::calls() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return calls_;
+}
+
+QList<int> CallbackRecorder::commands() const
+{
+    QList<int> codes;
+    for (const Call &call : calls())
+        codes.append(call.command);
+    return codes;
+}
+
+int CallbackRecorder::countOf(int command) const
+{
+    int count = 0;
+    for (const Call &call : calls_)
+        count += call.command == command ? 1 : 0;
+    return count;
+}
+
+bool CallbackRecorder::waitFor(int command, int timeoutMs, int count) const
 {
     std::unique_lock<std::mutex> lock(mutex_);
     return changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs),
-                             [&] { return reports_.size() >= count; });
-}
-
-std::vector<CallbackRecorder::Report> CallbackRecorder::reports() const
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    return reports_;
-}
-
-std::size_t CallbackRecorder::count() const
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    return reports_.size();
+                             [&] { return countOf(command) >= count; });
 }
 
 void CallbackRecorder::clear()
 {
     std::lock_guard<std::mutex> lock(mutex_);
-    reports_.clear();
+    calls_.clear();
 }

@@ -1,40 +1,46 @@
 #pragma once
 
-#include "Tessvar.h"
+// Keeps a copy of every callback the library makes, since the payload is
+// valid only while the callback runs, and lets a test wait for one.
+
+#include <QByteArray>
+#include <QList>
 
 #include <condition_variable>
-#include <cstdint>
 #include <mutex>
-#include <vector>
 
-// Registered as the library's callback: copies every report while the payload
-// is still valid, and lets a test wait for reports arriving on reader threads.
+struct LibraryContext;
+
 class CallbackRecorder
 {
 public:
-    struct Report {
-        int deviceIndex;
+    struct Call
+    {
+        int device;
         int command;
         int result;
         bool nullPayload;
-        std::vector<std::uint8_t> payload;
+        int length;
+        QByteArray payload;
     };
 
-    static void TESSVAR_CALL callback(int deviceIndex, int command, int result, const void *payload,
-                                      int length, void *user);
+    // Registers itself as the context's callback; unregisters on destruction.
+    explicit CallbackRecorder(LibraryContext &context);
+    ~CallbackRecorder();
 
-    // Registers this recorder with the library.
-    void install();
-
-    bool waitFor(std::size_t count, int timeoutMs) const;
-    std::vector<Report> reports() const;
-    std::size_t count() const;
+    QList<Call> calls() const;
+    QList<int> commands() const;
+    // Waits until `count` callbacks with the command arrived.
+    bool waitFor(int command, int timeoutMs, int count = 1) const;
     void clear();
 
 private:
-    void add(Report report);
+    static void receive(int device, int command, int result, const void *payload, int length,
+                        void *user);
+    int countOf(int command) const;
 
+    LibraryContext &context_;
     mutable std::mutex mutex_;
     mutable std::condition_variable changed_;
-    std::vector<Report> reports_;
+    QList<Call> calls_;
 };

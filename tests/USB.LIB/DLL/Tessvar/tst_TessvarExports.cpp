@@ -1,4 +1,4 @@
-#include "CallbackRecorder.h"
+#include "ReportRecorder.h"
 #include "ExportCalls.h"
 #include "ExportTable.h"
 #include "QueueDeviceSide.h"
@@ -202,7 +202,7 @@ private:
     std::vector<Bytes> sentPackets() const;
 
     std::unique_ptr<QueueDeviceSide> side_;
-    CallbackRecorder recorder_;
+    ReportRecorder recorder_;
     std::unique_ptr<QTemporaryDir> folder_;
     std::size_t packetsAtOpen_ = 0;
 };
@@ -311,7 +311,7 @@ void TestTessvarExports::requestCarriesRowAndReplyReachesCallback()
         QCOMPARE(argument.expectedPayload.size(), spec.record);
 
     QVERIFY(recorder_.waitFor(1, WaitMs));
-    const CallbackRecorder::Report report = recorder_.reports().front();
+    const ReportRecorder::Report report = recorder_.reports().front();
     QCOMPARE(report.deviceIndex, 0);
     QCOMPARE(report.command, spec.command);
     QCOMPARE(report.result, 0);
@@ -510,7 +510,7 @@ void TestTessvarExports::noCameraEnumeratedSendsNothing()
 void TestTessvarExports::callbackReplacedAndSilenced()
 {
     answerEveryCommand();
-    CallbackRecorder second;
+    ReportRecorder second;
     second.install();
     QCOMPARE(GetIDParam(0), 0);
     QVERIFY(second.waitFor(1, WaitMs));

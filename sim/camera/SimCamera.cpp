@@ -1,0 +1,222 @@
+#include "SimCamera.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+
+namespace sim {
+
+namespace {
+
+constexpr std::uint32_t CommandType = 1;
+constexpr std::uint32_t DataType = 0;
+constexpr std::size_t DownloadNameSize = 128;
+constexpr std::size_t DownloadPayloadSize = DownloadNameSize + 8;
+
+std::uint32_t readU32(const std::uint8_t *at)
+{
+    return static_cast<std::uint32_t>(at[0]) | static_cast<std::uint32_t>(at[1]) << 8 |
+           static_cast<std::uint32_t>(at[2]) << 16 | static_cast<std::uint32_t>(at[3]) << 24;
+}
+
+std::int64_t readI64(const std::uint8_t *at)
+{
+    std::uint64_t value = 0;
+    for (int byte = 7; byte >= 0; --byte)
+        value = value << 8 | at[byte];
+    return static_cast<std::int64_t>(value);
+}
+
+} // namespace
+
+SimCamera::SimCamera()
+{
+    registerCommand(CmdDownload, [this](const CommandRequest &request, Outbox &out) {
+        download(request, out);
+    }, CommandShape::Transfer);
+    registerCommand(CmdFindLogFile, [this](const CommandRequest &, Outbox &out) {
+        nameListTransfer(CmdFindLogFile, store_.logNames(), out);
+    }, CommandShape::Transfer);
+    registerCommand(CmdFindMediaFile, [this](const CommandRequest &, Outbox &out) {
+        nameListTransfer(CmdFindMediaFile, store_.indexNames(), out);
+    }, CommandShape::Transfer);
+}
+
+CameraStore &SimCamera::store()
+{
+    return store_;
+}
+
+void SimCamera::handleOut(const std::uint8_t *data, std::size_t length)
+{
+    record(data, length);
+    if (length < Outbox::PacketHeadSize)
+        return;
+    const std::uint32_t type = readU32(data + 8);
+    const std::size_t announced = readU32(data);
+    if (type == DataType && announced >= Outbox::PacketHeadSize) {
+        std::lock_guard<std::mutex> lock(receivedMutex_);
+        const std::size_t end = std::min(announced, length);
+        uploaded_.insert(uploaded_.end(), data + Outbox::PacketHeadSize, data + end);
+        return;
+    }
+    if (type != CommandType || length < Outbox::CommandHeadSize)
+        return;
+    CommandRequest request;
+    request.command = readU32(data + 12);
+    request.flags = static_cast<std::uint16_t>(data[16] | data[17] << 8);
+    request.payload = data + Outbox::CommandHeadSize;
+    request.payloadLength = length - Outbox::CommandHeadSize;
+    dispatch(request);
+}
+
+void SimCamera::dispatch(const CommandRequest &request)
+{
+    Outbox out;
+    {
+        std::lock_guard<std::mutex> lock(commandMutex_);
+        const auto faultAt = faults_.find(request.command);
+        const CommandFault fault = faultAt == faults_.end() ? CommandFault{} : faultAt->second;
+        const auto commandAt = commands_.find(request.command);
+        if (fault.kind == CommandFault::Kind::NoAnswer)
+            return;
+        if (commandAt == commands_.end()) {
+            // A camera that does not know a command refuses it.
+            out.reply(request.command, Failure);
+        } else if (fault.kind == CommandFault::Kind::FailResult) {
+            out.reply(request.command, fault.result);
+            if (commandAt->second.shape == CommandShape::Transfer)
+                out.reply(CmdTransferEnd, fault.result);
+        } else {
+            commandAt->second.handler(request, out);
+            if (fault.kind == CommandFault::Kind::ShortPayload)
+                out.cutReplyPayload(request.command, fault.length);
+            else if (fault.kind == CommandFault::Kind::EmptyPayload)
+                out.cutReplyPayload(request.command, 0);
+        }
+    }
+    in_.append(out.take());
+}
+
+void SimCamera::download(const CommandRequest &request, Outbox &out)
+{
+    std::shared_ptr<const FileSource> file;
+    std::int64_t offset = -1;
+    if (request.payloadLength >= DownloadPayloadSize) {
+        const char *name = reinterpret_cast<const char *>(request.payload);
+        file = store_.file(std::string(name, strnlen(name, DownloadNameSize)));
+        offset = readI64(request.payload + DownloadNameSize);
+    }
+    if (!file || offset < 0 || static_cast<std::uint64_t>(offset) > file->size()) {
+        out.reply(CmdDownload, Failure);
+        out.reply(CmdTransferEnd, Failure);
+        return;
+    }
+    out.reply(CmdDownload, Success);
+    out.stream(file, static_cast<std::uint64_t>(offset));
+    out.reply(CmdTransferEnd, Success);
+}
+
+void SimCamera::nameListTransfer(std::uint32_t command, const std::vector<std::string> &names, Outbox &out)
+{
+    out.reply(command, Success);
+    out.nameList(names);
+    out.reply(CmdTransferEnd, Success);
+}
+
+bool SimCamera::takeIn(Bytes &packet, int timeoutMs)
+{
+    std::size_t chunk;
+    {
+        std::lock_guard<std::mutex> lock(commandMutex_);
+        chunk = chunk_;
+    }
+    return in_.take(packet, timeoutMs, chunk);
+}
+
+void SimCamera::registerCommand(std::uint32_t command, CommandHandler handler, CommandShape shape)
+{
+    std::lock_guard<std::mutex> lock(commandMutex_);
+    commands_[command] = {std::move(handler), shape};
+}
+
+void SimCamera::registerRecordPair(std::uint32_t getCommand, std::uint32_t setCommand, const std::string &key)
+{
+    registerCommand(getCommand, [this, getCommand, key](const CommandRequest &, Outbox &out) {
+        if (store_.hasRecord(key))
+            out.reply(getCommand, Success, store_.record(key));
+        else
+            out.reply(getCommand, Failure);
+    });
+    registerCommand(setCommand, [this, setCommand, key](const CommandRequest &request, Outbox &out) {
+        store_.putRecord(key, Bytes(request.payload, request.payload + request.payloadLength));
+        out.reply(setCommand, Success);
+    });
+}
+
+void SimCamera::setFault(std::uint32_t command, CommandFault fault)
+{
+    std::lock_guard<std::mutex> lock(commandMutex_);
+    faults_[command] = fault;
+}
+
+void SimCamera::clearFaults()
+{
+    std::lock_guard<std::mutex> lock(commandMutex_);
+    faults_.clear();
+}
+
+void SimCamera::injectIn(Bytes packet)
+{
+    std::vector<Outbox::Item> items;
+    items.push_back({std::move(packet), nullptr, 0, 0});
+    in_.append(std::move(items));
+}
+
+std::size_t SimCamera::pendingIn() const
+{
+    return in_.size();
+}
+
+void SimCamera::setDataChunkSize(std::size_t bytes)
+{
+    std::lock_guard<std::mutex> lock(commandMutex_);
+    chunk_ = std::clamp<std::size_t>(bytes, 1, MaxDataChunk);
+}
+
+void SimCamera::record(const std::uint8_t *data, std::size_t length)
+{
+    {
+        std::lock_guard<std::mutex> lock(receivedMutex_);
+        received_.emplace_back(data, data + length);
+    }
+    receivedChanged_.notify_all();
+}
+
+std::vector<SimCamera::Bytes> SimCamera::receivedPackets() const
+{
+    std::lock_guard<std::mutex> lock(receivedMutex_);
+    return received_;
+}
+
+bool SimCamera::waitForReceived(std::size_t count, int timeoutMs) const
+{
+    std::unique_lock<std::mutex> lock(receivedMutex_);
+    return receivedChanged_.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                                     [&] { return received_.size() >= count; });
+}
+
+void SimCamera::clearReceived()
+{
+    std::lock_guard<std::mutex> lock(receivedMutex_);
+    received_.clear();
+    uploaded_.clear();
+}
+
+SimCamera::Bytes SimCamera::uploadedData() const
+{
+    std::lock_guard<std::mutex> lock(receivedMutex_);
+    return uploaded_;
+}
+
+} // namespace sim
