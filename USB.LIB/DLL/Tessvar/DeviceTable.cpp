@@ -23,6 +23,11 @@ constexpr int AlternateSetting = 0;
 constexpr std::uint8_t DirectionInBit = 0x80;
 constexpr int TimedOut = -ETIMEDOUT;
 
+// The record whose reader runs on this thread, if any. Lets a stop from the
+// reader's own callback be told apart without touching the thread handle,
+// which the thread joining the reader frees.
+thread_local const DeviceRec *ownRecord = nullptr;
+
 // The transport's trace goes to standard output, one line per message.
 void printLine(const char *format, ...)
 {
@@ -435,14 +440,14 @@ int DeviceTable::stopReader(DeviceRec &record)
     {
         std::unique_lock<std::mutex> lock(LibraryLock::mutex());
         if (record.readerStopping) {
-            if (!port::isCurrentThread(record.reader))
+            if (ownRecord != &record)
                 LibraryLock::changed().wait(lock, [&] { return !record.readerStopping; });
             return 0;
         }
         if (!record.reader)
             return 0;
         record.stop->store(true);
-        if (port::isCurrentThread(record.reader)) {
+        if (ownRecord == &record) {
             port::detachThread(record.reader);
             record.reader = nullptr;
             return 0;
@@ -463,6 +468,7 @@ int DeviceTable::stopReader(DeviceRec &record)
 unsigned DeviceTable::readerMain(void *argument)
 {
     std::unique_ptr<ReaderArguments> arguments(static_cast<ReaderArguments *>(argument));
+    ownRecord = arguments->record.get();
     std::vector<unsigned char> buffer(ReceiveBufferSize, 0);
     for (;;) {
         const int result = arguments->table->readRecord(*arguments->record, buffer.data());
