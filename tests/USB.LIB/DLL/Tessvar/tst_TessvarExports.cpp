@@ -190,6 +190,7 @@ private slots:
     void fixedTextStopsAtNul();
     void upload_data();
     void upload();
+    void uploadOfMissingFileSendsNothing();
     void unknownIndexSendsNothing_data();
     void unknownIndexSendsNothing();
     void noCameraEnumeratedSendsNothing();
@@ -466,6 +467,13 @@ void TestTessvarExports::upload()
         received.insert(received.end(), packet.begin() + 12, packet.end());
     }
     QVERIFY(received == contents);
+}
+
+void TestTessvarExports::uploadOfMissingFileSendsNothing()
+{
+    const std::string path = (folder_->path() + "/missing.bin").toStdString();
+    QCOMPARE(UploadFile(0, path.c_str()), -1);
+    QVERIFY(sentPackets().empty());
 }
 
 void TestTessvarExports::unknownIndexSendsNothing_data()
