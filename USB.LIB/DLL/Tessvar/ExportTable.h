@@ -48,15 +48,6 @@ public:
         throw "not an export of the library";
     }
 
-    static constexpr bool contains(std::string_view name)
-    {
-        for (const ExportSpec &spec : kSpecs) {
-            if (spec.name == name)
-                return true;
-        }
-        return false;
-    }
-
 private:
     static constexpr ExportSpec kSpecs[kExportCount] = {
     {"ChangePassword",            ExportKind::Set,            16,  256},
