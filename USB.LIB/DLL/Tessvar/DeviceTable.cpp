@@ -2,6 +2,7 @@
 
 #include "DeviceRec.h"
 #include "LibraryContext.h"
+#include "LibraryLock.h"
 #include "PlatformPort.h"
 #include "ReaderArguments.h"
 #include "ReceiveDispatch.h"
@@ -21,6 +22,11 @@ constexpr int InterfaceNumber = 0;
 constexpr int AlternateSetting = 0;
 constexpr std::uint8_t DirectionInBit = 0x80;
 constexpr int TimedOut = -ETIMEDOUT;
+
+// The record whose reader runs on this thread, if any. Lets a stop from the
+// reader's own callback be told apart without touching the thread handle,
+// which the thread joining the reader frees.
+thread_local const DeviceRec *ownRecord = nullptr;
 
 // The transport's trace goes to standard output, one line per message.
 void printLine(const char *format, ...)
@@ -95,66 +101,107 @@ DeviceTable::~DeviceTable() = default;
 
 void DeviceTable::setReceiver(ReceiveFn receive, LibraryContext *context)
 {
+    std::lock_guard<std::mutex> lock(LibraryLock::mutex());
     receive_ = receive;
     context_ = context;
 }
 
-DeviceRec *DeviceTable::find(int index) const
+DeviceTable::Record DeviceTable::find(int index) const
 {
     const auto found = records_.find(index);
     if (found == records_.end()) {
         printLine("index key not exist!");
         return nullptr;
     }
-    return found->second.get();
+    return found->second;
+}
+
+DeviceTable::Record DeviceTable::lookUp(int index) const
+{
+    std::lock_guard<std::mutex> lock(LibraryLock::mutex());
+    return find(index);
 }
 
 bool DeviceTable::contains(int index) const
 {
+    std::lock_guard<std::mutex> lock(LibraryLock::mutex());
     return records_.count(index) != 0;
 }
 
 int DeviceTable::count() const
 {
+    std::lock_guard<std::mutex> lock(LibraryLock::mutex());
     return static_cast<int>(records_.size());
 }
 
+// The old records leave the table at once, so that lookups during the slow
+// part (stopping readers, closing, scanning the bus) find nothing rather
+// than a camera about to be closed.
 int DeviceTable::Enumerate()
 {
-    clear();
+    RecordMap old;
+    {
+        std::lock_guard<std::mutex> lock(LibraryLock::mutex());
+        old.swap(records_);
+    }
+    retire(std::move(old));
+
+    RecordMap found = scanBus();
+    const int count = static_cast<int>(found.size());
+    {
+        std::lock_guard<std::mutex> lock(LibraryLock::mutex());
+        // A refresh that ran meanwhile on another thread installed its own
+        // records; the later scan wins and the earlier records are retired.
+        old.swap(records_);
+        records_.swap(found);
+    }
+    retire(std::move(old));
+    return count;
+}
+
+DeviceTable::RecordMap DeviceTable::scanBus()
+{
+    std::lock_guard<std::mutex> scan(scanMutex_);
     usb_find_busses();
     usb_find_devices();
+    RecordMap found;
     for (usb_bus *bus = usb_get_busses(); bus; bus = bus->next) {
         for (struct usb_device *device = bus->devices; device; device = device->next) {
             if (isCamera(device))
-                addRecord(device);
+                found.emplace(static_cast<int>(found.size()), makeRecord(device));
         }
     }
-    return count();
+    return found;
 }
 
-void DeviceTable::clear()
+void DeviceTable::retire(RecordMap records)
 {
-    for (auto &entry : records_) {
-        Close(entry.first);
+    for (auto &entry : records) {
+        {
+            std::lock_guard<std::mutex> lock(LibraryLock::mutex());
+            entry.second->retired = true;
+        }
+        closeRecord(*entry.second);
         discard(*entry.second);
     }
-    records_.clear();
 }
 
 // A record whose close failed would otherwise leave interface 0 claimed on a
 // handle nobody holds any more, so the camera could never be claimed again.
 void DeviceTable::discard(DeviceRec &record)
 {
-    if (!record.handle)
-        return;
-    usb_close(record.handle);
-    record.handle = nullptr;
+    usb_dev_handle *handle = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(LibraryLock::mutex());
+        std::swap(handle, record.handle);
+    }
+    if (handle)
+        usb_close(handle);
 }
 
-void DeviceTable::addRecord(struct usb_device *device)
+DeviceTable::Record DeviceTable::makeRecord(struct usb_device *device)
 {
-    auto record = std::make_unique<DeviceRec>();
+    auto record = std::make_shared<DeviceRec>();
     record->device = device;
     if (const usb_interface_descriptor *setting = firstAlternateSetting(device)) {
         for (int i = 0; i < setting->bNumEndpoints && setting->endpoint; ++i) {
@@ -169,48 +216,73 @@ void DeviceTable::addRecord(struct usb_device *device)
             }
         }
     }
-    const int index = count();
-    records_[index] = std::move(record);
+    return record;
 }
 
 int DeviceTable::Open(int index)
 {
-    DeviceRec *record = find(index);
-    if (!record)
-        return -1;
-    if (record->handle) {
-        printLine("already open!");
-        return 0;
-    }
-    record->handle = usb_open(record->device);
-    if (!record->handle) {
-        printLine("usb_open fail!");
-        return -1;
-    }
-    const char *failure = nullptr;
-    if (usb_set_configuration(record->handle, ConfigurationNumber) < 0)
-        failure = "setting configuration #1!";
-    else if (usb_claim_interface(record->handle, InterfaceNumber) < 0)
-        failure = "claiming interface #0!";
-    else if (usb_set_altinterface(record->handle, AlternateSetting) < 0)
-        failure = "Can't Set Interface #0!";
-    if (failure) {
-        printLine("%s", failure);
-        printUsbError();
-        usb_close(record->handle);
-        record->handle = nullptr;
-        return -1;
-    }
-    writeProbe(*record);
-    return 0;
+    const Record record = lookUp(index);
+    return record ? openRecord(*record) : -1;
 }
 
-void DeviceTable::writeProbe(DeviceRec &record)
+// The device is claimed outside the lock; `opening` keeps a second open of the
+// same record waiting instead of claiming it twice.
+int DeviceTable::openRecord(DeviceRec &record)
+{
+    {
+        std::unique_lock<std::mutex> lock(LibraryLock::mutex());
+        LibraryLock::changed().wait(lock, [&] { return !record.opening; });
+        if (record.handle) {
+            printLine("already open!");
+            return 0;
+        }
+        if (record.retired)
+            return -1;
+        record.opening = true;
+    }
+    usb_dev_handle *handle = usb_open(record.device);
+    const char *failure = handle ? nullptr : "usb_open fail!";
+    if (handle) {
+        if (usb_set_configuration(handle, ConfigurationNumber) < 0)
+            failure = "setting configuration #1!";
+        else if (usb_claim_interface(handle, InterfaceNumber) < 0)
+            failure = "claiming interface #0!";
+        else if (usb_set_altinterface(handle, AlternateSetting) < 0)
+            failure = "Can't Set Interface #0!";
+        if (failure) {
+            printLine("%s", failure);
+            printUsbError();
+            usb_close(handle);
+            handle = nullptr;
+        } else {
+            writeProbe(handle, record);
+        }
+    } else {
+        printLine("%s", failure);
+    }
+    bool retiredMeanwhile = false;
+    {
+        std::lock_guard<std::mutex> lock(LibraryLock::mutex());
+        record.opening = false;
+        retiredMeanwhile = record.retired;
+        if (handle && !retiredMeanwhile)
+            record.handle = handle;
+    }
+    LibraryLock::changed().notify_all();
+    if (handle && retiredMeanwhile) {
+        usb_release_interface(handle, InterfaceNumber);
+        usb_close(handle);
+        return -1;
+    }
+    return handle ? 0 : -1;
+}
+
+void DeviceTable::writeProbe(usb_dev_handle *handle, const DeviceRec &record)
 {
     if (record.outEndpointCount == 0)
         return;
     std::vector<unsigned char> probe = probePacket();
-    const int result = usb_bulk_write(record.handle, record.outEndpoints[0],
+    const int result = usb_bulk_write(handle, record.outEndpoints[0],
                                       reinterpret_cast<const char *>(probe.data()),
                                       static_cast<int>(probe.size()), ProbeTimeoutMs);
     if (result < 0)
@@ -219,30 +291,51 @@ void DeviceTable::writeProbe(DeviceRec &record)
 
 int DeviceTable::Close(int index)
 {
-    DeviceRec *record = find(index);
-    if (!record)
-        return -1;
-    StopReader(index);
-    if (!record->handle)
+    const Record record = lookUp(index);
+    return record ? closeRecord(*record) : -1;
+}
+
+int DeviceTable::closeRecord(DeviceRec &record)
+{
+    stopReader(record);
+    usb_dev_handle *handle = nullptr;
+    {
+        std::unique_lock<std::mutex> lock(LibraryLock::mutex());
+        LibraryLock::changed().wait(lock, [&] { return !record.opening; });
+        // Taking the handle first stops new writes; the ones in flight finish
+        // within their time-out before the handle goes away under them.
+        std::swap(handle, record.handle);
+        LibraryLock::changed().wait(lock, [&] { return record.writesInFlight == 0; });
+    }
+    if (!handle)
         return 0;
-    if (record->outEndpointCount > 0)
-        usb_resetep(record->handle, record->outEndpoints[0]);
-    if (record->inEndpointCount > 0)
-        usb_resetep(record->handle, record->inEndpoints[0]);
-    if (usb_release_interface(record->handle, InterfaceNumber) < 0) {
+    if (record.outEndpointCount > 0)
+        usb_resetep(handle, record.outEndpoints[0]);
+    if (record.inEndpointCount > 0)
+        usb_resetep(handle, record.inEndpoints[0]);
+    if (usb_release_interface(handle, InterfaceNumber) < 0) {
         printLine("release interface error!");
+        // The handle stays with the record so that a later close retries,
+        // unless the camera was opened again meanwhile.
+        bool kept = false;
+        {
+            std::lock_guard<std::mutex> lock(LibraryLock::mutex());
+            kept = !record.handle;
+            if (kept)
+                record.handle = handle;
+        }
+        if (!kept)
+            usb_close(handle);
         return -1;
     }
-    return closeHandle(*record);
+    return closeHandle(handle);
 }
 
 // libusb frees the handle whatever usb_close reports, so the record lets go of
 // it either way; keeping it for a retry would use freed memory.
-int DeviceTable::closeHandle(DeviceRec &record)
+int DeviceTable::closeHandle(usb_dev_handle *handle)
 {
-    const int result = usb_close(record.handle);
-    record.handle = nullptr;
-    if (result < 0) {
+    if (usb_close(handle) < 0) {
         printLine("close device error!");
         printUsbError();
         return -1;
@@ -252,35 +345,57 @@ int DeviceTable::closeHandle(DeviceRec &record)
 
 int DeviceTable::Write(int index, const unsigned char *bytes, int length)
 {
-    DeviceRec *record = find(index);
-    if (!record)
-        return -1;
-    if (!record->handle) {
-        printLine("not open device!");
-        return -1;
+    usb_dev_handle *handle = nullptr;
+    Record record;
+    {
+        std::lock_guard<std::mutex> lock(LibraryLock::mutex());
+        record = find(index);
+        if (!record)
+            return -1;
+        if (!record->handle) {
+            printLine("not open device!");
+            return -1;
+        }
+        if (record->outEndpointCount == 0)
+            return -1;
+        handle = record->handle;
+        ++record->writesInFlight;
     }
-    if (record->outEndpointCount == 0)
-        return -1;
-    const int result = usb_bulk_write(record->handle, record->outEndpoints[0],
+    const int result = usb_bulk_write(handle, record->outEndpoints[0],
                                       reinterpret_cast<const char *>(bytes), length, TransferTimeoutMs);
     if (result < 0)
         printLine("write error: %s", usb_strerror());
+    {
+        std::lock_guard<std::mutex> lock(LibraryLock::mutex());
+        --record->writesInFlight;
+    }
+    LibraryLock::changed().notify_all();
     return result;
 }
 
 int DeviceTable::Read(int index, unsigned char *buffer)
 {
-    DeviceRec *record = find(index);
-    if (!record)
-        return -1;
-    if (!record->handle) {
+    const Record record = lookUp(index);
+    return record ? readRecord(*record, buffer) : -1;
+}
+
+// Only the record's reader reads, and a close stops the reader before it takes
+// the handle, so the handle stays valid for the whole transfer.
+int DeviceTable::readRecord(DeviceRec &record, unsigned char *buffer)
+{
+    usb_dev_handle *handle = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(LibraryLock::mutex());
+        handle = record.handle;
+    }
+    if (!handle) {
         printLine("not open device!");
         return -1;
     }
-    if (record->inEndpointCount == 0)
+    if (record.inEndpointCount == 0)
         return -1;
-    const int result = usb_bulk_read(record->handle, record->inEndpoints[0],
-                                     reinterpret_cast<char *>(buffer), ReceiveBufferSize, TransferTimeoutMs);
+    const int result = usb_bulk_read(handle, record.inEndpoints[0], reinterpret_cast<char *>(buffer),
+                                     ReceiveBufferSize, TransferTimeoutMs);
     if (result < 0)
         printLine("read error:%s", usb_strerror());
     return result;
@@ -288,15 +403,19 @@ int DeviceTable::Read(int index, unsigned char *buffer)
 
 int DeviceTable::StartReader(int index)
 {
-    DeviceRec *record = find(index);
+    std::unique_lock<std::mutex> lock(LibraryLock::mutex());
+    const Record record = find(index);
     if (!record)
         return -1;
+    LibraryLock::changed().wait(lock, [&] { return !record->readerStopping; });
     if (record->reader) {
         printLine("is already run!");
         return 0;
     }
+    if (record->retired)
+        return -1;
     record->stop = std::make_shared<std::atomic<bool>>(false);
-    auto *arguments = new ReaderArguments{this, context_, index, receive_, record->stop};
+    auto *arguments = new ReaderArguments{this, context_, index, receive_, record->stop, record};
     record->reader = port::startThread(&DeviceTable::readerMain, arguments);
     if (!record->reader) {
         delete arguments;
@@ -308,28 +427,51 @@ int DeviceTable::StartReader(int index)
 
 int DeviceTable::StopReader(int index)
 {
-    DeviceRec *record = find(index);
-    if (!record)
-        return -1;
-    if (!record->reader)
-        return 0;
-    record->stop->store(true);
-    // A reader that stops itself (from its receive callback) cannot wait for
-    // its own end; it leaves its loop once the callback returns.
-    if (port::isCurrentThread(record->reader))
-        port::detachThread(record->reader);
-    else
-        port::joinThread(record->reader);
-    record->reader = nullptr;
+    const Record record = lookUp(index);
+    return record ? stopReader(*record) : -1;
+}
+
+// The join runs outside the lock: the reader may be inside the callback,
+// which may call any export. A second stopper waits for the first one's join,
+// unless it is the reader itself, which leaves its loop once it returns.
+int DeviceTable::stopReader(DeviceRec &record)
+{
+    port::Thread *reader = nullptr;
+    {
+        std::unique_lock<std::mutex> lock(LibraryLock::mutex());
+        if (record.readerStopping) {
+            if (ownRecord != &record)
+                LibraryLock::changed().wait(lock, [&] { return !record.readerStopping; });
+            return 0;
+        }
+        if (!record.reader)
+            return 0;
+        record.stop->store(true);
+        if (ownRecord == &record) {
+            port::detachThread(record.reader);
+            record.reader = nullptr;
+            return 0;
+        }
+        reader = record.reader;
+        record.readerStopping = true;
+    }
+    port::joinThread(reader);
+    {
+        std::lock_guard<std::mutex> lock(LibraryLock::mutex());
+        record.reader = nullptr;
+        record.readerStopping = false;
+    }
+    LibraryLock::changed().notify_all();
     return 0;
 }
 
 unsigned DeviceTable::readerMain(void *argument)
 {
     std::unique_ptr<ReaderArguments> arguments(static_cast<ReaderArguments *>(argument));
+    ownRecord = arguments->record.get();
     std::vector<unsigned char> buffer(ReceiveBufferSize, 0);
     for (;;) {
-        const int result = arguments->table->Read(arguments->deviceIndex, buffer.data());
+        const int result = arguments->table->readRecord(*arguments->record, buffer.data());
         if (result > 0 && arguments->receive)
             arguments->receive(arguments->deviceIndex, buffer.data(), result, arguments->context);
         if (result < 0 && result != TimedOut)

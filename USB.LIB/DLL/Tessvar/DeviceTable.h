@@ -2,10 +2,12 @@
 
 #include <map>
 #include <memory>
+#include <mutex>
 
 struct DeviceRec;
 struct LibraryContext;
 struct usb_device;
+struct usb_dev_handle;
 
 // Hands one received packet to the protocol layer; the buffer is the reader's
 // and stays valid only until the call returns.
@@ -44,18 +46,30 @@ public:
     DeviceTable &operator=(const DeviceTable &) = delete;
 
 private:
+    using Record = std::shared_ptr<DeviceRec>;
+    using RecordMap = std::map<int, Record>;
+
     DeviceTable();
     ~DeviceTable();
 
-    DeviceRec *find(int index) const;
-    void clear();
+    // find needs the library lock held; lookUp takes it.
+    Record find(int index) const;
+    Record lookUp(int index) const;
+    RecordMap scanBus();
+    void retire(RecordMap records);
     void discard(DeviceRec &record);
-    void addRecord(struct usb_device *device);
-    int closeHandle(DeviceRec &record);
-    void writeProbe(DeviceRec &record);
+    static Record makeRecord(struct usb_device *device);
+    int openRecord(DeviceRec &record);
+    int closeRecord(DeviceRec &record);
+    int closeHandle(usb_dev_handle *handle);
+    int stopReader(DeviceRec &record);
+    int readRecord(DeviceRec &record, unsigned char *buffer);
+    void writeProbe(usb_dev_handle *handle, const DeviceRec &record);
     static unsigned readerMain(void *argument);
 
-    std::map<int, std::unique_ptr<DeviceRec>> records_;
+    RecordMap records_;
+    // libusb's bus scan rebuilds its device lists in place: one scan at a time.
+    std::mutex scanMutex_;
     ReceiveFn receive_ = nullptr;
     LibraryContext *context_ = nullptr;
 };

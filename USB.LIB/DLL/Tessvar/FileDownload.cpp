@@ -1,6 +1,7 @@
 #include "FileDownload.h"
 
 #include "LibraryContext.h"
+#include "LibraryLock.h"
 #include "PacketSender.h"
 #include "ProtocolCode.h"
 
@@ -39,20 +40,23 @@ int FileDownload::RequestDownload(LibraryContext &context, int deviceIndex, cons
     std::printf("file name=%.129s, offset=%d\n", remoteName ? remoteName : "", offset);
     if (!acceptableNames(remoteName, localPath))
         return -1;
-    DevSession *session = context.session(deviceIndex);
-    if (!session) {
-        std::printf("cannot find index\n");
-        return -1;
-    }
-    if (session->transferOpen) {
-        std::printf("is loading file\n");
-        return -1;
+    {
+        std::lock_guard<std::mutex> lock(LibraryLock::mutex());
+        DevSession *session = context.session(deviceIndex);
+        if (!session) {
+            std::printf("cannot find index\n");
+            return -1;
+        }
+        if (session->transferOpen) {
+            std::printf("is loading file\n");
+            return -1;
+        }
+        std::memset(session->localPath, 0, sizeof session->localPath);
+        std::memcpy(session->localPath, localPath, std::strlen(localPath));
+        session->offset = offset;
     }
     DownloadPayload payload = {};
     std::memcpy(payload.name, remoteName, std::strlen(remoteName));
     payload.offset = offset;
-    std::memset(session->localPath, 0, sizeof session->localPath);
-    std::memcpy(session->localPath, localPath, std::strlen(localPath));
-    session->offset = offset;
     return PacketSender::SendSet(deviceIndex, CMD_DOWNLOAD, &payload, sizeof payload) == -1 ? -1 : 0;
 }

@@ -1,5 +1,7 @@
 #include "LibraryContext.h"
 
+#include "LibraryLock.h"
+
 LibraryContext &LibraryContext::instance()
 {
     // Never destroyed: reader threads may still deliver packets while the
@@ -16,14 +18,30 @@ DevSession *LibraryContext::session(int deviceIndex)
 
 void LibraryContext::resetSessions(int count)
 {
-    sessions.clear();
+    std::map<int, DevSession> fresh;
     for (int index = 0; index < count; ++index)
-        sessions.try_emplace(index);
+        fresh.try_emplace(index);
+    std::lock_guard<std::mutex> lock(LibraryLock::mutex());
+    sessions.swap(fresh);
+}
+
+void LibraryContext::setCallback(MSG_CALLBACK_FN newCallback, void *newUser)
+{
+    std::lock_guard<std::mutex> lock(LibraryLock::mutex());
+    callback = newCallback;
+    user = newUser;
 }
 
 void LibraryContext::report(int deviceIndex, int command, int result, const void *payload,
                             int length) const
 {
-    if (callback)
-        callback(deviceIndex, command, result, payload, length, user);
+    MSG_CALLBACK_FN registered = nullptr;
+    void *registeredUser = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(LibraryLock::mutex());
+        registered = callback;
+        registeredUser = user;
+    }
+    if (registered)
+        registered(deviceIndex, command, result, payload, length, registeredUser);
 }

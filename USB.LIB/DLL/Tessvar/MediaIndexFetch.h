@@ -4,15 +4,15 @@
 // asks for the next listed file, and after the last it reports every record.
 
 struct LibraryContext;
-struct DevSession;
 
 class MediaIndexFetch
 {
 public:
-    // Called at the end of each transfer while a fetch runs. An index file
-    // that cannot be requested is skipped, so the fetch always ends with 103.
-    static void Advance(LibraryContext &context, int deviceIndex, DevSession &session);
+    // Called, without the library lock, at the end of each transfer while a
+    // fetch runs. An index file that cannot be requested is skipped, so the
+    // fetch always ends with 103.
+    static void Advance(LibraryContext &context, int deviceIndex);
 
 private:
-    static void finish(LibraryContext &context, int deviceIndex, DevSession &session);
+    static void finish(LibraryContext &context, int deviceIndex);
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DeviceRec.h"
 #include "DeviceTable.h"
 
 #include <atomic>
@@ -12,4 +13,7 @@ struct ReaderArguments {
     int deviceIndex = -1;
     ReceiveFn receive = nullptr;
     std::shared_ptr<std::atomic<bool>> stop;
+    // The reader reads its own record, not whatever a later enumeration put
+    // under the same index.
+    std::shared_ptr<DeviceRec> record;
 };

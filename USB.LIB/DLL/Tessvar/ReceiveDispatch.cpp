@@ -1,6 +1,7 @@
 #include "ReceiveDispatch.h"
 
 #include "LibraryContext.h"
+#include "LibraryLock.h"
 #include "MediaIndexFetch.h"
 #include "IndexFiles.h"
 #include "ProtocolCode.h"
@@ -11,6 +12,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
+#include <vector>
 
 namespace {
 
@@ -51,30 +54,40 @@ void ReceiveDispatch::commandReply(LibraryContext &context, int deviceIndex,
                                    const unsigned char *buffer, int length,
                                    const PACKET_HEAD &head)
 {
-    DevSession *session = context.session(deviceIndex);
-    if (!session) {
-        std::printf("index key not exist!\n");
-        return;
-    }
-    if (length < ComHeadSize || head.len < sizeof(ZORV_COM_HEAD)) {
-        std::printf("len < sizeof(ZORV_COM_HEAD)\n");
-        return;
-    }
-    ZORV_COM_HEAD reply;
-    std::memcpy(&reply, buffer, sizeof reply);
-    const int command = static_cast<int>(reply.cmd);
-    const int result = reply.result;
-    std::printf("idex=%d ,cmd=%d, result=%d \n", deviceIndex, command, result);
+    bool indexFetchGoesOn = false;
+    int command = 0;
+    int result = 0;
+    {
+        std::lock_guard<std::mutex> lock(LibraryLock::mutex());
+        DevSession *session = context.session(deviceIndex);
+        if (!session) {
+            std::printf("index key not exist!\n");
+            return;
+        }
+        if (length < ComHeadSize || head.len < sizeof(ZORV_COM_HEAD)) {
+            std::printf("len < sizeof(ZORV_COM_HEAD)\n");
+            return;
+        }
+        ZORV_COM_HEAD reply;
+        std::memcpy(&reply, buffer, sizeof reply);
+        command = static_cast<int>(reply.cmd);
+        result = reply.result;
+        std::printf("idex=%d ,cmd=%d, result=%d \n", deviceIndex, command, result);
 
-    if (command == CMD_DOWNLOAD && result == 0)
-        openTransferFile(*session);
-    else if (command == CMD_TRANSFER_END)
-        finishTransfer(context, deviceIndex, *session);
-    else if (command == CMD_FIND_MEDIA_FILE && result == 0) {
-        session->indexMode = INDEX_LIST_EXPECTED;
-        session->next = 0;
-    } else if (command == CMD_FIND_LOG_FILE && result == 0)
-        session->logList = 1;
+        if (command == CMD_DOWNLOAD && result == 0)
+            openTransferFile(*session);
+        else if (command == CMD_TRANSFER_END)
+            indexFetchGoesOn = finishTransfer(*session);
+        else if (command == CMD_FIND_MEDIA_FILE && result == 0) {
+            session->indexMode = INDEX_LIST_EXPECTED;
+            session->next = 0;
+        } else if (command == CMD_FIND_LOG_FILE && result == 0)
+            session->logList = 1;
+    }
+    // The next index request is a USB write and the records go to the
+    // callback, so both run after the lock is released.
+    if (indexFetchGoesOn)
+        MediaIndexFetch::Advance(context, deviceIndex);
 
     const bool hasPayload = length > ComHeadSize;
     context.report(deviceIndex, command, result, hasPayload ? buffer + ComHeadSize : nullptr,
@@ -84,15 +97,23 @@ void ReceiveDispatch::commandReply(LibraryContext &context, int deviceIndex,
 void ReceiveDispatch::data(LibraryContext &context, int deviceIndex, const unsigned char *buffer,
                            int length)
 {
-    DevSession *session = context.session(deviceIndex);
-    if (!session) {
-        std::printf("index key not exist!\n");
-        return;
+    LogNames logNames;
+    {
+        std::lock_guard<std::mutex> lock(LibraryLock::mutex());
+        DevSession *session = context.session(deviceIndex);
+        if (!session) {
+            std::printf("index key not exist!\n");
+            return;
+        }
+        if (session->indexMode == INDEX_LIST_EXPECTED || session->logList == 1)
+            logNames = nameList(context, *session, buffer + HeadSize, length - HeadSize);
+        else
+            fileData(*session, buffer + HeadSize, length - HeadSize);
     }
-    if (session->indexMode == INDEX_LIST_EXPECTED || session->logList == 1)
-        nameList(context, deviceIndex, *session, buffer + HeadSize, length - HeadSize);
-    else
-        fileData(*session, buffer + HeadSize, length - HeadSize);
+    for (const LogName &name : logNames.names)
+        context.report(deviceIndex, REPORT_LOG_NAME, 0, name.text, NameSize);
+    if (logNames.complete)
+        context.report(deviceIndex, REPORT_LOG_LIST_OVER, 0, nullptr, 0);
 }
 
 void ReceiveDispatch::fileData(DevSession &session, const unsigned char *bytes, int count)
@@ -108,9 +129,10 @@ void ReceiveDispatch::fileData(DevSession &session, const unsigned char *bytes, 
     std::fflush(session.file);
 }
 
-void ReceiveDispatch::nameList(LibraryContext &context, int deviceIndex, DevSession &session,
-                               const unsigned char *names, int count)
+ReceiveDispatch::LogNames ReceiveDispatch::nameList(LibraryContext &context, DevSession &session,
+                                                   const unsigned char *names, int count)
 {
+    LogNames logNames;
     if (!IndexFiles::ClearIndexFiles())
         std::printf("delete file error\n");
     context.indexList.clear();
@@ -120,21 +142,22 @@ void ReceiveDispatch::nameList(LibraryContext &context, int deviceIndex, DevSess
     for (int at = 0; at < nameCount; ++at) {
         const unsigned char *name = names + at * NameSize;
         // A name fills its 128 bytes without a terminating NUL when it is that long.
-        char text[NameSize + 1] = {};
-        std::memcpy(text, name, NameSize);
-        std::printf("index file name = %s\n", text);
+        LogName text = {};
+        std::memcpy(text.text, name, NameSize);
+        std::printf("index file name = %s\n", text.text);
         IndexEntry entry = {};
         std::memcpy(entry.remoteName, name, NameSize);
         context.indexList.push_back(entry);
         if (session.logList == 1)
-            context.report(deviceIndex, REPORT_LOG_NAME, 0, text, NameSize);
+            logNames.names.push_back(text);
     }
     if (session.logList == 1) {
         session.logList = 0;
-        context.report(deviceIndex, REPORT_LOG_LIST_OVER, 0, nullptr, 0);
+        logNames.complete = true;
     }
     if (session.indexMode == INDEX_LIST_EXPECTED)
         session.indexMode = INDEX_LIST_RECEIVED;
+    return logNames;
 }
 
 void ReceiveDispatch::openTransferFile(DevSession &session)
@@ -156,14 +179,15 @@ void ReceiveDispatch::openTransferFile(DevSession &session)
     session.file = file;
 }
 
-void ReceiveDispatch::finishTransfer(LibraryContext &context, int deviceIndex, DevSession &session)
+bool ReceiveDispatch::finishTransfer(DevSession &session)
 {
     std::memset(session.localPath, 0, sizeof session.localPath);
     session.offset = 0;
     session.closeFile();
     session.transferOpen = 0;
     if (session.indexMode != INDEX_IDLE)
-        MediaIndexFetch::Advance(context, deviceIndex, session);
-    else if (session.logList == 1)
+        return true;
+    if (session.logList == 1)
         session.logList = 0;
+    return false;
 }

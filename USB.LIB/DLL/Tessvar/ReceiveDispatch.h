@@ -5,6 +5,7 @@
 // each after the library's own work for it.
 
 #include <cstdint>
+#include <vector>
 
 struct LibraryContext;
 struct DevSession;
@@ -24,8 +25,19 @@ private:
     static void data(LibraryContext &context, int deviceIndex, const unsigned char *buffer,
                      int length);
     static void fileData(DevSession &session, const unsigned char *bytes, int count);
-    static void nameList(LibraryContext &context, int deviceIndex, DevSession &session,
-                         const unsigned char *names, int count);
+    // A log file name with room for a terminating NUL.
+    struct LogName {
+        char text[129];
+    };
+    // What a name list leaves to report once the library lock is released.
+    struct LogNames {
+        std::vector<LogName> names;
+        bool complete = false;
+    };
+
+    static LogNames nameList(LibraryContext &context, DevSession &session, const unsigned char *names,
+                             int count);
     static void openTransferFile(DevSession &session);
-    static void finishTransfer(LibraryContext &context, int deviceIndex, DevSession &session);
+    // True when a media index fetch runs and must go on.
+    static bool finishTransfer(DevSession &session);
 };

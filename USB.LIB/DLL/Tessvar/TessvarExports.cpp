@@ -1,3 +1,5 @@
+// The exports that manage the cameras and the callback rather than send a request.
+
 #include "Tessvar.h"
 
 #include "DeviceTable.h"
@@ -14,6 +16,12 @@ void printBanner(const char *banner)
 }
 
 } // namespace
+
+int TESSVAR_CALL SetMsgCallBack(MSG_CALLBACK_FN callback, void *user)
+{
+    LibraryContext::instance().setCallback(callback, user);
+    return 0;
+}
 
 int TESSVAR_CALL RefreshDecice(int *count)
 {

@@ -1,6 +1,6 @@
 #include "TableNumberSection.h"
 
-#include "NumberTextStandIn.h"
+#include "ValueText.h"
 #include "ui_TableNumberSection.h"
 
 #include <QMessageBox>
@@ -94,7 +94,7 @@ bool TableNumberSection::runsForward(int row)
 // Written at the boxes' own precision, so a large section reads back whole.
 QString TableNumberSection::boxText(double boxValue) const
 {
-    return numberText(boxValue, ui->doubleSpinBoxStart->decimals());
+    return ValueText::number(boxValue, ui->doubleSpinBoxStart->decimals());
 }
 
 void TableNumberSection::seed(QString &seedProp, QJsonValue &seedValue)

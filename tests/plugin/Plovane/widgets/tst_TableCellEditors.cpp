@@ -1,5 +1,4 @@
 #include "MessageBoxCatcher.h"
-#include "NumberTextStandIn.h"
 #include "TableInput.h"
 #include "TableNumberSection.h"
 #include "TableTimePicker.h"
@@ -65,27 +64,6 @@ class tst_TableCellEditors : public QObject
     Q_OBJECT
 
 private slots:
-    void numberTextIsWholeAtThePrecision_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<int>("decimals");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("large whole") << 7654321.0 << 0 << "7654321";
-        QTest::newRow("limit") << 100000000.0 << 0 << "100000000";
-        QTest::newRow("half") << 12.5 << 2 << "12.5";
-        QTest::newRow("zero") << 0.0 << 0 << "0";
-        QTest::newRow("trailing zeros") << 100000.0 << 2 << "100000";
-        QTest::newRow("cents") << 12345.67 << 2 << "12345.67";
-    }
-
-    void numberTextIsWholeAtThePrecision()
-    {
-        QFETCH(double, value);
-        QFETCH(int, decimals);
-        QFETCH(QString, text);
-        QCOMPARE(numberText(value, decimals), text);
-    }
-
     void inputDecimalsFollowTheDefinitionType_data()
     {
         QTest::addColumn<QJsonValue>("definition");

@@ -1,0 +1,129 @@
+#include "ReportRecorder.h"
+#include "SimCamera.h"
+#include "Tessvar.h"
+#include "UsbBus.h"
+
+#include <QtTest>
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+
+using sim::SimCamera;
+using sim::UsbBus;
+using Bytes = std::vector<std::uint8_t>;
+
+namespace {
+
+constexpr int ReadCapMs = 20;
+constexpr int WaitMs = 3000;
+constexpr std::uint32_t UploadStart = 55;
+constexpr std::uint32_t UploadStop = 56;
+
+std::uint32_t u32At(const Bytes &bytes, std::size_t at)
+{
+    std::uint32_t value = 0;
+    std::memcpy(&value, bytes.data() + at, sizeof value);
+    return value;
+}
+
+Bytes reply(std::uint32_t command, std::uint8_t result, const Bytes &payload)
+{
+    Bytes packet(20 + payload.size(), 0);
+    const std::uint32_t head[] = {static_cast<std::uint32_t>(packet.size()), 0, 1, command};
+    std::memcpy(packet.data(), head, sizeof head);
+    packet[18] = result;
+    std::copy(payload.begin(), payload.end(), packet.begin() + 20);
+    return packet;
+}
+
+} // namespace
+
+// The exports against the camera simulator: what the camera received, packet
+// by packet, and replies it sends as raw IN packets.
+class TestTessvarOnSimCamera : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void uploadRoundTrip();
+
+private:
+    std::unique_ptr<SimCamera> camera_;
+    ReportRecorder recorder_;
+    QTemporaryDir folder_;
+};
+
+void TestTessvarOnSimCamera::init()
+{
+    UsbBus &bus = UsbBus::instance();
+    bus.reset();
+    bus.setReadTimeoutCap(ReadCapMs);
+    camera_ = std::make_unique<SimCamera>();
+    bus.attach(bus.addDevice(bus.addBus(), sim::DeviceSpec{}), camera_.get());
+    recorder_.clear();
+    recorder_.install();
+    int count = 0;
+    QCOMPARE(RefreshDecice(&count), 0);
+    QCOMPARE(count, 1);
+    QCOMPARE(OpenDevice(0), 0);
+    camera_->clearReceived();
+    // The test plays the camera's answers itself, byte by byte.
+    camera_->setFault(UploadStart, sim::CommandFault::noAnswer());
+    camera_->setFault(UploadStop, sim::CommandFault::noAnswer());
+}
+
+void TestTessvarOnSimCamera::cleanup()
+{
+    CloseDevice(0);
+    SetMsgCallBack(nullptr, nullptr);
+    UsbBus::instance().reset();
+    int count = 0;
+    RefreshDecice(&count);
+    camera_.reset();
+}
+
+// The order a page follows: start record, the file as data packets, stop.
+void TestTessvarOnSimCamera::uploadRoundTrip()
+{
+    Bytes contents(3 * 0x8000 + 77);
+    for (std::size_t i = 0; i < contents.size(); ++i)
+        contents[i] = static_cast<std::uint8_t>(i * 7 + i / 251);
+    const std::string path = (folder_.path() + "/pic.bmp").toStdString();
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char *>(contents.data()),
+                                                static_cast<std::streamsize>(contents.size()));
+    UPLOAD_FILE_PARA_T start{};
+    std::strcpy(start.fileName, "pic.bmp");
+    start.sizeLow = static_cast<std::uint32_t>(contents.size());
+    start.packetSize = 0x8000;
+
+    QCOMPARE(UploadFileStart(0, &start), 0);
+    camera_->injectIn(reply(UploadStart, 0, {}));
+    QVERIFY(recorder_.waitFor(1, WaitMs));
+    QCOMPARE(UploadFile(0, path.c_str()), 77 + 12);
+    QCOMPARE(UploadFileStop(0), 0);
+    const Bytes stopAnswer{9, 8, 7};
+    camera_->injectIn(reply(UploadStop, 0, stopAnswer));
+    QVERIFY(recorder_.waitFor(2, WaitMs));
+
+    const std::vector<Bytes> received = camera_->receivedPackets();
+    QCOMPARE(received.size(), std::size_t(1 + 4 + 1));
+    QCOMPARE(received.front().size(), std::size_t(20 + sizeof start));
+    QCOMPARE(u32At(received.front(), 12), UploadStart);
+    QVERIFY(std::memcmp(received.front().data() + 20, &start, sizeof start) == 0);
+    QCOMPARE(received.back().size(), std::size_t(20));
+    QCOMPARE(u32At(received.back(), 12), UploadStop);
+    QVERIFY(camera_->uploadedData() == contents);
+
+    const std::vector<ReportRecorder::Report> reports = recorder_.reports();
+    QCOMPARE(reports[0].command, int(UploadStart));
+    QVERIFY(reports[0].nullPayload);
+    QCOMPARE(reports[1].command, int(UploadStop));
+    QVERIFY(reports[1].payload == stopAnswer);
+}
+
+QTEST_GUILESS_MAIN(TestTessvarOnSimCamera)
+#include "tst_TessvarOnSimCamera.moc"

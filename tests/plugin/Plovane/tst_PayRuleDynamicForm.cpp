@@ -1,0 +1,207 @@
+#include "ControlFactory.h"
+#include "PayRuleDynamicForm.h"
+#include "UcBase.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPointer>
+#include <QScrollArea>
+#include <QtTest>
+
+class tst_PayRuleDynamicForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void designerForm();
+    void typeMatching_data();
+    void typeMatching();
+    void ascendingOrder();
+    void laterElementTakesADuplicateOrder();
+    void definitionsReachTheControls();
+    void failedCollectKeepsThePreviousForm();
+    void collectOfAnEmptyForm();
+    void cascadesHideAndShowByModel();
+    void secondLoadStartsFromABlankForm();
+
+private:
+    static QJsonObject input(int order, const QString &model, const QJsonValue &value);
+    static QJsonObject description(const QJsonArray &form);
+    static QStringList laidOutModels(PayRuleDynamicForm &form);
+    static UcBase *control(PayRuleDynamicForm &form, const QString &model);
+};
+
+QJsonObject tst_PayRuleDynamicForm::input(int order, const QString &model, const QJsonValue &value)
+{
+    return QJsonObject{{"type", "el-input"}, {"order", order}, {"model", model}, {"label", model},
+                       {"defaultValue", value}};
+}
+
+QJsonObject tst_PayRuleDynamicForm::description(const QJsonArray &form)
+{
+    return QJsonObject{{"id", "f"}, {"name", "n"}, {"form", form}};
+}
+
+QStringList tst_PayRuleDynamicForm::laidOutModels(PayRuleDynamicForm &form)
+{
+    QStringList models;
+    QLayout *layout = form.findChild<QWidget *>("scrollAreaWidgetContents")->layout();
+    for (int i = 0; i < layout->count(); ++i) {
+        if (auto *control = qobject_cast<UcBase *>(layout->itemAt(i)->widget()))
+            models.append(control->model());
+    }
+    return models;
+}
+
+UcBase *tst_PayRuleDynamicForm::control(PayRuleDynamicForm &form, const QString &model)
+{
+    for (UcBase *candidate : form.findChildren<UcBase *>()) {
+        if (candidate->model() == model)
+            return candidate;
+    }
+    return nullptr;
+}
+
+void tst_PayRuleDynamicForm::designerForm()
+{
+    PayRuleDynamicForm form;
+    QCOMPARE(form.objectName(), QStringLiteral("PayRuleDynamicForm"));
+    auto *scrollArea = form.findChild<QScrollArea *>("scrollArea");
+    QVERIFY(scrollArea);
+    QVERIFY(scrollArea->widgetResizable());
+    QCOMPARE(scrollArea->widget()->objectName(), QStringLiteral("scrollAreaWidgetContents"));
+    QCOMPARE(scrollArea->widget()->layout()->contentsMargins(), QMargins(3, 3, 3, 3));
+}
+
+void tst_PayRuleDynamicForm::typeMatching_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("control");
+
+    QTest::newRow("input") << "el-input" << "Input";
+    QTest::newRow("text around input") << "my-el-input-wide" << "Input";
+    QTest::newRow("check box") << "el-checkbox" << "CheckBox";
+    QTest::newRow("input before check box") << "el-checkbox el-input" << "Input";
+    // "el-select" comes first in the table, so this never becomes a check box.
+    QTest::newRow("select before check box") << "el-select el-checkbox" << "Select";
+    QTest::newRow("radio group") << "el-radio-group" << "RadioGroup";
+    QTest::newRow("charge times") << "h-charge-times" << "ChargeTimes";
+    QTest::newRow("time picker") << "h-time-picker-obj" << "TimePicker";
+    QTest::newRow("time picker without obj") << "h-time-picker" << "";
+    QTest::newRow("group box") << "h-group-box" << "GroupBox";
+    QTest::newRow("case differs") << "El-Input" << "";
+    QTest::newRow("unknown") << "el-slider" << "";
+    QTest::newRow("empty") << "" << "";
+}
+
+void tst_PayRuleDynamicForm::typeMatching()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, control);
+    QWidget parent;
+    UcBase *made = ControlFactory::create(type, &parent, {});
+    QCOMPARE(made ? QString::fromLatin1(made->metaObject()->className()) : QString(), control);
+    if (made)
+        QCOMPARE(made->parentWidget(), &parent);
+}
+
+void tst_PayRuleDynamicForm::ascendingOrder()
+{
+    PayRuleDynamicForm form;
+    QVERIFY(form.load(description({input(3, "c", "3"), input(1, "a", "1"), input(2, "b", "2")})));
+    QCOMPARE(laidOutModels(form), (QStringList{"a", "b", "c"}));
+    QVERIFY(form.collect());
+    const QJsonArray collected = form.description().value("form").toArray();
+    QCOMPARE(collected, (QJsonArray{input(1, "a", "1"), input(2, "b", "2"), input(3, "c", "3")}));
+}
+
+void tst_PayRuleDynamicForm::laterElementTakesADuplicateOrder()
+{
+    PayRuleDynamicForm form;
+    QVERIFY(form.load(description({input(1, "first", "1"), input(1, "second", "2")})));
+    QVERIFY(!control(form, "first"));
+    QCOMPARE(laidOutModels(form), QStringList{"second"});
+    QVERIFY(form.collect());
+    QCOMPARE(form.description().value("form").toArray(), QJsonArray{input(1, "second", "2")});
+}
+
+void tst_PayRuleDynamicForm::definitionsReachTheControls()
+{
+    QJsonObject withDefinitions = description({input(1, "speed", "12.5"), input(2, "name", "x")});
+    withDefinitions.insert("paramsDef",
+                           QJsonObject{{"definitions", QJsonArray{QJsonObject{{"id", "speed"}, {"type", "string"}},
+                                                                  QJsonObject{{"id", "speed"}, {"type", "Float"}},
+                                                                  "not an object"}}});
+    PayRuleDynamicForm form;
+    QVERIFY(form.load(withDefinitions));
+    // The later definition with the same id replaces the earlier one.
+    QVERIFY(!control(form, "speed")->findChild<QWidget *>("doubleSpinBox")->isHidden());
+    QVERIFY(!control(form, "name")->findChild<QWidget *>("lineEdit")->isHidden());
+}
+
+void tst_PayRuleDynamicForm::failedCollectKeepsThePreviousForm()
+{
+    QJsonObject required = input(2, "name", "old");
+    required.insert("props", QJsonObject{{"required", true}});
+    PayRuleDynamicForm form;
+    QVERIFY(form.load(description({input(1, "host", "h"), required})));
+    const QJsonObject loaded = form.description();
+
+    control(form, "host")->findChild<QLineEdit *>("lineEdit")->setText("h2");
+    control(form, "name")->findChild<QLineEdit *>("lineEdit")->setText("");
+    QVERIFY(!form.collect());
+    QCOMPARE(form.description(), loaded);
+    // The control before the refusal has already taken the new value.
+    QCOMPARE(control(form, "host")->element().toObject().value("defaultValue"), QJsonValue("h2"));
+
+    control(form, "name")->findChild<QLineEdit *>("lineEdit")->setText("new");
+    QVERIFY(form.collect());
+    QJsonObject host = input(1, "host", "h2");
+    QJsonObject name = required;
+    name.insert("defaultValue", "new");
+    QCOMPARE(form.description().value("form").toArray(), (QJsonArray{host, name}));
+}
+
+void tst_PayRuleDynamicForm::collectOfAnEmptyForm()
+{
+    PayRuleDynamicForm form;
+    QVERIFY(!form.collect());
+    QVERIFY(form.load(description({input(0, "a", "1")})));
+    QVERIFY(!form.collect());
+    QCOMPARE(form.description().value("form").toArray(), QJsonArray{input(0, "a", "1")});
+}
+
+void tst_PayRuleDynamicForm::cascadesHideAndShowByModel()
+{
+    PayRuleDynamicForm form;
+    QVERIFY(form.load(description({input(1, "a", "1"), input(2, "b", "2")})));
+    form.cascades_trigger({Field{"b", true}, Field{"unknown", true}});
+    QVERIFY(control(form, "b")->isHidden());
+    QVERIFY(!control(form, "a")->isHidden());
+    form.cascades_trigger({Field{"b", false}});
+    QVERIFY(!control(form, "b")->isHidden());
+
+    form.cascades_trigger({Field{"a", true}});
+    QVERIFY(form.collect());
+    QCOMPARE(form.description().value("form").toArray().size(), 2);
+}
+
+void tst_PayRuleDynamicForm::secondLoadStartsFromABlankForm()
+{
+    PayRuleDynamicForm form;
+    QVERIFY(form.load(description({input(1, "a", "1"), input(2, "b", "2")})));
+    QPointer<UcBase> old = control(form, "a");
+    QVERIFY(form.load(description({input(1, "c", "3")})));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!old);
+    QCOMPARE(laidOutModels(form), QStringList{"c"});
+    QLayout *layout = form.findChild<QWidget *>("scrollAreaWidgetContents")->layout();
+    QCOMPARE(layout->count(), 3); // the control, the stretch and the spacer
+    QVERIFY(form.collect());
+    QCOMPARE(form.description().value("form").toArray(), QJsonArray{input(1, "c", "3")});
+}
+
+QTEST_MAIN(tst_PayRuleDynamicForm)
+#include "tst_PayRuleDynamicForm.moc"
