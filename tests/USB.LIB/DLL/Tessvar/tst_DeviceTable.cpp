@@ -1,6 +1,7 @@
 #include "DeviceTable.h"
 #include "QueueDeviceSide.h"
 #include "ReceivedPackets.h"
+#include "SimBusSetup.h"
 #include "Tessvar.h"
 #include "UsbBus.h"
 
@@ -93,8 +94,7 @@ private:
 
 void TestDeviceTable::init()
 {
-    bus_.reset();
-    bus_.setReadTimeoutCap(ReadCapMs);
+    SimBusSetup::freshBus(ReadCapMs);
     received_ = std::make_unique<ReceivedPackets>();
     table_.setReceiver(&ReceivedPackets::receive, received_->context());
 }
