@@ -6,6 +6,12 @@
 // How the library tests start and end on the simulated bus.
 namespace SimBusSetup {
 
+// Short enough that a stopped reader notices within a few tens of
+// milliseconds, long enough not to busy the machine.
+constexpr int ReadCapMs = 20;
+// How long a test waits for the library's reports before it fails.
+constexpr int WaitMs = 3000;
+
 // The bus emptied of what an earlier test left, its reads capped so that a
 // stopped reader notices quickly.
 sim::UsbBus &freshBus(int readCapMs);

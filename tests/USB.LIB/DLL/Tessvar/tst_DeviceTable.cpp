@@ -11,15 +11,14 @@
 #include <memory>
 #include <thread>
 
+using SimBusSetup::ReadCapMs;
+using SimBusSetup::WaitMs;
 using sim::DeviceSpec;
 using sim::QueueDeviceSide;
 using sim::UsbBus;
 using sim::UsbCall;
 
 namespace {
-
-constexpr int ReadCapMs = 20;
-constexpr int WaitMs = 3000;
 
 const std::set<UsbCall> SkipReads{UsbCall::BulkRead};
 

@@ -109,7 +109,7 @@ void tst_ProtocolOverSimBus::initTestCase()
 void tst_ProtocolOverSimBus::init()
 {
     camera_ = std::make_unique<sim::SimCamera>();
-    SimBusSetup::plugCameras(*camera_, 1, 20);
+    SimBusSetup::plugCameras(*camera_, 1, SimBusSetup::ReadCapMs);
     int count = 0;
     QCOMPARE(RefreshDecice(&count), 0);
     QCOMPARE(count, 1);

@@ -18,6 +18,8 @@
 
 using CommandPackets::Bytes;
 using CommandPackets::u32At;
+using SimBusSetup::ReadCapMs;
+using SimBusSetup::WaitMs;
 using sim::QueueDeviceSide;
 using tessvar::ExportKind;
 using tessvar::ExportSpec;
@@ -25,8 +27,6 @@ using tessvar::ExportTable;
 
 namespace {
 
-constexpr int ReadCapMs = 20;
-constexpr int WaitMs = 3000;
 constexpr std::uint16_t GetFlags = 0x0001;
 constexpr std::uint16_t SetFlags = 0x0101;
 

@@ -12,12 +12,12 @@
 using CommandPackets::Bytes;
 using CommandPackets::reply;
 using CommandPackets::u32At;
+using SimBusSetup::ReadCapMs;
+using SimBusSetup::WaitMs;
 using sim::SimCamera;
 
 namespace {
 
-constexpr int ReadCapMs = 20;
-constexpr int WaitMs = 3000;
 constexpr std::uint32_t UploadStart = 55;
 constexpr std::uint32_t UploadStop = 56;
 
