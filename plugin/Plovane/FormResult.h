@@ -1,7 +1,7 @@
 #pragma once
 
-// What the plug-in's entry points and the form manager return: the program
-// tests for these two values only.
+// The answers of the plug-in's entry points and of the form manager: one
+// definition, so that both always answer the host alike.
 namespace FormResult {
 constexpr int kFailed = -1;
 constexpr int kDone = 0;
