@@ -1,5 +1,6 @@
 #include "DynamicFormMgt.h"
 
+#include "FormResult.h"
 #include "PayRuleDynamicForm.h"
 #include "ui_DynamicFormMgt.h"
 
@@ -9,10 +10,8 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 
-namespace {
-constexpr int kFailed = -1;
-constexpr int kDone = 0;
-} // namespace
+using FormResult::kDone;
+using FormResult::kFailed;
 
 DynamicFormMgt::DynamicFormMgt(QWidget *parent)
     : QWidget(parent)

@@ -81,10 +81,7 @@ bool GroupBox::validate(const QJsonObject &templateObject)
     QJsonArray collected;
     if (!controls.collect(templateObject, &collected))
         return false;
-    QJsonObject object = m_element.toObject();
-    object.insert(QStringLiteral("children"), collected);
-    setElement(object);
-    m_children = collected;
+    setChildren(collected);
     return true;
 }
 

@@ -1,16 +1,15 @@
 #include "Plovane.h"
 
 #include "DynamicFormMgt.h"
-#include "PayRuleDynamicForm.h"
+#include "FormResult.h"
 #include "globalSharedObject.h"
+#include "PayRuleDynamicForm.h"
 
 #include <QMutex>
 #include <QMutexLocker>
 
-namespace {
-constexpr int kFailed = -1;
-constexpr int kDone = 0;
-} // namespace
+using FormResult::kDone;
+using FormResult::kFailed;
 
 Plovane::Plovane(QObject *parent)
     : DynamicFormInterface(parent)

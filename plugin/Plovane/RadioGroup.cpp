@@ -4,7 +4,6 @@
 #include "ValueText.h"
 #include "ui_RadioGroup.h"
 
-#include <QMessageBox>
 #include <QRadioButton>
 
 RadioGroup::RadioGroup(QWidget *parent)
@@ -63,8 +62,7 @@ bool RadioGroup::validate(const QJsonObject &)
             return true;
         }
     }
-    QMessageBox::warning(this, QString(), QStringLiteral("请配置:%1").arg(m_label), QMessageBox::Ok);
-    setFocus();
+    askToChoose();
     return false;
 }
 

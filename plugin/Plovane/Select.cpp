@@ -4,8 +4,6 @@
 #include "ValueText.h"
 #include "ui_Select.h"
 
-#include <QMessageBox>
-
 Select::Select(QWidget *parent)
     : UcBase(parent)
     , ui(new Ui::Select)
@@ -56,8 +54,7 @@ void Select::on_comboBox_activated(int index)
 bool Select::validate(const QJsonObject &)
 {
     if (ui->comboBox->currentIndex() < 0) {
-        QMessageBox::warning(this, QString(), QStringLiteral("请配置:%1").arg(m_label), QMessageBox::Ok);
-        setFocus();
+        askToChoose();
         return false;
     }
     setValue(ui->comboBox->currentData().toString());

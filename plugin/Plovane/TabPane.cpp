@@ -45,10 +45,7 @@ bool TabPane::validate(const QJsonObject &templateObject)
     QJsonArray children;
     if (!controls.collect(templateObject, &children))
         return false;
-    QJsonObject object = m_element.toObject();
-    object.insert(QStringLiteral("children"), children);
-    setElement(object);
-    m_children = children;
+    setChildren(children);
     return true;
 }
 

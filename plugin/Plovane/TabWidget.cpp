@@ -65,10 +65,7 @@ bool TabWidget::validate(const QJsonObject &templateObject)
             return false;
         children.append(pane->element());
     }
-    QJsonObject object = m_element.toObject();
-    object.insert(QStringLiteral("children"), children);
-    setElement(object);
-    m_children = children;
+    setChildren(children);
     return true;
 }
 

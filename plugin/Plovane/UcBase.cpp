@@ -4,6 +4,7 @@
 
 #include <QJsonArray>
 #include <QLabel>
+#include <QMessageBox>
 
 namespace {
 constexpr int kMessageLevel = 2;
@@ -50,6 +51,20 @@ void UcBase::setValue(const QJsonValue &v)
 void UcBase::setElement(const QJsonValue &v)
 {
     m_element = v;
+}
+
+void UcBase::setChildren(const QJsonArray &children)
+{
+    QJsonObject object = m_element.toObject();
+    object.insert(QStringLiteral("children"), children);
+    m_element = object;
+    m_children = children;
+}
+
+void UcBase::askToChoose()
+{
+    QMessageBox::warning(this, QString(), QStringLiteral("请配置:%1").arg(m_label), QMessageBox::Ok);
+    setFocus();
 }
 
 void UcBase::showCaption(QWidget *caption, const QString &text) const

@@ -2,6 +2,7 @@
 
 #include "Field.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QList>
@@ -45,6 +46,12 @@ protected:
     void emitCascade(const QString &selectedValue);
     // Sends a validation message to the host through the message hub.
     static void reportMessage(const QString &text);
+    // Writes the containers' edited children back into the element, from
+    // which the form rebuilds its description.
+    void setChildren(const QJsonArray &children);
+    // A choice control without a chosen option: the operator is asked to
+    // choose, and the control takes the focus.
+    void askToChoose();
 
     QString m_model;
     QString m_label;

@@ -49,6 +49,15 @@ bool endsWith(const std::string &s, const std::string &suffix)
     return s.size() >= suffix.size() && s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
+// Every generation's "all parameters" reply: the identity record, then the
+// recording stream's and the network stream's video records.
+le::Bytes identityAndVideo(le::Bytes identity, const le::Bytes &recording, const le::Bytes &network)
+{
+    identity.insert(identity.end(), recording.begin(), recording.end());
+    identity.insert(identity.end(), network.begin(), network.end());
+    return identity;
+}
+
 bool isLogo(const std::string &name) { return lower(name) == "pic.bmp"; }
 bool isNameTag(const std::string &name) { return lower(name) == "pic.ink"; }
 
@@ -396,22 +405,13 @@ void CameraBehaviour::answerFollowUp(bool (*fits)(const std::string &), const ch
 
 le::Bytes CameraBehaviour::allParametersV2() const
 {
-    le::Bytes b = m_parameters.record("DEVICE_ID_PARA_T");
-    const le::Bytes recording = m_parameters.record("VIDEO_PARA_T recording");
-    const le::Bytes network = m_parameters.record("VIDEO_PARA_T network");
-    b.insert(b.end(), recording.begin(), recording.end());
-    b.insert(b.end(), network.begin(), network.end());
-    return b;
+    return identityAndVideo(m_parameters.record("DEVICE_ID_PARA_T"), m_parameters.record("VIDEO_PARA_T recording"),
+                            m_parameters.record("VIDEO_PARA_T network"));
 }
 
 le::Bytes CameraBehaviour::allParametersV3() const
 {
-    le::Bytes b = m_parameters.record("DEVICE_ID_PARA_T");
-    const le::Bytes recording = m_parameters.videoV3(0);
-    const le::Bytes network = m_parameters.videoV3(1);
-    b.insert(b.end(), recording.begin(), recording.end());
-    b.insert(b.end(), network.begin(), network.end());
-    return b;
+    return identityAndVideo(m_parameters.record("DEVICE_ID_PARA_T"), m_parameters.videoV3(0), m_parameters.videoV3(1));
 }
 
 void CameraBehaviour::factoryReset()

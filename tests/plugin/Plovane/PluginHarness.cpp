@@ -77,3 +77,31 @@ void PluginHarness::flushDeletions()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
+
+QStringList PluginHarness::managerOperationsNotRefused(const QJsonObject &form) const
+{
+    constexpr int Refused = -1;
+    QList<FormIdName> list;
+    FormIdName current;
+    QJsonObject object;
+    const QList<std::pair<QString, int>> answers{
+        {"destroyFormManager", m_plugin->destroyFormManager()},
+        {"reloadForms", m_plugin->reloadForms()},
+        {"setFormsBackground", m_plugin->setFormsBackground(Qt::white)},
+        {"addForm", m_plugin->addForm(form)},
+        {"formList", m_plugin->formList(&list)},
+        {"showForms", m_plugin->showForms()},
+        {"currentFormIdName", m_plugin->currentFormIdName(&current)},
+        {"setCurrentForm", m_plugin->setCurrentForm(FormIdName{"f1", "表单一"})},
+        {"collectCurrent", m_plugin->collectCurrent()},
+        {"resetCurrent", m_plugin->resetCurrent()},
+        {"currentDescription", m_plugin->currentDescription(&object)},
+        {"currentTemplate", m_plugin->currentTemplate(&object)},
+    };
+    QStringList notRefused;
+    for (const auto &answer : answers) {
+        if (answer.second != Refused)
+            notRefused << answer.first;
+    }
+    return notRefused;
+}

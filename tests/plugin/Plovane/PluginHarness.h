@@ -39,6 +39,10 @@ public:
     static QStringList topLevelModels(QWidget *form);
     // Runs the deletions that the form schedules when it drops controls.
     static void flushDeletions();
+    // Calls every operation of the form manager; the names of those that did
+    // not refuse, as they must while there is no manager (`form` is offered
+    // to addForm).
+    QStringList managerOperationsNotRefused(const QJsonObject &form) const;
 
 private:
     QPluginLoader m_loader;

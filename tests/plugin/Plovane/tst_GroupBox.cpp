@@ -1,12 +1,14 @@
 #include "GroupBox.h"
+#include "HubMessageRecorder.h"
 #include "PayRuleDynamicForm.h"
-#include "globalSharedObject.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QJsonArray>
 #include <QRadioButton>
 #include <QtTest>
+
+#include <memory>
 
 // The group box as a container: cascades stay inside the container that
 // built the control, the must-select rule, and what it writes back.
@@ -33,20 +35,17 @@ private:
     // The control for `model` that `container` itself built.
     static UcBase *builtBy(QWidget *container, const QString &model);
 
-    QList<std::pair<int, QString>> messages;
-    QMetaObject::Connection relay;
+    std::unique_ptr<HubMessageRecorder> hub;
 };
 
 void tst_GroupBox::init()
 {
-    messages.clear();
-    relay = connect(globalSharedObject::instance(), &globalSharedObject::sigMessage,
-                    [this](int level, QString &message) { messages.append({level, message}); });
+    hub = std::make_unique<HubMessageRecorder>();
 }
 
 void tst_GroupBox::cleanup()
 {
-    disconnect(relay);
+    hub.reset();
 }
 
 QJsonObject tst_GroupBox::input(int order, const char *model)
@@ -194,7 +193,7 @@ void tst_GroupBox::mustSelect()
     QList<std::pair<int, QString>> expected;
     if (!accepted && !message.isEmpty())
         expected.append({2, message});
-    QCOMPARE(messages, expected);
+    QCOMPARE(hub->messages, expected);
     // A refused group leaves its element as loaded.
     if (!accepted)
         QCOMPARE(group.element().toObject().value("children").toArray(), children);

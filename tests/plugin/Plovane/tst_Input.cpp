@@ -1,11 +1,13 @@
+#include "HubMessageRecorder.h"
 #include "Input.h"
-#include "globalSharedObject.h"
 
 #include <QDoubleSpinBox>
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
+
+#include <memory>
 
 class tst_Input : public QObject
 {
@@ -35,20 +37,17 @@ private:
     static QJsonObject element(const QJsonValue &defaultValue, const QJsonObject &props = {});
     static QJsonObject definition(const QString &type);
 
-    QList<std::pair<int, QString>> messages;
-    QMetaObject::Connection relay;
+    std::unique_ptr<HubMessageRecorder> hub;
 };
 
 void tst_Input::init()
 {
-    messages.clear();
-    relay = connect(globalSharedObject::instance(), &globalSharedObject::sigMessage,
-                    [this](int level, QString &message) { messages.append({level, message}); });
+    hub = std::make_unique<HubMessageRecorder>();
 }
 
 void tst_Input::cleanup()
 {
-    disconnect(relay);
+    hub.reset();
 }
 
 QJsonObject tst_Input::element(const QJsonValue &defaultValue, const QJsonObject &props)
@@ -231,9 +230,9 @@ void tst_Input::requiredText()
     QCOMPARE(control.validate(QJsonObject()), accepted);
     QCOMPARE(control.value(), QJsonValue(written));
     const bool reported = !accepted && !message.isEmpty();
-    QCOMPARE(messages.size(), reported ? 1 : 0);
+    QCOMPARE(hub->messages.size(), reported ? 1 : 0);
     if (reported)
-        QCOMPARE(messages.first(), std::make_pair(2, message));
+        QCOMPARE(hub->messages.first(), std::make_pair(2, message));
 }
 
 void tst_Input::pattern_data()
@@ -264,9 +263,9 @@ void tst_Input::pattern()
 
     QCOMPARE(control.validate(QJsonObject()), accepted);
     QCOMPARE(control.value(), QJsonValue(accepted ? typed : loaded));
-    QCOMPARE(messages.size(), accepted ? 0 : 1);
+    QCOMPARE(hub->messages.size(), accepted ? 0 : 1);
     if (!accepted)
-        QCOMPARE(messages.first(), std::make_pair(2, QStringLiteral("非法的IP")));
+        QCOMPARE(hub->messages.first(), std::make_pair(2, QStringLiteral("非法的IP")));
 }
 
 void tst_Input::unknownTypeKeepsTheTypedText()

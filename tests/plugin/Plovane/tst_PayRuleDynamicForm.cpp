@@ -1,3 +1,4 @@
+#include "ControlByModel.h"
 #include "ControlFactory.h"
 #include "PayRuleDynamicForm.h"
 #include "UcBase.h"
@@ -30,7 +31,6 @@ private:
     static QJsonObject input(int order, const QString &model, const QJsonValue &value);
     static QJsonObject description(const QJsonArray &form);
     static QStringList laidOutModels(PayRuleDynamicForm &form);
-    static UcBase *control(PayRuleDynamicForm &form, const QString &model);
 };
 
 QJsonObject tst_PayRuleDynamicForm::input(int order, const QString &model, const QJsonValue &value)
@@ -53,15 +53,6 @@ QStringList tst_PayRuleDynamicForm::laidOutModels(PayRuleDynamicForm &form)
             models.append(control->model());
     }
     return models;
-}
-
-UcBase *tst_PayRuleDynamicForm::control(PayRuleDynamicForm &form, const QString &model)
-{
-    for (UcBase *candidate : form.findChildren<UcBase *>()) {
-        if (candidate->model() == model)
-            return candidate;
-    }
-    return nullptr;
 }
 
 void tst_PayRuleDynamicForm::designerForm()
@@ -121,7 +112,7 @@ void tst_PayRuleDynamicForm::laterElementTakesADuplicateOrder()
 {
     PayRuleDynamicForm form;
     QVERIFY(form.load(description({input(1, "first", "1"), input(1, "second", "2")})));
-    QVERIFY(!control(form, "first"));
+    QVERIFY(!controlByModel(form, "first"));
     QCOMPARE(laidOutModels(form), QStringList{"second"});
     QVERIFY(form.collect());
     QCOMPARE(form.description().value("form").toArray(), QJsonArray{input(1, "second", "2")});
@@ -137,8 +128,8 @@ void tst_PayRuleDynamicForm::definitionsReachTheControls()
     PayRuleDynamicForm form;
     QVERIFY(form.load(withDefinitions));
     // The later definition with the same id replaces the earlier one.
-    QVERIFY(!control(form, "speed")->findChild<QWidget *>("doubleSpinBox")->isHidden());
-    QVERIFY(!control(form, "name")->findChild<QWidget *>("lineEdit")->isHidden());
+    QVERIFY(!controlByModel(form, "speed")->findChild<QWidget *>("doubleSpinBox")->isHidden());
+    QVERIFY(!controlByModel(form, "name")->findChild<QWidget *>("lineEdit")->isHidden());
 }
 
 void tst_PayRuleDynamicForm::failedCollectKeepsThePreviousForm()
@@ -149,14 +140,14 @@ void tst_PayRuleDynamicForm::failedCollectKeepsThePreviousForm()
     QVERIFY(form.load(description({input(1, "host", "h"), required})));
     const QJsonObject loaded = form.description();
 
-    control(form, "host")->findChild<QLineEdit *>("lineEdit")->setText("h2");
-    control(form, "name")->findChild<QLineEdit *>("lineEdit")->setText("");
+    controlByModel(form, "host")->findChild<QLineEdit *>("lineEdit")->setText("h2");
+    controlByModel(form, "name")->findChild<QLineEdit *>("lineEdit")->setText("");
     QVERIFY(!form.collect());
     QCOMPARE(form.description(), loaded);
     // The control before the refusal has already taken the new value.
-    QCOMPARE(control(form, "host")->element().toObject().value("defaultValue"), QJsonValue("h2"));
+    QCOMPARE(controlByModel(form, "host")->element().toObject().value("defaultValue"), QJsonValue("h2"));
 
-    control(form, "name")->findChild<QLineEdit *>("lineEdit")->setText("new");
+    controlByModel(form, "name")->findChild<QLineEdit *>("lineEdit")->setText("new");
     QVERIFY(form.collect());
     QJsonObject host = input(1, "host", "h2");
     QJsonObject name = required;
@@ -178,10 +169,10 @@ void tst_PayRuleDynamicForm::cascadesHideAndShowByModel()
     PayRuleDynamicForm form;
     QVERIFY(form.load(description({input(1, "a", "1"), input(2, "b", "2")})));
     form.cascades_trigger({Field{"b", true}, Field{"unknown", true}});
-    QVERIFY(control(form, "b")->isHidden());
-    QVERIFY(!control(form, "a")->isHidden());
+    QVERIFY(controlByModel(form, "b")->isHidden());
+    QVERIFY(!controlByModel(form, "a")->isHidden());
     form.cascades_trigger({Field{"b", false}});
-    QVERIFY(!control(form, "b")->isHidden());
+    QVERIFY(!controlByModel(form, "b")->isHidden());
 
     form.cascades_trigger({Field{"a", true}});
     QVERIFY(form.collect());
@@ -192,7 +183,7 @@ void tst_PayRuleDynamicForm::secondLoadStartsFromABlankForm()
 {
     PayRuleDynamicForm form;
     QVERIFY(form.load(description({input(1, "a", "1"), input(2, "b", "2")})));
-    QPointer<UcBase> old = control(form, "a");
+    QPointer<UcBase> old = controlByModel(form, "a");
     QVERIFY(form.load(description({input(1, "c", "3")})));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!old);

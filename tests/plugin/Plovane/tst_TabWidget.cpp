@@ -1,3 +1,4 @@
+#include "ControlByModel.h"
 #include "PayRuleDynamicForm.h"
 #include "TabPane.h"
 #include "TabWidget.h"
@@ -40,7 +41,6 @@ private:
     static std::unique_ptr<TabWidget> build(const QJsonValue &children);
     static QStringList tabTexts(TabWidget &widget);
     static QStringList childModels(const QJsonValue &element);
-    static UcBase *control(QWidget &root, const QString &model);
     static QJsonObject formWithTabs(const QJsonArray &panes);
 };
 
@@ -99,15 +99,6 @@ QStringList tst_TabWidget::childModels(const QJsonValue &element)
     return models;
 }
 
-UcBase *tst_TabWidget::control(QWidget &root, const QString &model)
-{
-    for (UcBase *candidate : root.findChildren<UcBase *>()) {
-        if (candidate->model() == model)
-            return candidate;
-    }
-    return nullptr;
-}
-
 void tst_TabWidget::panesInOrder_data()
 {
     QTest::addColumn<QJsonValue>("children");
@@ -160,9 +151,9 @@ void tst_TabWidget::nestedControlsAreWrittenBackInPaneOrder()
         pane(2, "second", {input(2, "port", "80"), checkBox(1, "enable", "0"), input(0, "dropped", "x")}),
         pane(1, "first", {innerTabs, input(1, "host", "a")})});
 
-    control(*widget, "host")->findChild<QLineEdit *>("lineEdit")->setText("b");
-    control(*widget, "deep")->findChild<QLineEdit *>("lineEdit")->setText("changed");
-    control(*widget, "enable")->findChild<QCheckBox *>("checkBox")->setChecked(true);
+    controlByModel(*widget, "host")->findChild<QLineEdit *>("lineEdit")->setText("b");
+    controlByModel(*widget, "deep")->findChild<QLineEdit *>("lineEdit")->setText("changed");
+    controlByModel(*widget, "enable")->findChild<QCheckBox *>("checkBox")->setChecked(true);
     QVERIFY(widget->validate(QJsonObject()));
 
     const QJsonArray collected = widget->element().toObject().value("children").toArray();
@@ -189,12 +180,12 @@ void tst_TabWidget::refusalInALaterTabStopsTheCollect()
                                                 pane(2, "second", {required})});
     TabWidget widget(nullptr, {});
     widget.init(element, QJsonValue());
-    control(widget, "enable")->findChild<QCheckBox *>("checkBox")->setChecked(true);
-    control(widget, "host")->findChild<QLineEdit *>("lineEdit")->setText(" ");
+    controlByModel(widget, "enable")->findChild<QCheckBox *>("checkBox")->setChecked(true);
+    controlByModel(widget, "host")->findChild<QLineEdit *>("lineEdit")->setText(" ");
 
     QVERIFY(!widget.validate(QJsonObject()));
     QCOMPARE(widget.findChild<QTabWidget *>("tabWidget")->currentIndex(), 0);
-    QCOMPARE(control(widget, "enable")->value(), QJsonValue("1"));
+    QCOMPARE(controlByModel(widget, "enable")->value(), QJsonValue("1"));
     QCOMPARE(widget.element().toObject(), element);
 }
 
@@ -202,8 +193,8 @@ void tst_TabWidget::resetReachesEveryPane()
 {
     auto widget = build(QJsonArray{pane(1, "first", {input(1, "host", "a")}),
                                    pane(2, "second", {checkBox(1, "enable", "1")})});
-    auto *edit = control(*widget, "host")->findChild<QLineEdit *>("lineEdit");
-    auto *box = control(*widget, "enable")->findChild<QCheckBox *>("checkBox");
+    auto *edit = controlByModel(*widget, "host")->findChild<QLineEdit *>("lineEdit");
+    auto *box = controlByModel(*widget, "enable")->findChild<QCheckBox *>("checkBox");
     edit->setText("b");
     box->setChecked(false);
     widget->reset();
@@ -220,13 +211,13 @@ void tst_TabWidget::paneCascades()
     const QList<TabPane *> panes = widget->findChildren<TabPane *>();
     TabPane *first = panes[0]->model() == "first" ? panes[0] : panes[1];
     TabPane *second = first == panes[0] ? panes[1] : panes[0];
-    UcBase *firstHost = control(*first, "host");
-    UcBase *secondHost = control(*second, "host");
+    UcBase *firstHost = controlByModel(*first, "host");
+    UcBase *secondHost = controlByModel(*second, "host");
 
     first->onCascadesTriggered({Field{"host", true}, Field{"unknown", true}});
     QVERIFY(firstHost->isHidden());
     QVERIFY(!secondHost->isHidden());
-    QVERIFY(!control(*first, "port")->isHidden());
+    QVERIFY(!controlByModel(*first, "port")->isHidden());
 
     first->onCascadesTriggered({});
     QVERIFY(firstHost->isHidden());
@@ -239,8 +230,8 @@ void tst_TabWidget::cascadesQueuedDuringTheBuildAreApplied()
     TabPane pane(nullptr, {});
     pane.onCascadesTriggered({Field{"port", true}});
     pane.init(tst_TabWidget::pane(1, "first", {input(1, "host", "a"), input(2, "port", "1")}), QJsonValue());
-    QVERIFY(control(pane, "port")->isHidden());
-    QVERIFY(!control(pane, "host")->isHidden());
+    QVERIFY(controlByModel(pane, "port")->isHidden());
+    QVERIFY(!controlByModel(pane, "host")->isHidden());
 }
 
 // Forms are rebuilt on every device reply, often while the tab indicator

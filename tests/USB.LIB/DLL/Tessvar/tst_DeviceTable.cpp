@@ -1,6 +1,7 @@
 #include "DeviceTable.h"
 #include "QueueDeviceSide.h"
 #include "ReceivedPackets.h"
+#include "SimBusSetup.h"
 #include "Tessvar.h"
 #include "UsbBus.h"
 
@@ -10,6 +11,8 @@
 #include <memory>
 #include <thread>
 
+using SimBusSetup::ReadCapMs;
+using SimBusSetup::WaitMs;
 using sim::DeviceSpec;
 using sim::QueueDeviceSide;
 using sim::UsbBus;
@@ -17,10 +20,15 @@ using sim::UsbCall;
 
 namespace {
 
-constexpr int ReadCapMs = 20;
-constexpr int WaitMs = 3000;
-
 const std::set<UsbCall> SkipReads{UsbCall::BulkRead};
+
+// What closing an open camera asks of libusb, in order.
+const std::vector<std::string> CloseCalls{
+    "resetep dev=0 ep=0x01",
+    "resetep dev=0 ep=0x81",
+    "release_interface dev=0 0",
+    "close dev=0",
+};
 
 DeviceSpec otherDevice(std::uint16_t vendor = 0x1234, std::uint16_t product = 0x0001)
 {
@@ -83,6 +91,9 @@ private slots:
 
 private:
     int addCamera(int bus, const DeviceSpec &spec = DeviceSpec());
+    void enumerateOneCamera();
+    int openOneCamera();
+    void expectTransfersRefused();
     void expectNoFurtherReads();
 
     UsbBus &bus_ = UsbBus::instance();
@@ -93,8 +104,7 @@ private:
 
 void TestDeviceTable::init()
 {
-    bus_.reset();
-    bus_.setReadTimeoutCap(ReadCapMs);
+    SimBusSetup::freshBus(ReadCapMs);
     received_ = std::make_unique<ReceivedPackets>();
     table_.setReceiver(&ReceivedPackets::receive, received_->context());
 }
@@ -114,6 +124,28 @@ int TestDeviceTable::addCamera(int bus, const DeviceSpec &spec)
     sides_.push_back(std::make_unique<QueueDeviceSide>());
     bus_.attach(device, sides_.back().get());
     return device;
+}
+
+// The only camera, alone on its bus, in the table.
+void TestDeviceTable::enumerateOneCamera()
+{
+    addCamera(bus_.addBus());
+    table_.Enumerate();
+}
+
+// Open's result for the only camera.
+int TestDeviceTable::openOneCamera()
+{
+    enumerateOneCamera();
+    return table_.Open(0);
+}
+
+void TestDeviceTable::expectTransfersRefused()
+{
+    const auto packet = bytes({1});
+    unsigned char buffer[DeviceTable::ReceiveBufferSize];
+    QCOMPARE(table_.Write(0, packet.data(), 1), -1);
+    QCOMPARE(table_.Read(0, buffer), -1);
 }
 
 void TestDeviceTable::expectNoFurtherReads()
@@ -237,17 +269,13 @@ void TestDeviceTable::deviceWithoutConfigurationCannotOpen()
     QCOMPARE(table_.Enumerate(), 1);
     QCOMPARE(table_.Open(0), -1);
     QCOMPARE(bus_.openHandleCount(), 0);
-    const auto packet = bytes({1});
-    unsigned char buffer[DeviceTable::ReceiveBufferSize];
-    QCOMPARE(table_.Write(0, packet.data(), 1), -1);
-    QCOMPARE(table_.Read(0, buffer), -1);
+    expectTransfersRefused();
     QCOMPARE(table_.Close(0), 0);
 }
 
 void TestDeviceTable::openClaimsAndWritesProbe()
 {
-    addCamera(bus_.addBus());
-    table_.Enumerate();
+    enumerateOneCamera();
     bus_.clearLog();
 
     QCOMPARE(table_.Open(0), 0);
@@ -267,9 +295,7 @@ void TestDeviceTable::openClaimsAndWritesProbe()
 
 void TestDeviceTable::openTwiceTouchesNothing()
 {
-    addCamera(bus_.addBus());
-    table_.Enumerate();
-    QCOMPARE(table_.Open(0), 0);
+    QCOMPARE(openOneCamera(), 0);
     bus_.clearLog();
 
     QCOMPARE(table_.Open(0), 0);
@@ -299,8 +325,7 @@ void TestDeviceTable::failedOpenStepClosesHandleAndAllowsRetry()
     QFETCH(UsbCall, failingCall);
     QFETCH(QStringList, expectedCalls);
 
-    addCamera(bus_.addBus());
-    table_.Enumerate();
+    enumerateOneCamera();
     bus_.clearLog();
     bus_.failCall(failingCall, -EIO, 1);
 
@@ -319,8 +344,7 @@ void TestDeviceTable::failedOpenStepClosesHandleAndAllowsRetry()
 
 void TestDeviceTable::failedProbeStillOpens()
 {
-    addCamera(bus_.addBus());
-    table_.Enumerate();
+    enumerateOneCamera();
     bus_.failCall(UsbCall::BulkWrite, -ETIMEDOUT, 1);
 
     QCOMPARE(table_.Open(0), 0);
@@ -329,22 +353,14 @@ void TestDeviceTable::failedProbeStillOpens()
 
 void TestDeviceTable::closeResetsReleasesAndCloses()
 {
-    addCamera(bus_.addBus());
-    table_.Enumerate();
-    QCOMPARE(table_.Open(0), 0);
+    QCOMPARE(openOneCamera(), 0);
     QCOMPARE(table_.StartReader(0), 0);
     QTRY_VERIFY(bus_.countOf(UsbCall::BulkRead) > 0);
     bus_.clearLog();
 
     QCOMPARE(table_.Close(0), 0);
 
-    const std::vector<std::string> expected{
-        "resetep dev=0 ep=0x01",
-        "resetep dev=0 ep=0x81",
-        "release_interface dev=0 0",
-        "close dev=0",
-    };
-    QCOMPARE(bus_.log(SkipReads), expected);
+    QCOMPARE(bus_.log(SkipReads), CloseCalls);
     QCOMPARE(bus_.openHandleCount(), 0);
     expectNoFurtherReads();
 
@@ -355,9 +371,7 @@ void TestDeviceTable::closeResetsReleasesAndCloses()
 
 void TestDeviceTable::failedReleaseKeepsHandleForRetry()
 {
-    addCamera(bus_.addBus());
-    table_.Enumerate();
-    QCOMPARE(table_.Open(0), 0);
+    QCOMPARE(openOneCamera(), 0);
     bus_.failCall(UsbCall::ReleaseInterface, -EIO, 1);
 
     QCOMPARE(table_.Close(0), -1);
@@ -365,22 +379,14 @@ void TestDeviceTable::failedReleaseKeepsHandleForRetry()
     bus_.clearLog();
 
     QCOMPARE(table_.Close(0), 0);
-    const std::vector<std::string> expected{
-        "resetep dev=0 ep=0x01",
-        "resetep dev=0 ep=0x81",
-        "release_interface dev=0 0",
-        "close dev=0",
-    };
-    QCOMPARE(bus_.log(), expected);
+    QCOMPARE(bus_.log(), CloseCalls);
     QCOMPARE(bus_.openHandleCount(), 0);
 }
 
 // libusb frees the handle even when usb_close fails; a retry must not use it.
 void TestDeviceTable::failedCloseLetsGoOfFreedHandle()
 {
-    addCamera(bus_.addBus());
-    table_.Enumerate();
-    QCOMPARE(table_.Open(0), 0);
+    QCOMPARE(openOneCamera(), 0);
     bus_.failCall(UsbCall::Close, -EIO, 1);
 
     QCOMPARE(table_.Close(0), -1);
@@ -408,9 +414,7 @@ void TestDeviceTable::enumerationClosesEveryOpenCamera()
 
 void TestDeviceTable::enumerationClosesHandleWhoseReleaseFailed()
 {
-    addCamera(bus_.addBus());
-    table_.Enumerate();
-    QCOMPARE(table_.Open(0), 0);
+    QCOMPARE(openOneCamera(), 0);
     bus_.failCall(UsbCall::ReleaseInterface, -EIO);
 
     QCOMPARE(table_.Enumerate(), 1);
@@ -439,9 +443,7 @@ void TestDeviceTable::writeAndReadReturnLibusbResult()
     QFETCH(int, fault);
     QFETCH(int, expected);
 
-    addCamera(bus_.addBus());
-    table_.Enumerate();
-    QCOMPARE(table_.Open(0), 0);
+    QCOMPARE(openOneCamera(), 0);
     if (fault != 0)
         bus_.failCall(call, fault, 1);
 
@@ -455,14 +457,10 @@ void TestDeviceTable::writeAndReadReturnLibusbResult()
 
 void TestDeviceTable::closedDeviceRefusesTransfers()
 {
-    addCamera(bus_.addBus());
-    table_.Enumerate();
+    enumerateOneCamera();
     bus_.clearLog();
 
-    const auto packet = bytes({1});
-    unsigned char buffer[DeviceTable::ReceiveBufferSize];
-    QCOMPARE(table_.Write(0, packet.data(), 1), -1);
-    QCOMPARE(table_.Read(0, buffer), -1);
+    expectTransfersRefused();
     QVERIFY(bus_.log().empty());
 }
 
@@ -489,9 +487,7 @@ void TestDeviceTable::unknownIndexFailsEveryOperation()
 
 void TestDeviceTable::readerHandsOverEachSuccessfulRead()
 {
-    addCamera(bus_.addBus());
-    table_.Enumerate();
-    QCOMPARE(table_.Open(0), 0);
+    QCOMPARE(openOneCamera(), 0);
     const std::vector<QueueDeviceSide::Packet> sent{bytes({1, 2, 3}), QueueDeviceSide::Packet(4096, 0xAB), bytes({9})};
     for (const auto &packet : sent)
         sides_[0]->pushIn(packet);
@@ -512,9 +508,7 @@ void TestDeviceTable::readerHandsOverEachSuccessfulRead()
 
 void TestDeviceTable::secondStartReaderStartsNoThread()
 {
-    addCamera(bus_.addBus());
-    table_.Enumerate();
-    QCOMPARE(table_.Open(0), 0);
+    QCOMPARE(openOneCamera(), 0);
 
     QCOMPARE(table_.StartReader(0), 0);
     QCOMPARE(table_.StartReader(0), 0);
@@ -526,9 +520,7 @@ void TestDeviceTable::secondStartReaderStartsNoThread()
 
 void TestDeviceTable::readerRestartsAfterStop()
 {
-    addCamera(bus_.addBus());
-    table_.Enumerate();
-    QCOMPARE(table_.Open(0), 0);
+    QCOMPARE(openOneCamera(), 0);
     QCOMPARE(table_.StartReader(0), 0);
     QCOMPARE(table_.StopReader(0), 0);
     QCOMPARE(table_.StopReader(0), 0);
@@ -543,9 +535,7 @@ void TestDeviceTable::readerRestartsAfterStop()
 
 void TestDeviceTable::unpluggedReaderPausesBetweenReads()
 {
-    addCamera(bus_.addBus());
-    table_.Enumerate();
-    QCOMPARE(table_.Open(0), 0);
+    QCOMPARE(openOneCamera(), 0);
     bus_.failCall(UsbCall::BulkRead, -ENODEV);
     bus_.clearLog();
 
@@ -561,9 +551,7 @@ void TestDeviceTable::unpluggedReaderPausesBetweenReads()
 
 void TestDeviceTable::readerMayCloseItsOwnCamera()
 {
-    addCamera(bus_.addBus());
-    table_.Enumerate();
-    QCOMPARE(table_.Open(0), 0);
+    QCOMPARE(openOneCamera(), 0);
     std::atomic<int> closeResult{1};
     received_->setHook([&](int index) { closeResult = table_.Close(index); });
     sides_[0]->pushIn(bytes({1}));

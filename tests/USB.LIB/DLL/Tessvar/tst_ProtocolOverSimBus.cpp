@@ -9,6 +9,7 @@
 #include "PacketSender.h"
 #include "PatternFile.h"
 #include "ProtocolCode.h"
+#include "SimBusSetup.h"
 #include "SimCamera.h"
 #include "Tessvar.h"
 #include "UsbBus.h"
@@ -108,10 +109,7 @@ void tst_ProtocolOverSimBus::initTestCase()
 void tst_ProtocolOverSimBus::init()
 {
     camera_ = std::make_unique<sim::SimCamera>();
-    sim::UsbBus &bus = sim::UsbBus::instance();
-    bus.reset();
-    bus.setReadTimeoutCap(20);
-    bus.attach(bus.addDevice(bus.addBus(), sim::DeviceSpec{}), camera_.get());
+    SimBusSetup::plugCameras(*camera_, 1, SimBusSetup::ReadCapMs);
     int count = 0;
     QCOMPARE(RefreshDecice(&count), 0);
     QCOMPARE(count, 1);

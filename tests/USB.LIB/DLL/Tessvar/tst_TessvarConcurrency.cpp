@@ -1,12 +1,13 @@
+#include "CommandPackets.h"
 #include "QueueDeviceSide.h"
 #include "ReportRecorder.h"
+#include "SimBusSetup.h"
 #include "Tessvar.h"
 #include "UsbBus.h"
 
 #include <QtTest>
 
 #include <atomic>
-#include <cstring>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -23,23 +24,11 @@ constexpr int RunMs = 1500;
 constexpr int IdentityCommand = 14;
 constexpr int TimeCommand = 18;
 
-std::uint32_t u32At(const QueueDeviceSide::Packet &bytes, std::size_t at)
-{
-    std::uint32_t value = 0;
-    std::memcpy(&value, bytes.data() + at, sizeof value);
-    return value;
-}
-
 // The camera's part: every command is answered with an empty success reply.
 void answerEveryCommand(const QueueDeviceSide::Packet &packet, QueueDeviceSide &side)
 {
-    if (packet.size() < 20 || u32At(packet, 8) != 1)
-        return;
-    QueueDeviceSide::Packet reply(20, 0);
-    reply[0] = 20;
-    reply[8] = 1;
-    std::memcpy(reply.data() + 12, packet.data() + 12, 4);
-    side.pushIn(std::move(reply));
+    if (CommandPackets::isCommand(packet))
+        side.pushIn(CommandPackets::reply(CommandPackets::u32At(packet, 12), 0, {}));
 }
 
 // Runs on the reader threads. Calls back into the library as a program
@@ -66,9 +55,7 @@ private slots:
 
 void TestTessvarConcurrency::refreshWhileRepliesArriveFinishes()
 {
-    UsbBus &bus = UsbBus::instance();
-    bus.reset();
-    bus.setReadTimeoutCap(ReadCapMs);
+    UsbBus &bus = SimBusSetup::freshBus(ReadCapMs);
     const int busNumber = bus.addBus();
     std::vector<std::unique_ptr<QueueDeviceSide>> sides;
     for (int camera = 0; camera < Cameras; ++camera) {

@@ -1,9 +1,10 @@
-#include "ReportRecorder.h"
+#include "CommandPackets.h"
 #include "ExportCalls.h"
 #include "ExportTable.h"
 #include "QueueDeviceSide.h"
+#include "ReportRecorder.h"
+#include "SimBusSetup.h"
 #include "Tessvar.h"
-#include "UsbBus.h"
 
 #include <QtTest>
 
@@ -15,18 +16,17 @@
 #include <set>
 #include <string>
 
-using sim::DeviceSpec;
+using CommandPackets::Bytes;
+using CommandPackets::u32At;
+using SimBusSetup::ReadCapMs;
+using SimBusSetup::WaitMs;
 using sim::QueueDeviceSide;
-using sim::UsbBus;
 using tessvar::ExportKind;
 using tessvar::ExportSpec;
 using tessvar::ExportTable;
-using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
-constexpr int ReadCapMs = 20;
-constexpr int WaitMs = 3000;
 constexpr std::uint16_t GetFlags = 0x0001;
 constexpr std::uint16_t SetFlags = 0x0101;
 
@@ -35,39 +35,11 @@ const std::set<std::string_view> FixedTextExports{"LoginDevice", "SetDevActive",
                                                   "ValidateEncrypt", "GetFileInfo"};
 const std::set<std::string_view> XmlExports{"SetXMlParam", "SetXMlParamEX"};
 
-std::uint32_t u32At(const Bytes &bytes, std::size_t at)
-{
-    std::uint32_t value = 0;
-    std::memcpy(&value, bytes.data() + at, sizeof value);
-    return value;
-}
-
 std::uint16_t u16At(const Bytes &bytes, std::size_t at)
 {
     std::uint16_t value = 0;
     std::memcpy(&value, bytes.data() + at, sizeof value);
     return value;
-}
-
-void appendU32(Bytes &bytes, std::uint32_t value)
-{
-    for (int i = 0; i < 4; ++i)
-        bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
-
-Bytes commandReply(std::uint32_t command, std::uint8_t result, const Bytes &payload)
-{
-    Bytes packet;
-    appendU32(packet, static_cast<std::uint32_t>(20 + payload.size()));
-    appendU32(packet, 0);
-    appendU32(packet, 1);
-    appendU32(packet, command);
-    packet.push_back(0);
-    packet.push_back(0);
-    packet.push_back(result);
-    packet.push_back(0);
-    packet.insert(packet.end(), payload.begin(), payload.end());
-    return packet;
 }
 
 // A reply payload that differs for every command and never looks like a record of zeros.
@@ -221,24 +193,16 @@ void TestTessvarExports::init()
 
 void TestTessvarExports::cleanup()
 {
-    // Readers stop while the bus still caps their reads; then the table is emptied.
-    CloseDevice(0);
-    int count = 0;
-    UsbBus::instance().reset();
-    RefreshDecice(&count);
-    SetMsgCallBack(nullptr, nullptr);
+    SimBusSetup::unplugCameras(1);
     side_.reset();
 }
 
 void TestTessvarExports::enumerate(int cameras)
 {
-    UsbBus &bus = UsbBus::instance();
-    bus.reset();
-    bus.setReadTimeoutCap(ReadCapMs);
-    const int busNumber = bus.addBus();
-    side_ = std::make_unique<QueueDeviceSide>();
-    for (int camera = 0; camera < cameras; ++camera)
-        bus.attach(bus.addDevice(busNumber, DeviceSpec{}), side_.get());
+    // The old camera side goes only once the bus no longer reaches it.
+    auto side = std::make_unique<QueueDeviceSide>();
+    SimBusSetup::plugCameras(*side, cameras, ReadCapMs);
+    side_ = std::move(side);
     int count = -1;
     QCOMPARE(RefreshDecice(&count), 0);
     QCOMPARE(count, cameras);
@@ -248,9 +212,9 @@ void TestTessvarExports::enumerate(int cameras)
 void TestTessvarExports::answerEveryCommand(std::uint8_t result)
 {
     side_->setOutHandler([result](const QueueDeviceSide::Packet &packet, QueueDeviceSide &side) {
-        if (packet.size() >= 20 && u32At(packet, 8) == 1) {
+        if (CommandPackets::isCommand(packet)) {
             const std::uint32_t command = u32At(packet, 12);
-            side.pushIn(commandReply(command, result, replyPayloadFor(command)));
+            side.pushIn(CommandPackets::reply(command, result, replyPayloadFor(command)));
         }
     });
 }

@@ -1,41 +1,25 @@
+#include "CommandPackets.h"
 #include "ReportRecorder.h"
+#include "SimBusSetup.h"
 #include "SimCamera.h"
 #include "Tessvar.h"
-#include "UsbBus.h"
 
 #include <QtTest>
 
-#include <algorithm>
 #include <cstring>
 #include <fstream>
 
+using CommandPackets::Bytes;
+using CommandPackets::reply;
+using CommandPackets::u32At;
+using SimBusSetup::ReadCapMs;
+using SimBusSetup::WaitMs;
 using sim::SimCamera;
-using sim::UsbBus;
-using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
-constexpr int ReadCapMs = 20;
-constexpr int WaitMs = 3000;
 constexpr std::uint32_t UploadStart = 55;
 constexpr std::uint32_t UploadStop = 56;
-
-std::uint32_t u32At(const Bytes &bytes, std::size_t at)
-{
-    std::uint32_t value = 0;
-    std::memcpy(&value, bytes.data() + at, sizeof value);
-    return value;
-}
-
-Bytes reply(std::uint32_t command, std::uint8_t result, const Bytes &payload)
-{
-    Bytes packet(20 + payload.size(), 0);
-    const std::uint32_t head[] = {static_cast<std::uint32_t>(packet.size()), 0, 1, command};
-    std::memcpy(packet.data(), head, sizeof head);
-    packet[18] = result;
-    std::copy(payload.begin(), payload.end(), packet.begin() + 20);
-    return packet;
-}
 
 } // namespace
 
@@ -59,11 +43,8 @@ private:
 
 void TestTessvarOnSimCamera::init()
 {
-    UsbBus &bus = UsbBus::instance();
-    bus.reset();
-    bus.setReadTimeoutCap(ReadCapMs);
     camera_ = std::make_unique<SimCamera>();
-    bus.attach(bus.addDevice(bus.addBus(), sim::DeviceSpec{}), camera_.get());
+    SimBusSetup::plugCameras(*camera_, 1, ReadCapMs);
     recorder_.clear();
     recorder_.install();
     int count = 0;
@@ -78,11 +59,7 @@ void TestTessvarOnSimCamera::init()
 
 void TestTessvarOnSimCamera::cleanup()
 {
-    CloseDevice(0);
-    SetMsgCallBack(nullptr, nullptr);
-    UsbBus::instance().reset();
-    int count = 0;
-    RefreshDecice(&count);
+    SimBusSetup::unplugCameras(1);
     camera_.reset();
 }
 
