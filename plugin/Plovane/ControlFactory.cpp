@@ -33,10 +33,8 @@ struct Kind
     Maker make;
 };
 
-// Tested in this order; the first type text found in an element's type wins.
-// A kind whose maker is null has no control yet: its elements are skipped,
-// but it still takes its place in the order, so that a type matching it is
-// never handed to a later kind.
+// Tested in this order; the first type text found in an element's type wins,
+// so a type that names two kinds ("el-select el-checkbox") gets the earlier.
 const Kind kKinds[] = {
     {"el-input", &makeLeaf<Input>},
     {"el-select", &makeLeaf<Select>},
@@ -55,7 +53,7 @@ UcBase *ControlFactory::create(const QString &type, QWidget *parent, const Defin
 {
     for (const Kind &kind : kKinds) {
         if (type.contains(QLatin1String(kind.typeText)))
-            return kind.make ? kind.make(parent, definitions) : nullptr;
+            return kind.make(parent, definitions);
     }
     return nullptr;
 }
