@@ -108,7 +108,8 @@ std::string gbkToUtf8(const std::string &text)
     iconv_t converter = ::iconv_open("UTF-8", "GBK");
     if (converter == reinterpret_cast<iconv_t>(-1))
         return text;
-    std::string result(text.size() * 2 + 4, '\0');
+    // A lone GBK byte can take three bytes of UTF-8 (0x80 is the euro sign).
+    std::string result(text.size() * 3, '\0');
     char *in = const_cast<char *>(text.data());
     std::size_t inLeft = text.size();
     char *out = &result[0];
