@@ -14,6 +14,7 @@ enum DirRecordKey {
 // The path of the last whole record with the key; empty when there is none.
 QString readDirRecord(const QString &fileName, int key);
 
-// Appends one record. False when the file cannot be written or the path does
-// not fit (255 bytes of UTF-8 at most); nothing is written then.
+// Appends one record after the last whole one, dropping a torn record that an
+// interrupted append left at the end. False when the file cannot be written
+// or the path does not fit (255 bytes of UTF-8 at most).
 bool saveDirRecord(const QString &fileName, int key, const QString &path);

@@ -78,6 +78,9 @@ const IntegerField integerFields[] = {
     {"supportParamExport", &DevJsonAbility::supportParamExport},
 };
 
+static_assert(sizeof integerFields / sizeof integerFields[0] == 57,
+              "every integer field of DevJsonAbility has its key");
+
 bool allZero(std::initializer_list<int> values)
 {
     for (int value : values) {

@@ -24,7 +24,8 @@ bool writeLogFile(const QString &text, const QString &folder)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
         return false;
     const QByteArray bytes = LocalText::encode(text + QLatin1Char('\n'));
-    if (file.write(bytes) != bytes.size())
+    // The write only fills QFile's buffer; a full disk shows at the flush.
+    if (file.write(bytes) != bytes.size() || !file.flush())
         return false;
     file.close();
     setLastLogFileName(fileName);

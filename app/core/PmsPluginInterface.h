@@ -14,6 +14,7 @@ public:
     // Null when the plug-in is missing, does not load or is not a form
     // plug-in; the next call then tries again.
     DynamicFormInterface *GetPluginInterface();
+    // The name by which the JSON configuration pages ask for the plug-in.
     DynamicFormInterface *GetInterface() { return GetPluginInterface(); }
 
 private:

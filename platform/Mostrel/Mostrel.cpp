@@ -1,5 +1,7 @@
 #include "Mostrel.h"
 
+#include "WriterFirstLock.h"
+
 #include <log4cxx/helpers/loglog.h>
 #include <log4cxx/level.h>
 #include <log4cxx/logger.h>
@@ -14,7 +16,6 @@
 #include <vector>
 
 #include <iconv.h>
-#include <pthread.h>
 #include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,31 +23,7 @@
 namespace {
 
 // Writers share the lock; initialising and shutting down take it alone, so no
-// line is ever written into appenders that are being closed. Reader threads
-// log without pause, so a waiting shut-down must go first or it would starve.
-class WriterFirstLock
-{
-public:
-    WriterFirstLock()
-    {
-        pthread_rwlockattr_t attributes;
-        pthread_rwlockattr_init(&attributes);
-        pthread_rwlockattr_setkind_np(&attributes, PTHREAD_RWLOCK_PREFER_WRITER_NONRECURSIVE_NP);
-        pthread_rwlock_init(&m_lock, &attributes);
-        pthread_rwlockattr_destroy(&attributes);
-    }
-    WriterFirstLock(const WriterFirstLock &) = delete;
-    WriterFirstLock &operator=(const WriterFirstLock &) = delete;
-
-    void lock() { pthread_rwlock_wrlock(&m_lock); }
-    void unlock() { pthread_rwlock_unlock(&m_lock); }
-    void lock_shared() { pthread_rwlock_rdlock(&m_lock); }
-    void unlock_shared() { pthread_rwlock_unlock(&m_lock); }
-
-private:
-    pthread_rwlock_t m_lock;
-};
-
+// line is ever written into appenders that are being closed.
 struct State {
     WriterFirstLock lock;
     bool configured = false;
@@ -101,7 +78,7 @@ log4cxx::LevelPtr levelFor(int level)
     }
 }
 
-std::string format(const char *format, va_list arguments)
+std::string formatLine(const char *format, va_list arguments)
 {
     va_list sizing;
     va_copy(sizing, arguments);
@@ -131,7 +108,8 @@ std::string gbkToUtf8(const std::string &text)
     iconv_t converter = ::iconv_open("UTF-8", "GBK");
     if (converter == reinterpret_cast<iconv_t>(-1))
         return text;
-    std::string result(text.size() * 2 + 4, '\0');
+    // A lone GBK byte can take three bytes of UTF-8 (0x80 is the euro sign).
+    std::string result(text.size() * 3, '\0');
     char *in = const_cast<char *>(text.data());
     std::size_t inLeft = text.size();
     char *out = &result[0];
@@ -195,7 +173,7 @@ extern "C" int MostrelWrite(int level, const char *loggerName, const char *forma
         return -1;
     va_list arguments;
     va_start(arguments, formatText);
-    std::string line = format(formatText, arguments);
+    std::string line = formatLine(formatText, arguments);
     va_end(arguments);
     dropTrailingLineFeed(line);
     logger->forcedLogLS(logLevel, gbkToUtf8(line), log4cxx::spi::LocationInfo::getLocationUnavailable());

@@ -66,7 +66,11 @@ void debugOutput(const char *text)
 
 bool createDirectory(const char *path)
 {
-    return ::mkdir(path, 0777) == 0 || errno == EEXIST;
+    if (::mkdir(path, 0777) == 0)
+        return true;
+    // Something else already there is only good enough when it is a folder.
+    struct stat info;
+    return errno == EEXIST && ::stat(path, &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 bool pathExists(const char *path)

@@ -31,6 +31,8 @@ void sleepMs(std::uint32_t milliseconds);
 // The debugger output of the Windows design; here it goes to standard error.
 void debugOutput(const char *text);
 
+// True when the folder exists afterwards, whether made now or before; a file
+// of that name makes it false.
 bool createDirectory(const char *path);
 bool pathExists(const char *path);
 bool deleteFile(const char *path);

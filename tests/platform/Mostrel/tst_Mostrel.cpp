@@ -135,15 +135,17 @@ private slots:
         MOSTREL_LOG_AS("MSG_CALLBACK", "info index = %d, result = %d, msg_type = %d, buf_size = %d\n", 0, 0, 1021, 4);
         const QByteArray gbkWords = QTextCodec::codecForName("GBK")->fromUnicode(QStringLiteral("磁盘空间"));
         MOSTREL_LOG_AS("LogMsgWnd::onExport", "%s", gbkWords.constData());
+        MOSTREL_LOG_AS("Osd::text", "%s", "\x80\x80\x80\x80\x80\x80\x80\x80");
         MostrelShutdown();
 
         const QList<QByteArray> lines = contents(m_dir.filePath("text.log")).split('\n');
-        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines.size(), 5);
         QCOMPARE(lines[0], "<" + QByteArray::number(line)
                                + ">\t<MainManager::RecvDevLogin>,RecvDevLogin(), index = 1, ret = 0");
         QVERIFY(lines[1].endsWith("\t<MSG_CALLBACK>,info index = 0, result = 0, msg_type = 1021, buf_size = 4"));
         QVERIFY(lines[2].endsWith(QStringLiteral(">,磁盘空间").toUtf8()));
-        QCOMPARE(lines[3], QByteArray());
+        QVERIFY(lines[3].endsWith(QStringLiteral(">,€€€€€€€€").toUtf8()));
+        QCOMPARE(lines[4], QByteArray());
     }
 
     void linesFromManyThreadsArriveWhole()

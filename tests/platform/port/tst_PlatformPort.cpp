@@ -60,6 +60,7 @@ private slots:
         QFile f(QFile::decodeName(file));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();
+        QVERIFY(!port::createDirectory(file)); // a file stands in the way
         QVERIFY(port::deleteFile(file));
         QVERIFY(!port::deleteFile(file));
     }
