@@ -7,7 +7,6 @@
 #include <QJsonObject>
 #include <QMap>
 
-class QTableWidgetItem;
 class TableItemBase;
 class EditTableDelegate;
 

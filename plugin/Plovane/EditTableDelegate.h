@@ -30,7 +30,7 @@ private:
     // The table-cell editor that the column's type names, made with `parent`;
     // null for the check column and for types that name no cell editor.
     TableItemBase *makeCellEditor(int column, QWidget *parent) const;
-    // The editor when it is of the class that the column's type names.
+    // The editor as a table-cell editor, for a column whose type names one.
     TableItemBase *cellEditor(QWidget *editor, int column) const;
 
     QMap<int, EditColumn> columns;

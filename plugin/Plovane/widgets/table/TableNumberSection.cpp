@@ -6,9 +6,11 @@
 #include <QMessageBox>
 
 namespace {
+// A member loaded as a JSON number is read as its text, so that a saved
+// section keeps its bounds instead of turning into 0.
 int memberAsInt(const QJsonObject &object, const QString &key)
 {
-    return object.value(key).toString().toInt();
+    return ValueText::of(object.value(key)).toInt();
 }
 }
 
@@ -55,8 +57,8 @@ bool TableNumberSection::validate(const QJsonObject &previousRow, int row)
         return false;
     }
     QJsonObject section;
-    section.insert(firstKey, boxText(ui->doubleSpinBoxStart->value()));
-    section.insert(secondKey, boxText(ui->doubleSpinBoxEnd->value()));
+    section.insert(firstKey, boxText(ui->doubleSpinBoxStart));
+    section.insert(secondKey, boxText(ui->doubleSpinBoxEnd));
     value = section;
     return true;
 }
@@ -91,16 +93,16 @@ bool TableNumberSection::runsForward(int row)
     return false;
 }
 
-// Written at the boxes' own precision, so a large section reads back whole.
-QString TableNumberSection::boxText(double boxValue) const
+// Written at the box's own precision, so a large section reads back whole.
+QString TableNumberSection::boxText(const QDoubleSpinBox *box)
 {
-    return ValueText::number(boxValue, ui->doubleSpinBoxStart->decimals());
+    return ValueText::number(box->value(), box->decimals());
 }
 
 void TableNumberSection::seed(QString &seedProp, QJsonValue &seedValue)
 {
     QJsonObject section;
-    section.insert(firstKey, boxText(ui->doubleSpinBoxEnd->value()));
+    section.insert(firstKey, boxText(ui->doubleSpinBoxEnd));
     section.insert(secondKey, QStringLiteral("0"));
     seedProp = prop;
     seedValue = section;

@@ -2,6 +2,8 @@
 
 #include "TableItemBase.h"
 
+class QDoubleSpinBox;
+
 namespace Ui {
 class TableNumberSection;
 }
@@ -24,7 +26,7 @@ public:
 private:
     bool joinsRowAbove(const QJsonObject &previousRow, int row);
     bool runsForward(int row);
-    QString boxText(double boxValue) const;
+    static QString boxText(const QDoubleSpinBox *box);
 
     Ui::TableNumberSection *ui;
     QString startAppend;

@@ -2,8 +2,6 @@
 
 #include "TableItemBase.h"
 
-class QTime;
-
 namespace Ui {
 class TableTimePicker;
 }

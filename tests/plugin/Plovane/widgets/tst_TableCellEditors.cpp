@@ -183,12 +183,15 @@ private slots:
         QCOMPARE(end.width(), start.width());
     }
 
-    void numberSectionShowsZeroForNumberMembers()
+    // Bounds stored as JSON numbers keep their values and are saved as texts.
+    void numberSectionReadsNumberMembers()
     {
         auto cell = makeEditor<TableNumberSection>(sectionColumn());
         cell->setValue(parse(R"({"from": 10, "to": 30})"));
-        QCOMPARE(cell->findChild<QDoubleSpinBox *>("doubleSpinBoxStart")->value(), 0.0);
-        QCOMPARE(cell->findChild<QDoubleSpinBox *>("doubleSpinBoxEnd")->value(), 0.0);
+        QCOMPARE(cell->findChild<QDoubleSpinBox *>("doubleSpinBoxStart")->value(), 10.0);
+        QCOMPARE(cell->findChild<QDoubleSpinBox *>("doubleSpinBoxEnd")->value(), 30.0);
+        QVERIFY(cell->validate(QJsonObject{{"span", parse(R"({"from": 0, "to": 10})")}}, 1));
+        QCOMPARE(cell->getValue(), QJsonValue(section("10", "30")));
     }
 
     void timePickerShowsMilliseconds_data()
