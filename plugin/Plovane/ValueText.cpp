@@ -43,6 +43,11 @@ QString ValueText::of(const QJsonValue &value)
     }
 }
 
+double ValueText::numberOf(const QJsonValue &value)
+{
+    return of(value).toDouble();
+}
+
 QString ValueText::number(double value, int decimals)
 {
     return withoutTrailingZeros(QString::number(value, 'f', qMax(0, decimals)));

@@ -12,6 +12,11 @@ public:
     // "0"; anything else as an empty string.
     static QString of(const QJsonValue &value);
 
+    // A number, or a text that holds one, as that number; anything else 0.
+    // Cameras send some numbers as text, and reading those as 0 would write 0
+    // back over them on the next save.
+    static double numberOf(const QJsonValue &value);
+
     // Fixed notation with at most `decimals` digits after the point, without
     // trailing zeros or a trailing point, so that the text reads back as the
     // same number (no exponent form, no digits lost before the point).

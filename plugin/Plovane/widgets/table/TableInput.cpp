@@ -1,5 +1,6 @@
 #include "TableInput.h"
 
+#include "ValueText.h"
 #include "ui_TableInput.h"
 
 #include <QJsonArray>
@@ -51,7 +52,7 @@ void TableInput::readKind()
 void TableInput::refreshView()
 {
     if (!value.isNull() && !value.isUndefined()) {
-        ui->doubleSpinBox->setValue(value.toDouble());
+        ui->doubleSpinBox->setValue(ValueText::numberOf(value));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "TableTimePicker.h"
 
+#include "ValueText.h"
 #include "ui_TableTimePicker.h"
 
 #include <QMessageBox>
@@ -12,6 +13,11 @@ const int msPerMinute = 60000;
 int toMs(const QTime &time)
 {
     return time.hour() * msPerHour + time.minute() * msPerMinute;
+}
+
+int msOf(const QJsonValue &value)
+{
+    return static_cast<int>(ValueText::numberOf(value));
 }
 
 // A count of a day or more (or below zero) is no time of day: the edit keeps
@@ -52,8 +58,8 @@ void TableTimePicker::refreshView()
         return;
     }
     const QJsonObject range = value.toObject();
-    showMs(ui->timeEditStart, range.value(QLatin1String("start")).toInt());
-    showMs(ui->timeEditEnd, range.value(QLatin1String("end")).toInt());
+    showMs(ui->timeEditStart, msOf(range.value(QLatin1String("start"))));
+    showMs(ui->timeEditEnd, msOf(range.value(QLatin1String("end"))));
 }
 
 bool TableTimePicker::validate(const QJsonObject &previousRow, int row)
@@ -73,7 +79,7 @@ bool TableTimePicker::startsAfterRowAbove(const QJsonObject &previousRow, int ro
     if (row <= 0) {
         return true;
     }
-    const int previousEnd = previousRow.value(prop).toObject().value(QLatin1String("end")).toInt();
+    const int previousEnd = msOf(previousRow.value(prop).toObject().value(QLatin1String("end")));
     if (toMs(ui->timeEditStart->time()) >= previousEnd) {
         return true;
     }

@@ -116,6 +116,11 @@ private slots:
         QCOMPARE(prop, QStringLiteral("price"));
         QCOMPARE(seed, QJsonValue(12.5));
 
+        // A number that arrives as text is that number, not 0 saved over it.
+        input->setValue(QStringLiteral("7.5"));
+        QVERIFY(input->validate(QJsonObject(), 0));
+        QCOMPARE(input->getValue(), QJsonValue(7.5));
+
         // Resetting the cell shows the initial value again, whatever was typed.
         box->setValue(40);
         input->setValue(12.5);
@@ -204,6 +209,8 @@ private slots:
         QTest::newRow("no end") << QJsonValue(QJsonObject{{"start", 30600000}}) << "08:30" << "00:00";
         QTest::newRow("a day or more") << QJsonValue(range(86400000, 90000000)) << "12:34" << "12:34";
         QTest::newRow("null keeps the view") << QJsonValue() << "12:34" << "12:34";
+        QTest::newRow("numbers as text")
+            << QJsonValue(QJsonObject{{"start", "30600000"}, {"end", "32400000"}}) << "08:30" << "09:00";
     }
 
     void timePickerShowsMilliseconds()
