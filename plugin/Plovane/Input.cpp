@@ -69,9 +69,9 @@ void Input::chooseKind(const QString &typeText)
         m_kind = WholeNumber;
     else if (has("long"))
         m_kind = LongNumber;
+    // Text is the only editor that keeps whatever the operator typed; an
+    // unknown type must not be squeezed through a number editor.
     else
-        // Text is the only editor that keeps whatever the operator typed; an
-        // unknown type must not be squeezed through a number editor.
         m_kind = Text;
     ui->lineEdit->setVisible(!isNumber());
     ui->doubleSpinBox->setVisible(isNumber());
