@@ -1,5 +1,7 @@
 #include "ChoiceOptions.h"
 
+#include "ValueText.h"
+
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -12,14 +14,16 @@ QMap<QString, QString> ChoiceOptions::read(const QJsonValue &children, const QSt
         if (!entry.value(QStringLiteral("type")).toString().contains(optionType))
             continue;
         const QJsonObject props = entry.value(QStringLiteral("props")).toObject();
-        const QString label = props.value(QStringLiteral("label")).toString();
+        const QString label = ValueText::of(props.value(QStringLiteral("label")));
         QString text = label;
         if (textFromChildren) {
             text = entry.value(QStringLiteral("children")).toArray().first().toString();
             if (text.isEmpty())
                 text = label;
         }
-        options.insert(props.value(valueKey).toString(), text);
+        // Read as text like the loaded value, so that numeric option values
+        // neither collapse into one empty value nor miss the value they show.
+        options.insert(ValueText::of(props.value(valueKey)), text);
     }
     return options;
 }

@@ -15,7 +15,6 @@ public:
     using Definitions = QMap<QString, QJsonValue>;
 
     // The control for the first kind whose type text occurs in `type`
-    // (case-sensitive), created with `parent`; null when that kind has no
-    // control or no kind matches.
+    // (case-sensitive), created with `parent`; null when no kind matches.
     static UcBase *create(const QString &type, QWidget *parent, const Definitions &definitions);
 };

@@ -50,7 +50,6 @@ public:
     void clear();
 
     bool isEmpty() const { return m_controls.isEmpty(); }
-    bool isBuilt() const { return m_built; }
     const QMap<int, UcBase *> &controls() const { return m_controls; }
 
 private:

@@ -49,9 +49,10 @@ int DynamicFormMgt::loadDirectory()
 {
     if (directory.isEmpty())
         return kFailed;
-    const QStringList files = QDir(directory).entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Unsorted);
+    const QDir folder(directory);
+    const QStringList files = folder.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Unsorted);
     for (const QString &file : files)
-        loadFile(QDir(directory).filePath(file));
+        loadFile(folder.filePath(file));
     return kDone;
 }
 

@@ -69,9 +69,9 @@ void Input::chooseKind(const QString &typeText)
         m_kind = WholeNumber;
     else if (has("long"))
         m_kind = LongNumber;
+    // Text is the only editor that keeps whatever the operator typed; an
+    // unknown type must not be squeezed through a number editor.
     else
-        // Text is the only editor that keeps whatever the operator typed; an
-        // unknown type must not be squeezed through a number editor.
         m_kind = Text;
     ui->lineEdit->setVisible(!isNumber());
     ui->doubleSpinBox->setVisible(isNumber());
@@ -90,7 +90,12 @@ void Input::refreshView()
 
 void Input::showText()
 {
-    ui->lineEdit->setText(ValueText::of(m_value));
+    const QString text = ValueText::of(m_value);
+    // The length limit is for typing; a longer text from the device would be
+    // cut by the line edit and saved cut although nobody touched it.
+    if (text.size() > ui->lineEdit->maxLength())
+        ui->lineEdit->setMaxLength(text.size());
+    ui->lineEdit->setText(text);
     if (!placeholder.isEmpty())
         ui->lineEdit->setPlaceholderText(placeholder);
     if (!tips.isEmpty())

@@ -67,10 +67,9 @@ void UcBase::askToChoose()
     setFocus();
 }
 
-void UcBase::showCaption(QWidget *caption, const QString &text) const
+void UcBase::showCaption(QLabel *caption, const QString &text) const
 {
-    if (auto *label = qobject_cast<QLabel *>(caption))
-        label->setText(text + QStringLiteral("："));
+    caption->setText(text + QStringLiteral("："));
     caption->setToolTip(text);
 }
 
@@ -108,6 +107,10 @@ void UcBase::parseCascades()
     if (!m_cascades.isArray())
         return;
     for (const QJsonValue &entry : m_cascades.toArray()) {
+        // Anything but an object would otherwise count as an empty cascade
+        // for the empty value and wipe out a real one stored there.
+        if (!entry.isObject())
+            continue;
         const QJsonObject cascade = entry.toObject();
         QList<Field> fields;
         for (const QJsonValue &fieldValue : cascade.value(QStringLiteral("fields")).toArray()) {

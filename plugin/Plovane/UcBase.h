@@ -10,6 +10,8 @@
 #include <QString>
 #include <QWidget>
 
+class QLabel;
+
 // The base of every form control: it keeps the element it was built from,
 // the element's common keys and its cascades, and writes edited values back
 // into the element, from which the container rebuilds the description.
@@ -41,7 +43,7 @@ signals:
 protected:
     // The caption of the leaf controls: the label, a full-width colon, and
     // the bare label as tooltip.
-    void showCaption(QWidget *caption, const QString &text) const;
+    void showCaption(QLabel *caption, const QString &text) const;
     // Emits the cascade that belongs to the given selected value, if any.
     void emitCascade(const QString &selectedValue);
     // Sends a validation message to the host through the message hub.

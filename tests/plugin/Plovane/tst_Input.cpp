@@ -31,6 +31,7 @@ private slots:
     void pattern_data();
     void pattern();
     void unknownTypeKeepsTheTypedText();
+    void longLoadedTextIsKeptWhole();
     void resetShowsTheLoadedValue();
 
 private:
@@ -277,6 +278,17 @@ void tst_Input::unknownTypeKeepsTheTypedText()
     edit->setText("白天");
     QVERIFY(control.validate(QJsonObject()));
     QCOMPARE(control.value(), QJsonValue("白天"));
+}
+
+void tst_Input::longLoadedTextIsKeptWhole()
+{
+    const QString loaded(200, QLatin1Char('x'));
+    Input control;
+    control.init(element(loaded), definition("string"));
+    QVERIFY(control.validate(QJsonObject()));
+    QCOMPARE(control.value(), QJsonValue(loaded));
+    control.reset();
+    QCOMPARE(control.findChild<QLineEdit *>("lineEdit")->text(), loaded);
 }
 
 void tst_Input::resetShowsTheLoadedValue()

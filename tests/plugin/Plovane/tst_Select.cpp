@@ -17,6 +17,8 @@ class tst_Select : public QObject
 private slots:
     void selectListsOptionsByValue();
     void radioListsOptionsByLabel();
+    void numericOptionValues_data();
+    void numericOptionValues();
     void loadedValueOutsideTheOptions_data();
     void loadedValueOutsideTheOptions();
     void resetShowsTheLoadedOption();
@@ -103,6 +105,46 @@ void tst_Select::radioListsOptionsByLabel()
     QVERIFY(!control.findChild<QRadioButton *>("TCP")->isChecked());
     QVERIFY(control.validate(QJsonObject()));
     QCOMPARE(control.value(), QJsonValue("UDP"));
+}
+
+void tst_Select::numericOptionValues_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QJsonValue>("loaded");
+
+    QTest::newRow("select, number loaded") << "select" << QJsonValue(2);
+    QTest::newRow("select, text loaded") << "select" << QJsonValue("2");
+    QTest::newRow("radio, number loaded") << "radio" << QJsonValue(2);
+    QTest::newRow("radio, text loaded") << "radio" << QJsonValue("2");
+}
+
+// Devices may send option values as JSON numbers: each stays its own option,
+// the loaded one is shown, and saving untouched writes it back as text.
+void tst_Select::numericOptionValues()
+{
+    QFETCH(QString, kind);
+    QFETCH(QJsonValue, loaded);
+    const bool select = kind == "select";
+    const QString valueKey = select ? "value" : "label";
+    QJsonArray options;
+    for (int value : {1, 2, 10})
+        options.append(QJsonObject{{"type", select ? "el-option" : "el-radio-button"},
+                                   {"props", QJsonObject{{valueKey, value}, {"label", value}}}});
+    const QJsonObject element{{"type", select ? "el-select" : "el-radio-group"}, {"model", "level"},
+                              {"label", "等级"}, {"defaultValue", loaded}, {"children", options}};
+    std::unique_ptr<UcBase> control;
+    if (select)
+        control = std::make_unique<Select>();
+    else
+        control = std::make_unique<RadioGroup>();
+    control->init(element, QJsonValue());
+
+    if (select)
+        QCOMPARE(comboTexts(control->findChild<QComboBox *>("comboBox")), (QStringList{"1=1", "10=10", "2=2"}));
+    else
+        QCOMPARE(radioTexts(control.get()), (QStringList{"1=1", "10=10", "2=2"}));
+    QVERIFY(control->validate(QJsonObject()));
+    QCOMPARE(control->value(), QJsonValue("2"));
 }
 
 void tst_Select::loadedValueOutsideTheOptions_data()
