@@ -240,26 +240,39 @@ int DeviceTable::openRecord(DeviceRec &record)
             return -1;
         record.opening = true;
     }
+    return adoptHandle(record, claimDevice(record));
+}
+
+// A failed step closes the handle again, so the camera stays closed and a
+// later open can retry.
+usb_dev_handle *DeviceTable::claimDevice(const DeviceRec &record)
+{
     usb_dev_handle *handle = usb_open(record.device);
-    const char *failure = handle ? nullptr : "usb_open fail!";
-    if (handle) {
-        if (usb_set_configuration(handle, ConfigurationNumber) < 0)
-            failure = "setting configuration #1!";
-        else if (usb_claim_interface(handle, InterfaceNumber) < 0)
-            failure = "claiming interface #0!";
-        else if (usb_set_altinterface(handle, AlternateSetting) < 0)
-            failure = "Can't Set Interface #0!";
-        if (failure) {
-            printLine("%s", failure);
-            printUsbError();
-            usb_close(handle);
-            handle = nullptr;
-        } else {
-            writeProbe(handle, record);
-        }
-    } else {
-        printLine("%s", failure);
+    if (!handle) {
+        printLine("usb_open fail!");
+        return nullptr;
     }
+    const char *failure = nullptr;
+    if (usb_set_configuration(handle, ConfigurationNumber) < 0)
+        failure = "setting configuration #1!";
+    else if (usb_claim_interface(handle, InterfaceNumber) < 0)
+        failure = "claiming interface #0!";
+    else if (usb_set_altinterface(handle, AlternateSetting) < 0)
+        failure = "Can't Set Interface #0!";
+    if (failure) {
+        printLine("%s", failure);
+        printUsbError();
+        usb_close(handle);
+        return nullptr;
+    }
+    writeProbe(handle, record);
+    return handle;
+}
+
+// Ends the open: the record takes the claimed handle, unless enumeration
+// retired the record meanwhile, in which case nobody may keep the camera.
+int DeviceTable::adoptHandle(DeviceRec &record, usb_dev_handle *handle)
+{
     bool retiredMeanwhile = false;
     {
         std::lock_guard<std::mutex> lock(LibraryLock::mutex());
@@ -269,12 +282,14 @@ int DeviceTable::openRecord(DeviceRec &record)
             record.handle = handle;
     }
     LibraryLock::changed().notify_all();
-    if (handle && retiredMeanwhile) {
+    if (!handle)
+        return -1;
+    if (retiredMeanwhile) {
         usb_release_interface(handle, InterfaceNumber);
         usb_close(handle);
         return -1;
     }
-    return handle ? 0 : -1;
+    return 0;
 }
 
 void DeviceTable::writeProbe(usb_dev_handle *handle, const DeviceRec &record)
@@ -315,20 +330,25 @@ int DeviceTable::closeRecord(DeviceRec &record)
         usb_resetep(handle, record.inEndpoints[0]);
     if (usb_release_interface(handle, InterfaceNumber) < 0) {
         printLine("release interface error!");
-        // The handle stays with the record so that a later close retries,
-        // unless the camera was opened again meanwhile.
-        bool kept = false;
-        {
-            std::lock_guard<std::mutex> lock(LibraryLock::mutex());
-            kept = !record.handle;
-            if (kept)
-                record.handle = handle;
-        }
-        if (!kept)
-            usb_close(handle);
+        keepForRetry(record, handle);
         return -1;
     }
     return closeHandle(handle);
+}
+
+// The handle goes back to the record so that a later close retries, unless
+// the camera was opened again meanwhile and holds a handle of its own.
+void DeviceTable::keepForRetry(DeviceRec &record, usb_dev_handle *handle)
+{
+    bool kept = false;
+    {
+        std::lock_guard<std::mutex> lock(LibraryLock::mutex());
+        kept = !record.handle;
+        if (kept)
+            record.handle = handle;
+    }
+    if (!kept)
+        usb_close(handle);
 }
 
 // libusb frees the handle whatever usb_close reports, so the record lets go of

@@ -60,7 +60,10 @@ private:
     void discard(DeviceRec &record);
     static Record makeRecord(struct usb_device *device);
     int openRecord(DeviceRec &record);
+    usb_dev_handle *claimDevice(const DeviceRec &record);
+    int adoptHandle(DeviceRec &record, usb_dev_handle *handle);
     int closeRecord(DeviceRec &record);
+    void keepForRetry(DeviceRec &record, usb_dev_handle *handle);
     int closeHandle(usb_dev_handle *handle);
     int stopReader(DeviceRec &record);
     int readRecord(DeviceRec &record, unsigned char *buffer);

@@ -6,7 +6,6 @@
 #include <cstring>
 #include <vector>
 
-using tessvar::ExportKind;
 using tessvar::ExportSpec;
 
 namespace {
@@ -47,9 +46,10 @@ int ExportRequests::fixedText(int deviceIndex, const ExportSpec &spec, const cha
 {
     if (!text)
         return -1;
-    // The field keeps its terminating NUL, so at most record - 1 characters go out.
+    // A text that fills the whole field goes out whole, without a NUL, as the
+    // camera's char[] fields allow; nothing past the caller's NUL is read.
     std::vector<char> field(spec.record, 0);
-    std::memcpy(field.data(), text, strnlen(text, spec.record - 1));
+    std::memcpy(field.data(), text, strnlen(text, spec.record));
     return PacketSender::SendSet(deviceIndex, spec.command, field.data(), recordLength(spec));
 }
 

@@ -20,7 +20,7 @@ public:
     // A bare header that asks the camera to act.
     static int action(int deviceIndex, const tessvar::ExportSpec &spec);
     // A NUL-terminated text in a field of the record's size: copied up to the
-    // NUL, never past the caller's text, and zero-padded.
+    // NUL or the field's end, never past the caller's text, and zero-padded.
     static int fixedText(int deviceIndex, const tessvar::ExportSpec &spec, const char *text);
     // A JSON text without its NUL; an empty text sends a bare header.
     static int json(int deviceIndex, const tessvar::ExportSpec &spec, const char *text);

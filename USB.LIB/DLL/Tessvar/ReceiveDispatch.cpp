@@ -118,6 +118,7 @@ void ReceiveDispatch::data(LibraryContext &context, int deviceIndex, const unsig
 
 void ReceiveDispatch::fileData(DevSession &session, const unsigned char *bytes, int count)
 {
+    std::printf("_ProcMediaFile \n");
     port::debugOutput("_ProcMediaFile \n");
     if (!session.file) {
         std::printf("not open file! \n");

@@ -4,7 +4,6 @@
 // callback, file data into the local file, name lists into the index list,
 // each after the library's own work for it.
 
-#include <cstdint>
 #include <vector>
 
 struct LibraryContext;

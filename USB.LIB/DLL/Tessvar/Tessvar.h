@@ -206,7 +206,7 @@ TESSVAR_API int TESSVAR_CALL CloseDevice(int index);
 
 /* ---- texts, transfers --------------------------------------------------- */
 
-/* password: NUL-terminated, at most 127 characters are sent. */
+/* password: NUL-terminated, sent in a 128-byte field (at most 128 characters). */
 TESSVAR_API int TESSVAR_CALL LoginDevice(int index, const char *password);
 TESSVAR_API int TESSVAR_CALL DownLoadFile(int index, const char *remoteName, int offset, const char *localPath);
 TESSVAR_API int TESSVAR_CALL UploadFile(int index, const char *localPath);
@@ -219,7 +219,7 @@ TESSVAR_API int TESSVAR_CALL SetDevNetExtendJsonParam(int index, const char *jso
 TESSVAR_API int TESSVAR_CALL SetDevRecJsonParam(int index, const char *json);
 TESSVAR_API int TESSVAR_CALL SetDevSystemJsonParam(int index, const char *json);
 TESSVAR_API int TESSVAR_CALL SetDevVideoJsonParam(int index, const char *json);
-/* Texts sent in a fixed field: copied up to the NUL, zero-padded. */
+/* Texts sent in a fixed field: copied up to the NUL or the field's end, zero-padded. */
 TESSVAR_API int TESSVAR_CALL SetDevActive(int index, const char *password);   /* 128 bytes */
 TESSVAR_API int TESSVAR_CALL SetDevActiveAP(int index, const char *password); /* 128 bytes */
 TESSVAR_API int TESSVAR_CALL ValidateEncrypt(int index, const char *key);     /* 1024 bytes */

@@ -62,6 +62,26 @@ QByteArray readFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
+// What the callback of an end-of-transfer reply finds when it runs.
+struct TransferEndSeen
+{
+    QString path;
+    const LibraryContext *context = nullptr;
+    bool called = false;
+    bool fileClosed = false;
+    QByteArray contents;
+};
+
+void inspectTransferEnd(int device, int command, int, const void *, int, void *user)
+{
+    auto *seen = static_cast<TransferEndSeen *>(user);
+    if (command != CMD_TRANSFER_END)
+        return;
+    seen->called = true;
+    seen->fileClosed = !seen->context->sessions.at(device).file;
+    seen->contents = readFile(seen->path);
+}
+
 int openDescriptors()
 {
     return static_cast<int>(QDir("/proc/self/fd").entryList(QDir::Files | QDir::System).size());
@@ -83,6 +103,8 @@ private slots:
     void malformedPacketsAreDropped();
     void fileDataNeverExceedsWhatArrived_data();
     void fileDataNeverExceedsWhatArrived();
+    void transferEndClosesFileBeforeCallback_data();
+    void transferEndClosesFileBeforeCallback();
     void unsolicitedRepliesKeepStateSound();
     void nameCountFollowsWhatArrived_data();
     void nameCountFollowsWhatArrived();
@@ -210,6 +232,34 @@ void tst_ReceiveDispatch::fileDataNeverExceedsWhatArrived()
     receive(reply(CMD_TRANSFER_END, 0));
     QCOMPARE(readFile(path), written);
     QVERIFY(!context_.session(0)->file);
+}
+
+void tst_ReceiveDispatch::transferEndClosesFileBeforeCallback_data()
+{
+    QTest::addColumn<int>("result");
+    QTest::newRow("transfer complete") << 0;
+    QTest::newRow("transfer failed") << 5;
+}
+
+// Whoever is told of the end may read the file at once, so it must be whole
+// and closed by then, and the transfer over whatever the camera reported.
+void tst_ReceiveDispatch::transferEndClosesFileBeforeCallback()
+{
+    QFETCH(int, result);
+    TransferEndSeen seen;
+    seen.path = folder_.filePath("end.bin");
+    seen.context = &context_;
+    startDownload(seen.path);
+    receive(dataPacket("payload bytes"));
+    context_.setCallback(&inspectTransferEnd, &seen);
+    receive(reply(CMD_TRANSFER_END, result));
+
+    QVERIFY(seen.called);
+    QVERIFY(seen.fileClosed);
+    QCOMPARE(seen.contents, QByteArray("payload bytes"));
+    const DevSession &session = *context_.session(0);
+    QCOMPARE(session.transferOpen, quint8(0));
+    QCOMPARE(session.localPath[0], '\0');
 }
 
 void tst_ReceiveDispatch::unsolicitedRepliesKeepStateSound()

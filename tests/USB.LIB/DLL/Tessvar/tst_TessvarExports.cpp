@@ -62,7 +62,7 @@ Bytes pattern(std::size_t size, int seed)
 Bytes textField(const std::string &text, std::size_t size)
 {
     Bytes field(size, 0);
-    std::memcpy(field.data(), text.data(), std::min(text.size(), size - 1));
+    std::memcpy(field.data(), text.data(), std::min(text.size(), size));
     return field;
 }
 
@@ -373,14 +373,15 @@ void TestTessvarExports::fixedTextStopsAtNul_data()
         const QString exportName = QString::fromLatin1(name.data(), int(name.size()));
         const int field = static_cast<int>(ExportTable::find(name).record);
         QTest::addRow("%s short", name.data()) << exportName << 6;
-        QTest::addRow("%s fills the field", name.data()) << exportName << field - 1;
+        QTest::addRow("%s one short of the field", name.data()) << exportName << field - 1;
+        QTest::addRow("%s fills the field", name.data()) << exportName << field;
         QTest::addRow("%s longer than the field", name.data()) << exportName << field + 40;
     }
 }
 
 // The caller's buffer may be just large enough for its text: nothing past the
 // NUL is read (the sanitizer build catches any over-read), and the field goes
-// out zero-padded and NUL-terminated.
+// out zero-padded; a text as long as the field loses none of its characters.
 void TestTessvarExports::fixedTextStopsAtNul()
 {
     QFETCH(QString, name);
