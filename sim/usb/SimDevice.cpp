@@ -11,19 +11,19 @@ constexpr int MaxPacketSize = 512;
 
 } // namespace
 
-SimDevice::SimDevice(int deviceId, const DeviceSpec &deviceSpec)
-    : id(deviceId), spec(deviceSpec)
+SimDevice::SimDevice(int deviceId, const DeviceLayout &deviceLayout)
+    : id(deviceId), layout(deviceLayout)
 {
     std::snprintf(device.filename, sizeof device.filename, "%03d", id + 1);
     device.devnum = static_cast<std::uint8_t>(id + 1);
     device.descriptor.bLength = USB_DT_DEVICE_SIZE;
     device.descriptor.bDescriptorType = USB_DT_DEVICE;
-    device.descriptor.idVendor = spec.vendor;
-    device.descriptor.idProduct = spec.product;
-    if (!spec.hasConfiguration)
+    device.descriptor.idVendor = layout.vendor;
+    device.descriptor.idProduct = layout.product;
+    if (!layout.hasConfiguration)
         return;
 
-    for (std::uint8_t address : spec.endpoints) {
+    for (std::uint8_t address : layout.endpoints) {
         usb_endpoint_descriptor endpoint{};
         endpoint.bLength = USB_DT_ENDPOINT_SIZE;
         endpoint.bDescriptorType = USB_DT_ENDPOINT;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DeviceSpec.h"
+#include "DeviceLayout.h"
 
 #include <usb.h>
 
@@ -13,14 +13,14 @@ class DeviceSide;
 // A device on the simulated bus together with the libusb descriptors that
 // the host walks. Shared with the handles opened on it.
 struct SimDevice {
-    SimDevice(int id, const DeviceSpec &spec);
+    SimDevice(int id, const DeviceLayout &layout);
     SimDevice(const SimDevice &) = delete;
     SimDevice &operator=(const SimDevice &) = delete;
 
     bool hasEndpoint(int address) const;
 
     int id;
-    DeviceSpec spec;
+    DeviceLayout layout;
     DeviceSide *side = nullptr;
     struct usb_device device{};
     usb_config_descriptor configuration{};

@@ -75,10 +75,10 @@ int UsbBus::addBus()
     return number;
 }
 
-int UsbBus::addDevice(int bus, const DeviceSpec &spec)
+int UsbBus::addDevice(int bus, const DeviceLayout &layout)
 {
     std::lock_guard<std::mutex> lock(mutex_);
-    auto device = std::make_shared<SimDevice>(static_cast<int>(devices_.size()), spec);
+    auto device = std::make_shared<SimDevice>(static_cast<int>(devices_.size()), layout);
     devices_.push_back(device);
     Bus &owner = *buses_.at(static_cast<std::size_t>(bus - 1));
     owner.devices.push_back(device);
@@ -273,7 +273,7 @@ int UsbBus::handleCall(UsbCall call, usb_dev_handle *handle, int value)
     if (takeFault(call, device->id, result))
         return record({call, device->id, value, -1, -1, result});
 
-    const bool configured = device->spec.hasConfiguration;
+    const bool configured = device->layout.hasConfiguration;
     switch (call) {
     case UsbCall::SetConfiguration:
         result = configured && value == 1 ? 0 : -EINVAL;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DeviceSpec.h"
+#include "DeviceLayout.h"
 #include "UsbCallRecord.h"
 
 #include <condition_variable>
@@ -38,7 +38,7 @@ public:
     // Returns the new bus's number (1, 2, ...) in bus-list order.
     int addBus();
     // Appends a device to the bus's device list; returns its id (0, 1, ...).
-    int addDevice(int bus, const DeviceSpec &spec);
+    int addDevice(int bus, const DeviceLayout &layout);
     // The side stays owned by the caller and must outlive its use.
     void attach(int device, DeviceSide *side);
 

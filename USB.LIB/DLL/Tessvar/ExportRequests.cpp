@@ -6,61 +6,61 @@
 #include <cstring>
 #include <vector>
 
-using tessvar::ExportSpec;
+using tessvar::ExportRow;
 
 namespace {
 
-int recordLength(const ExportSpec &spec)
+int recordLength(const ExportRow &row)
 {
-    return static_cast<int>(spec.record);
+    return static_cast<int>(row.record);
 }
 
 } // namespace
 
-int ExportRequests::get(int deviceIndex, const ExportSpec &spec)
+int ExportRequests::get(int deviceIndex, const ExportRow &row)
 {
-    return PacketSender::SendGet(deviceIndex, spec.command);
+    return PacketSender::SendGet(deviceIndex, row.command);
 }
 
-int ExportRequests::set(int deviceIndex, const ExportSpec &spec, const void *record)
+int ExportRequests::set(int deviceIndex, const ExportRow &row, const void *record)
 {
     if (!record)
         return -1;
-    return PacketSender::SendSet(deviceIndex, spec.command, record, recordLength(spec));
+    return PacketSender::SendSet(deviceIndex, row.command, record, recordLength(row));
 }
 
-int ExportRequests::query(int deviceIndex, const ExportSpec &spec, const void *record)
+int ExportRequests::query(int deviceIndex, const ExportRow &row, const void *record)
 {
     if (record)
-        return PacketSender::SendSet(deviceIndex, spec.command, record, recordLength(spec));
-    const std::vector<char> zeros(spec.record, 0);
-    return PacketSender::SendSet(deviceIndex, spec.command, zeros.data(), recordLength(spec));
+        return PacketSender::SendSet(deviceIndex, row.command, record, recordLength(row));
+    const std::vector<char> zeros(row.record, 0);
+    return PacketSender::SendSet(deviceIndex, row.command, zeros.data(), recordLength(row));
 }
 
-int ExportRequests::action(int deviceIndex, const ExportSpec &spec)
+int ExportRequests::action(int deviceIndex, const ExportRow &row)
 {
-    return PacketSender::SendSet(deviceIndex, spec.command, nullptr, 0);
+    return PacketSender::SendSet(deviceIndex, row.command, nullptr, 0);
 }
 
-int ExportRequests::fixedText(int deviceIndex, const ExportSpec &spec, const char *text)
+int ExportRequests::fixedText(int deviceIndex, const ExportRow &row, const char *text)
 {
     if (!text)
         return -1;
     // A text that fills the whole field goes out whole, without a NUL, as the
     // camera's char[] fields allow; nothing past the caller's NUL is read.
-    std::vector<char> field(spec.record, 0);
-    std::memcpy(field.data(), text, strnlen(text, spec.record));
-    return PacketSender::SendSet(deviceIndex, spec.command, field.data(), recordLength(spec));
+    std::vector<char> field(row.record, 0);
+    std::memcpy(field.data(), text, strnlen(text, row.record));
+    return PacketSender::SendSet(deviceIndex, row.command, field.data(), recordLength(row));
 }
 
-int ExportRequests::json(int deviceIndex, const ExportSpec &spec, const char *text)
+int ExportRequests::json(int deviceIndex, const ExportRow &row, const char *text)
 {
     if (!text)
         return -1;
-    return PacketSender::SendSet(deviceIndex, spec.command, text, static_cast<int>(std::strlen(text)));
+    return PacketSender::SendSet(deviceIndex, row.command, text, static_cast<int>(std::strlen(text)));
 }
 
-int ExportRequests::xml(int deviceIndex, const ExportSpec &spec, const XML_PARAM_HEAD *head,
+int ExportRequests::xml(int deviceIndex, const ExportRow &row, const XML_PARAM_HEAD *head,
                         const char *text)
 {
     if (!head || !text)
@@ -71,5 +71,5 @@ int ExportRequests::xml(int deviceIndex, const ExportSpec &spec, const XML_PARAM
     std::vector<char> payload(sizeof(XML_PARAM_HEAD) + length);
     std::memcpy(payload.data(), head, sizeof(XML_PARAM_HEAD));
     std::memcpy(payload.data() + sizeof(XML_PARAM_HEAD), text, length);
-    return PacketSender::SendSet(deviceIndex, spec.command, payload.data(), static_cast<int>(payload.size()));
+    return PacketSender::SendSet(deviceIndex, row.command, payload.data(), static_cast<int>(payload.size()));
 }

@@ -21,7 +21,7 @@ enum class ExportKind {
     Data,   // data packets only
 };
 
-struct ExportSpec {
+struct ExportRow {
     std::string_view name;
     ExportKind kind;
     int command;        // kNoCommand for the device functions and the upload data
@@ -34,22 +34,22 @@ public:
     static constexpr int kNoCommand = -1;
     static constexpr std::size_t kExportCount = 105;
 
-    static constexpr const ExportSpec *begin() { return kSpecs; }
-    static constexpr const ExportSpec *end() { return kSpecs + kExportCount; }
+    static constexpr const ExportRow *begin() { return kRows; }
+    static constexpr const ExportRow *end() { return kRows + kExportCount; }
 
     // Resolves at compile time when the name is a constant; a name that is not
     // in the table then fails to compile.
-    static constexpr const ExportSpec &find(std::string_view name)
+    static constexpr const ExportRow &find(std::string_view name)
     {
-        for (const ExportSpec &spec : kSpecs) {
-            if (spec.name == name)
-                return spec;
+        for (const ExportRow &row : kRows) {
+            if (row.name == name)
+                return row;
         }
         throw "not an export of the library";
     }
 
 private:
-    static constexpr ExportSpec kSpecs[kExportCount] = {
+    static constexpr ExportRow kRows[kExportCount] = {
     {"ChangePassword",            ExportKind::Set,            16,  256},
     {"ChangeUsbMode",             ExportKind::Action,         26,    0},
     {"ChangeUsbModeV3",           ExportKind::Action,       1002,    0},

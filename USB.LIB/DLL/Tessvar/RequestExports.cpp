@@ -10,51 +10,51 @@ using tessvar::ExportKind;
 using tessvar::ExportTable;
 
 #define TESSVAR_ROW(name, expectedKind)                                                        \
-    static constexpr const tessvar::ExportSpec &spec = ExportTable::find(#name);                \
-    static_assert(spec.kind == ExportKind::expectedKind, #name " is not of kind " #expectedKind)
+    static constexpr const tessvar::ExportRow &row = ExportTable::find(#name);                \
+    static_assert(row.kind == ExportKind::expectedKind, #name " is not of kind " #expectedKind)
 
 #define TESSVAR_GET(name)                           \
     int TESSVAR_CALL name(int index)                \
     {                                               \
         TESSVAR_ROW(name, Get);                     \
-        return ExportRequests::get(index, spec);    \
+        return ExportRequests::get(index, row);    \
     }
 
 #define TESSVAR_SET(name, Record)                                 \
     int TESSVAR_CALL name(int index, const Record *record)        \
     {                                                             \
         TESSVAR_ROW(name, Set);                                   \
-        static_assert(sizeof(Record) == spec.record, #name " sends the whole " #Record); \
-        return ExportRequests::set(index, spec, record);          \
+        static_assert(sizeof(Record) == row.record, #name " sends the whole " #Record); \
+        return ExportRequests::set(index, row, record);          \
     }
 
 #define TESSVAR_ACTION(name)                         \
     int TESSVAR_CALL name(int index)                 \
     {                                                \
         TESSVAR_ROW(name, Action);                   \
-        return ExportRequests::action(index, spec);  \
+        return ExportRequests::action(index, row);  \
     }
 
 #define TESSVAR_JSON(name)                                \
     int TESSVAR_CALL name(int index, const char *json)    \
     {                                                     \
         TESSVAR_ROW(name, Text);                          \
-        return ExportRequests::json(index, spec, json);   \
+        return ExportRequests::json(index, row, json);   \
     }
 
 #define TESSVAR_XML(name)                                                        \
     int TESSVAR_CALL name(int index, const XML_PARAM_HEAD *head, const char *xml) \
     {                                                                            \
         TESSVAR_ROW(name, Text);                                                 \
-        static_assert(sizeof(XML_PARAM_HEAD) == spec.record, #name " sends the XML head"); \
-        return ExportRequests::xml(index, spec, head, xml);                      \
+        static_assert(sizeof(XML_PARAM_HEAD) == row.record, #name " sends the XML head"); \
+        return ExportRequests::xml(index, row, head, xml);                      \
     }
 
-#define TESSVAR_FIXED_TEXT(name, row)                           \
+#define TESSVAR_FIXED_TEXT(name, kind)                          \
     int TESSVAR_CALL name(int index, const char *text)           \
     {                                                            \
-        TESSVAR_ROW(name, row);                                  \
-        return ExportRequests::fixedText(index, spec, text);     \
+        TESSVAR_ROW(name, kind);                                 \
+        return ExportRequests::fixedText(index, row, text);     \
     }
 
 TESSVAR_GET(FindLogFile)
@@ -162,20 +162,20 @@ int TESSVAR_CALL GetFileInfo(int index, const char *remoteName)
 {
     TESSVAR_ROW(GetFileInfo, Query);
     if (!remoteName)
-        return ExportRequests::query(index, spec, nullptr);
-    return ExportRequests::fixedText(index, spec, remoteName);
+        return ExportRequests::query(index, row, nullptr);
+    return ExportRequests::fixedText(index, row, remoteName);
 }
 
 int TESSVAR_CALL GetMediaInfoList(int index, const MEDIA_LIST_QUERY_T *query)
 {
     TESSVAR_ROW(GetMediaInfoList, Query);
-    static_assert(sizeof(MEDIA_LIST_QUERY_T) == spec.record, "the media list query is sent whole");
-    return ExportRequests::query(index, spec, query);
+    static_assert(sizeof(MEDIA_LIST_QUERY_T) == row.record, "the media list query is sent whole");
+    return ExportRequests::query(index, row, query);
 }
 
 int TESSVAR_CALL GetVideoParamV3(int index, const VIDEO_PARA_T_V3 *query)
 {
     TESSVAR_ROW(GetVideoParamV3, Query);
-    static_assert(sizeof(VIDEO_PARA_T_V3) == spec.record, "the video query is sent whole");
-    return ExportRequests::query(index, spec, query);
+    static_assert(sizeof(VIDEO_PARA_T_V3) == row.record, "the video query is sent whole");
+    return ExportRequests::query(index, row, query);
 }

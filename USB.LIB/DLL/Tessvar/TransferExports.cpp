@@ -13,8 +13,8 @@ int TESSVAR_CALL LoginDevice(int index, const char *password)
 {
     std::printf("[##########--Login--###########]\n");
     std::fflush(stdout);
-    static constexpr const tessvar::ExportSpec &spec = tessvar::ExportTable::find("LoginDevice");
-    return ExportRequests::fixedText(index, spec, password);
+    static constexpr const tessvar::ExportRow &row = tessvar::ExportTable::find("LoginDevice");
+    return ExportRequests::fixedText(index, row, password);
 }
 
 int TESSVAR_CALL DownLoadFile(int index, const char *remoteName, int offset, const char *localPath)

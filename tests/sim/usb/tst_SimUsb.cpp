@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <cstring>
 
-using sim::DeviceSpec;
+using sim::DeviceLayout;
 using sim::QueueDeviceSide;
 using sim::UsbBus;
 using sim::UsbCall;
@@ -70,11 +70,11 @@ void TestSimUsb::busListMirrorsTopology()
 {
     const int first = bus_.addBus();
     const int second = bus_.addBus();
-    DeviceSpec other;
+    DeviceLayout other;
     other.vendor = 0x1111;
     other.product = 0x2222;
     other.endpoints = {0x02, 0x83, 0x81};
-    bus_.addDevice(second, DeviceSpec());
+    bus_.addDevice(second, DeviceLayout());
     bus_.addDevice(first, other);
     bus_.addDevice(second, other);
 
@@ -101,9 +101,9 @@ void TestSimUsb::busListMirrorsTopology()
 
 void TestSimUsb::deviceWithoutConfigurationHasNoDescriptors()
 {
-    DeviceSpec spec;
-    spec.hasConfiguration = false;
-    bus_.addDevice(bus_.addBus(), spec);
+    DeviceLayout layout;
+    layout.hasConfiguration = false;
+    bus_.addDevice(bus_.addBus(), layout);
 
     struct usb_device *device = deviceAt(0, 0);
     QVERIFY(!device->config);
@@ -117,8 +117,8 @@ void TestSimUsb::deviceWithoutConfigurationHasNoDescriptors()
 void TestSimUsb::faultsCountDownAndTargetOneDevice()
 {
     const int bus = bus_.addBus();
-    bus_.addDevice(bus, DeviceSpec());
-    const int second = bus_.addDevice(bus, DeviceSpec());
+    bus_.addDevice(bus, DeviceLayout());
+    const int second = bus_.addDevice(bus, DeviceLayout());
     bus_.failCall(UsbCall::Open, -EACCES, 1, second);
 
     usb_dev_handle *first = usb_open(deviceAt(0, 0));
@@ -142,7 +142,7 @@ void TestSimUsb::faultsCountDownAndTargetOneDevice()
 
 void TestSimUsb::interfaceIsClaimedByOneHandleAtATime()
 {
-    bus_.addDevice(bus_.addBus(), DeviceSpec());
+    bus_.addDevice(bus_.addBus(), DeviceLayout());
     usb_dev_handle *first = openClaimed(deviceAt(0, 0));
     QVERIFY(first);
     QVERIFY(bus_.isClaimed(0));
@@ -158,7 +158,7 @@ void TestSimUsb::interfaceIsClaimedByOneHandleAtATime()
 
 void TestSimUsb::transfersReachTheDeviceSide()
 {
-    const int device = bus_.addDevice(bus_.addBus(), DeviceSpec());
+    const int device = bus_.addDevice(bus_.addBus(), DeviceLayout());
     QueueDeviceSide side;
     bus_.attach(device, &side);
     usb_dev_handle *handle = openClaimed(deviceAt(0, 0));
@@ -195,7 +195,7 @@ void TestSimUsb::transfersReachTheDeviceSide()
 
 void TestSimUsb::readTimeOutIsCapped()
 {
-    const int device = bus_.addDevice(bus_.addBus(), DeviceSpec());
+    const int device = bus_.addDevice(bus_.addBus(), DeviceLayout());
     QueueDeviceSide side;
     bus_.attach(device, &side);
     bus_.setReadTimeoutCap(10);
@@ -213,7 +213,7 @@ void TestSimUsb::readTimeOutIsCapped()
 
 void TestSimUsb::outHandlerCanAnswer()
 {
-    const int device = bus_.addDevice(bus_.addBus(), DeviceSpec());
+    const int device = bus_.addDevice(bus_.addBus(), DeviceLayout());
     QueueDeviceSide side;
     side.setOutHandler([](const QueueDeviceSide::Packet &packet, QueueDeviceSide &self) {
         QueueDeviceSide::Packet reply(packet.rbegin(), packet.rend());
@@ -231,7 +231,7 @@ void TestSimUsb::outHandlerCanAnswer()
 
 void TestSimUsb::strerrorDescribesLastFailure()
 {
-    bus_.addDevice(bus_.addBus(), DeviceSpec());
+    bus_.addDevice(bus_.addBus(), DeviceLayout());
     bus_.failCall(UsbCall::SetConfiguration, -ENODEV, 1);
     usb_dev_handle *handle = usb_open(deviceAt(0, 0));
 

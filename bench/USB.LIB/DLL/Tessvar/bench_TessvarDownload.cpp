@@ -178,7 +178,7 @@ int main(int argc, char **argv)
     camera.store().putFile(RemoteName, std::make_shared<sim::PatternFile>(size));
     sim::UsbBus &bus = sim::UsbBus::instance();
     bus.setReadTimeoutCap(20);
-    bus.attach(bus.addDevice(bus.addBus(), sim::DeviceSpec{}), &camera);
+    bus.attach(bus.addDevice(bus.addBus(), sim::DeviceLayout{}), &camera);
 
     TransferEndWaiter waiter;
     SetMsgCallBack(&TransferEndWaiter::callback, &waiter);

@@ -1,6 +1,6 @@
 #include "SimBusSetup.h"
 
-#include "DeviceSpec.h"
+#include "DeviceLayout.h"
 #include "Tessvar.h"
 
 namespace SimBusSetup {
@@ -18,7 +18,7 @@ void plugCameras(sim::DeviceSide &side, int cameras, int readCapMs)
     sim::UsbBus &bus = freshBus(readCapMs);
     const int busNumber = bus.addBus();
     for (int camera = 0; camera < cameras; ++camera)
-        bus.attach(bus.addDevice(busNumber, sim::DeviceSpec{}), &side);
+        bus.attach(bus.addDevice(busNumber, sim::DeviceLayout{}), &side);
 }
 
 void unplugCameras(int openCameras)

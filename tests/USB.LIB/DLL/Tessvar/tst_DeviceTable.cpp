@@ -13,7 +13,7 @@
 
 using SimBusSetup::ReadCapMs;
 using SimBusSetup::WaitMs;
-using sim::DeviceSpec;
+using sim::DeviceLayout;
 using sim::QueueDeviceSide;
 using sim::UsbBus;
 using sim::UsbCall;
@@ -30,12 +30,12 @@ const std::vector<std::string> CloseCalls{
     "close dev=0",
 };
 
-DeviceSpec otherDevice(std::uint16_t vendor = 0x1234, std::uint16_t product = 0x0001)
+DeviceLayout otherDevice(std::uint16_t vendor = 0x1234, std::uint16_t product = 0x0001)
 {
-    DeviceSpec spec;
-    spec.vendor = vendor;
-    spec.product = product;
-    return spec;
+    DeviceLayout layout;
+    layout.vendor = vendor;
+    layout.product = product;
+    return layout;
 }
 
 QueueDeviceSide::Packet bytes(std::initializer_list<int> values)
@@ -90,7 +90,7 @@ private slots:
     void exportsRefreshOpenAndClose();
 
 private:
-    int addCamera(int bus, const DeviceSpec &spec = DeviceSpec());
+    int addCamera(int bus, const DeviceLayout &layout = DeviceLayout());
     void enumerateOneCamera();
     int openOneCamera();
     void expectTransfersRefused();
@@ -118,9 +118,9 @@ void TestDeviceTable::cleanup()
     sides_.clear();
 }
 
-int TestDeviceTable::addCamera(int bus, const DeviceSpec &spec)
+int TestDeviceTable::addCamera(int bus, const DeviceLayout &layout)
 {
-    const int device = bus_.addDevice(bus, spec);
+    const int device = bus_.addDevice(bus, layout);
     sides_.push_back(std::make_unique<QueueDeviceSide>());
     bus_.attach(device, sides_.back().get());
     return device;
@@ -221,12 +221,12 @@ void TestDeviceTable::transfersUseFirstEndpointOfEachDirection()
     QFETCH(int, outEndpoint);
     QFETCH(int, inEndpoint);
 
-    DeviceSpec spec;
-    spec.endpoints.clear();
+    DeviceLayout layout;
+    layout.endpoints.clear();
     for (int address : endpoints)
-        spec.endpoints.push_back(static_cast<std::uint8_t>(address));
+        layout.endpoints.push_back(static_cast<std::uint8_t>(address));
     const int bus = bus_.addBus();
-    addCamera(bus, spec);
+    addCamera(bus, layout);
     QCOMPARE(table_.Enumerate(), 1);
     QCOMPARE(table_.Open(0), 0);
 
@@ -262,9 +262,9 @@ void TestDeviceTable::transfersUseFirstEndpointOfEachDirection()
 
 void TestDeviceTable::deviceWithoutConfigurationCannotOpen()
 {
-    DeviceSpec spec;
-    spec.hasConfiguration = false;
-    addCamera(bus_.addBus(), spec);
+    DeviceLayout layout;
+    layout.hasConfiguration = false;
+    addCamera(bus_.addBus(), layout);
 
     QCOMPARE(table_.Enumerate(), 1);
     QCOMPARE(table_.Open(0), -1);

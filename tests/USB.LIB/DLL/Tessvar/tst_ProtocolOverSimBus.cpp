@@ -3,7 +3,7 @@
 // camera's reader thread.
 
 #include "CallbackRecorder.h"
-#include "DeviceSpec.h"
+#include "DeviceLayout.h"
 #include "FileDownload.h"
 #include "LibraryContext.h"
 #include "PacketSender.h"

@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-using sim::DeviceSpec;
+using sim::DeviceLayout;
 using sim::QueueDeviceSide;
 using sim::UsbBus;
 
@@ -61,7 +61,7 @@ void TestTessvarConcurrency::refreshWhileRepliesArriveFinishes()
     for (int camera = 0; camera < Cameras; ++camera) {
         sides.push_back(std::make_unique<QueueDeviceSide>());
         sides.back()->setOutHandler(&answerEveryCommand);
-        bus.attach(bus.addDevice(busNumber, DeviceSpec{}), sides.back().get());
+        bus.attach(bus.addDevice(busNumber, DeviceLayout{}), sides.back().get());
     }
     ReportRecorder first;
     ReportRecorder second;

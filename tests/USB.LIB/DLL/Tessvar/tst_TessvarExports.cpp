@@ -22,7 +22,7 @@ using SimBusSetup::ReadCapMs;
 using SimBusSetup::WaitMs;
 using sim::QueueDeviceSide;
 using tessvar::ExportKind;
-using tessvar::ExportSpec;
+using tessvar::ExportRow;
 using tessvar::ExportTable;
 
 namespace {
@@ -83,14 +83,14 @@ struct ExportArgument {
     ExportArgument &operator=(const ExportArgument &) = delete;
 };
 
-void prepareArgument(const ExportSpec &spec, const QString &folder, ExportArgument &argument)
+void prepareArgument(const ExportRow &row, const QString &folder, ExportArgument &argument)
 {
-    const std::string name(spec.name);
-    if (FixedTextExports.count(spec.name)) {
+    const std::string name(row.name);
+    if (FixedTextExports.count(row.name)) {
         argument.text = "text-of-" + name;
         argument.pointer = argument.text.c_str();
-        argument.expectedPayload = textField(argument.text, spec.record);
-    } else if (XmlExports.count(spec.name)) {
+        argument.expectedPayload = textField(argument.text, row.record);
+    } else if (XmlExports.count(row.name)) {
         argument.text = "<param name=\"" + name + "\"/>";
         argument.xmlHead = {7, static_cast<std::uint32_t>(argument.text.size()), 0};
         argument.xml = {&argument.xmlHead, argument.text.c_str()};
@@ -98,7 +98,7 @@ void prepareArgument(const ExportSpec &spec, const QString &folder, ExportArgume
         const auto *head = reinterpret_cast<const std::uint8_t *>(&argument.xmlHead);
         argument.expectedPayload.assign(head, head + sizeof argument.xmlHead);
         argument.expectedPayload.insert(argument.expectedPayload.end(), argument.text.begin(), argument.text.end());
-    } else if (spec.name == "DownLoadFile") {
+    } else if (row.name == "DownLoadFile") {
         argument.text = "DCIM\\20240101\\clip.mp4";
         argument.localPath = (folder + "/clip.mp4").toStdString();
         argument.download = {argument.text.c_str(), 5, argument.localPath.c_str()};
@@ -106,18 +106,18 @@ void prepareArgument(const ExportSpec &spec, const QString &folder, ExportArgume
         argument.expectedPayload = textField(argument.text, 128);
         const Bytes offset{5, 0, 0, 0, 0, 0, 0, 0};
         argument.expectedPayload.insert(argument.expectedPayload.end(), offset.begin(), offset.end());
-    } else if (spec.name == "UploadFile") {
+    } else if (row.name == "UploadFile") {
         argument.localPath = (folder + "/upload.bin").toStdString();
         argument.record = pattern(10, 3);
         std::ofstream(argument.localPath, std::ios::binary)
             .write(reinterpret_cast<const char *>(argument.record.data()), 10);
         argument.pointer = argument.localPath.c_str();
-    } else if (spec.kind == ExportKind::Text) {
+    } else if (row.kind == ExportKind::Text) {
         argument.text = "{\"export\":\"" + name + "\",\"value\":1}";
         argument.pointer = argument.text.c_str();
         argument.expectedPayload.assign(argument.text.begin(), argument.text.end());
-    } else if (spec.kind == ExportKind::Set || spec.kind == ExportKind::Query) {
-        argument.record = pattern(spec.record, spec.command);
+    } else if (row.kind == ExportKind::Set || row.kind == ExportKind::Query) {
+        argument.record = pattern(row.record, row.command);
         argument.pointer = argument.record.data();
         argument.expectedPayload = argument.record;
     }
@@ -126,15 +126,15 @@ void prepareArgument(const ExportSpec &spec, const QString &folder, ExportArgume
 void addRowsOfKinds(const std::set<ExportKind> &kinds)
 {
     QTest::addColumn<QString>("name");
-    for (const ExportSpec *spec = ExportTable::begin(); spec != ExportTable::end(); ++spec) {
-        if (kinds.count(spec->kind) && ExportCalls::has(spec->name)) {
-            const QByteArray name(spec->name.data(), static_cast<int>(spec->name.size()));
+    for (const ExportRow *row = ExportTable::begin(); row != ExportTable::end(); ++row) {
+        if (kinds.count(row->kind) && ExportCalls::has(row->name)) {
+            const QByteArray name(row->name.data(), static_cast<int>(row->name.size()));
             QTest::newRow(name.constData()) << QString::fromLatin1(name);
         }
     }
 }
 
-const ExportSpec &specOf(const QString &name)
+const ExportRow &rowOf(const QString &name)
 {
     return ExportTable::find(name.toStdString());
 }
@@ -228,8 +228,8 @@ std::vector<Bytes> TestTessvarExports::sentPackets() const
 void TestTessvarExports::tableNamesEveryExportOfTheLibrary()
 {
     std::set<std::string_view> names;
-    for (const ExportSpec *spec = ExportTable::begin(); spec != ExportTable::end(); ++spec)
-        names.insert(spec->name);
+    for (const ExportRow *row = ExportTable::begin(); row != ExportTable::end(); ++row)
+        names.insert(row->name);
     QCOMPARE(names.size(), ExportTable::kExportCount);
 
     // The importing program binds by these names, so the shipped library must
@@ -253,12 +253,12 @@ void TestTessvarExports::requestCarriesRowAndReplyReachesCallback_data()
 void TestTessvarExports::requestCarriesRowAndReplyReachesCallback()
 {
     QFETCH(QString, name);
-    const ExportSpec &spec = specOf(name);
+    const ExportRow &row = rowOf(name);
     ExportArgument argument;
-    prepareArgument(spec, folder_->path(), argument);
+    prepareArgument(row, folder_->path(), argument);
     answerEveryCommand();
 
-    QCOMPARE(ExportCalls::call(spec.name, 0, argument.pointer), 0);
+    QCOMPARE(ExportCalls::call(row.name, 0, argument.pointer), 0);
 
     const std::vector<Bytes> sent = sentPackets();
     QCOMPARE(sent.size(), std::size_t(1));
@@ -267,20 +267,20 @@ void TestTessvarExports::requestCarriesRowAndReplyReachesCallback()
     QCOMPARE(u32At(packet, 0), std::uint32_t(packet.size()));
     QCOMPARE(u32At(packet, 4), 0u);
     QCOMPARE(u32At(packet, 8), 1u);
-    QCOMPARE(u32At(packet, 12), std::uint32_t(spec.command));
-    QCOMPARE(u16At(packet, 16), spec.kind == ExportKind::Get ? GetFlags : SetFlags);
+    QCOMPARE(u32At(packet, 12), std::uint32_t(row.command));
+    QCOMPARE(u16At(packet, 16), row.kind == ExportKind::Get ? GetFlags : SetFlags);
     QCOMPARE(int(packet[18]), 0);
     QCOMPARE(int(packet[19]), 0);
     QVERIFY(Bytes(packet.begin() + 20, packet.end()) == argument.expectedPayload);
-    if (spec.kind != ExportKind::Text)
-        QCOMPARE(argument.expectedPayload.size(), spec.record);
+    if (row.kind != ExportKind::Text)
+        QCOMPARE(argument.expectedPayload.size(), row.record);
 
     QVERIFY(recorder_.waitFor(1, WaitMs));
     const ReportRecorder::Report report = recorder_.reports().front();
     QCOMPARE(report.deviceIndex, 0);
-    QCOMPARE(report.command, spec.command);
+    QCOMPARE(report.command, row.command);
     QCOMPARE(report.result, 0);
-    QVERIFY(report.payload == replyPayloadFor(static_cast<std::uint32_t>(spec.command)));
+    QVERIFY(report.payload == replyPayloadFor(static_cast<std::uint32_t>(row.command)));
 }
 
 void TestTessvarExports::nullArgument_data()
@@ -291,40 +291,40 @@ void TestTessvarExports::nullArgument_data()
 void TestTessvarExports::nullArgument()
 {
     QFETCH(QString, name);
-    const ExportSpec &spec = specOf(name);
+    const ExportRow &row = rowOf(name);
 
-    if (spec.kind != ExportKind::Query) {
-        QCOMPARE(ExportCalls::call(spec.name, 0, nullptr), -1);
+    if (row.kind != ExportKind::Query) {
+        QCOMPARE(ExportCalls::call(row.name, 0, nullptr), -1);
         QVERIFY(sentPackets().empty());
         return;
     }
     // A query without a record asks with a record of zeros.
-    QCOMPARE(ExportCalls::call(spec.name, 0, nullptr), 0);
+    QCOMPARE(ExportCalls::call(row.name, 0, nullptr), 0);
     const std::vector<Bytes> sent = sentPackets();
     QCOMPARE(sent.size(), std::size_t(1));
-    QCOMPARE(sent.front().size(), 20 + spec.record);
-    QVERIFY(Bytes(sent.front().begin() + 20, sent.front().end()) == Bytes(spec.record, 0));
+    QCOMPARE(sent.front().size(), 20 + row.record);
+    QVERIFY(Bytes(sent.front().begin() + 20, sent.front().end()) == Bytes(row.record, 0));
 }
 
 void TestTessvarExports::emptyJsonSendsBareHeader_data()
 {
     QTest::addColumn<QString>("name");
-    for (const ExportSpec *spec = ExportTable::begin(); spec != ExportTable::end(); ++spec) {
-        if (spec->kind == ExportKind::Text && !XmlExports.count(spec->name))
-            QTest::newRow(std::string(spec->name).c_str()) << QString::fromLatin1(spec->name.data(), int(spec->name.size()));
+    for (const ExportRow *row = ExportTable::begin(); row != ExportTable::end(); ++row) {
+        if (row->kind == ExportKind::Text && !XmlExports.count(row->name))
+            QTest::newRow(std::string(row->name).c_str()) << QString::fromLatin1(row->name.data(), int(row->name.size()));
     }
 }
 
 void TestTessvarExports::emptyJsonSendsBareHeader()
 {
     QFETCH(QString, name);
-    const ExportSpec &spec = specOf(name);
-    QCOMPARE(ExportCalls::call(spec.name, 0, ""), 0);
+    const ExportRow &row = rowOf(name);
+    QCOMPARE(ExportCalls::call(row.name, 0, ""), 0);
     const std::vector<Bytes> sent = sentPackets();
     QCOMPARE(sent.size(), std::size_t(1));
     QCOMPARE(sent.front().size(), std::size_t(20));
     QCOMPARE(u32At(sent.front(), 0), 20u);
-    QCOMPARE(u32At(sent.front(), 12), std::uint32_t(spec.command));
+    QCOMPARE(u32At(sent.front(), 12), std::uint32_t(row.command));
 }
 
 void TestTessvarExports::xmlTextLimit_data()
@@ -347,12 +347,12 @@ void TestTessvarExports::xmlTextLimit()
     QFETCH(int, textLength);
     QFETCH(bool, withHead);
     QFETCH(int, expected);
-    const ExportSpec &spec = specOf(name);
+    const ExportRow &row = rowOf(name);
     const std::string text(static_cast<std::size_t>(textLength), 'x');
     const XML_PARAM_HEAD head{61, static_cast<std::uint32_t>(textLength), 0};
     const ExportCalls::XmlArguments arguments{withHead ? &head : nullptr, text.c_str()};
 
-    QCOMPARE(ExportCalls::call(spec.name, 0, &arguments), expected);
+    QCOMPARE(ExportCalls::call(row.name, 0, &arguments), expected);
 
     const std::vector<Bytes> sent = sentPackets();
     if (expected != 0) {
@@ -386,18 +386,18 @@ void TestTessvarExports::fixedTextStopsAtNul()
 {
     QFETCH(QString, name);
     QFETCH(int, textLength);
-    const ExportSpec &spec = specOf(name);
+    const ExportRow &row = rowOf(name);
     std::string text;
     for (int i = 0; i < textLength; ++i)
         text.push_back(static_cast<char>('a' + i % 26));
     auto exact = std::make_unique<char[]>(text.size() + 1);
     std::memcpy(exact.get(), text.c_str(), text.size() + 1);
 
-    QCOMPARE(ExportCalls::call(spec.name, 0, exact.get()), 0);
+    QCOMPARE(ExportCalls::call(row.name, 0, exact.get()), 0);
 
     const std::vector<Bytes> sent = sentPackets();
     QCOMPARE(sent.size(), std::size_t(1));
-    QVERIFY(Bytes(sent.front().begin() + 20, sent.front().end()) == textField(text, spec.record));
+    QVERIFY(Bytes(sent.front().begin() + 20, sent.front().end()) == textField(text, row.record));
 }
 
 void TestTessvarExports::upload_data()
@@ -445,12 +445,12 @@ void TestTessvarExports::unknownIndexSendsNothing_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("index");
-    for (const ExportSpec *spec = ExportTable::begin(); spec != ExportTable::end(); ++spec) {
-        if (!ExportCalls::has(spec->name))
+    for (const ExportRow *row = ExportTable::begin(); row != ExportTable::end(); ++row) {
+        if (!ExportCalls::has(row->name))
             continue;
-        const QString name = QString::fromLatin1(spec->name.data(), int(spec->name.size()));
+        const QString name = QString::fromLatin1(row->name.data(), int(row->name.size()));
         for (int index : {1, -1}) {
-            QTest::addRow("%s index %d", std::string(spec->name).c_str(), index) << name << index;
+            QTest::addRow("%s index %d", std::string(row->name).c_str(), index) << name << index;
         }
     }
 }
@@ -459,10 +459,10 @@ void TestTessvarExports::unknownIndexSendsNothing()
 {
     QFETCH(QString, name);
     QFETCH(int, index);
-    const ExportSpec &spec = specOf(name);
+    const ExportRow &row = rowOf(name);
     ExportArgument argument;
-    prepareArgument(spec, folder_->path(), argument);
-    QCOMPARE(ExportCalls::call(spec.name, index, argument.pointer), -1);
+    prepareArgument(row, folder_->path(), argument);
+    QCOMPARE(ExportCalls::call(row.name, index, argument.pointer), -1);
     QVERIFY(sentPackets().empty());
 }
 
@@ -470,12 +470,12 @@ void TestTessvarExports::noCameraEnumeratedSendsNothing()
 {
     QCOMPARE(CloseDevice(0), 0);
     enumerate(0);
-    for (const ExportSpec *spec = ExportTable::begin(); spec != ExportTable::end(); ++spec) {
-        if (!ExportCalls::has(spec->name))
+    for (const ExportRow *row = ExportTable::begin(); row != ExportTable::end(); ++row) {
+        if (!ExportCalls::has(row->name))
             continue;
         ExportArgument argument;
-        prepareArgument(*spec, folder_->path(), argument);
-        QVERIFY2(ExportCalls::call(spec->name, 0, argument.pointer) == -1, std::string(spec->name).c_str());
+        prepareArgument(*row, folder_->path(), argument);
+        QVERIFY2(ExportCalls::call(row->name, 0, argument.pointer) == -1, std::string(row->name).c_str());
     }
     QVERIFY(side_->outPackets().empty());
 }

@@ -7,7 +7,7 @@ namespace sim {
 
 // How a simulated USB device describes itself. The endpoints belong to the
 // first alternate setting of the first interface of the only configuration.
-struct DeviceSpec {
+struct DeviceLayout {
     std::uint16_t vendor = 0x4255;
     std::uint16_t product = 0x0001;
     bool hasConfiguration = true;
