@@ -120,8 +120,8 @@ void ChargeTimes::showValue(const QJsonValue &value)
     // freshly built control does.
     const QJsonArray array = value.toArray();
     const QJsonObject object = array.isEmpty() ? QJsonObject() : array.first().toObject();
-    firstBox()->setValue(ValueText::of(object.value(first.key)).toDouble());
-    secondBox()->setValue(ValueText::of(object.value(second.key)).toDouble());
+    firstBox()->setValue(ValueText::numberOf(object.value(first.key)));
+    secondBox()->setValue(ValueText::numberOf(object.value(second.key)));
 }
 
 bool ChargeTimes::validate(const QJsonObject &)

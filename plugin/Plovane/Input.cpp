@@ -110,7 +110,7 @@ void Input::showNumber()
         ui->doubleSpinBox->setToolTip(tips);
     ui->doubleSpinBox->setRange(minValue, maxValue);
     ui->doubleSpinBox->setDecimals(m_kind == TwoDecimalNumber ? 2 : 0);
-    ui->doubleSpinBox->setValue(ValueText::of(m_value).toDouble());
+    ui->doubleSpinBox->setValue(ValueText::numberOf(m_value));
 }
 
 bool Input::validate(const QJsonObject &)
@@ -151,7 +151,7 @@ bool Input::refuse()
 void Input::reset()
 {
     if (isNumber())
-        ui->doubleSpinBox->setValue(ValueText::of(m_defaultValue).toDouble());
+        ui->doubleSpinBox->setValue(ValueText::numberOf(m_defaultValue));
     else
         ui->lineEdit->setText(ValueText::of(m_defaultValue));
 }
