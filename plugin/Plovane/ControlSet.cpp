@@ -30,6 +30,7 @@ void ControlSet::layOut(QBoxLayout *layout) const
 {
     for (UcBase *control : m_controls)
         layout->addWidget(control);
+    layout->addStretch(0);
 }
 
 bool ControlSet::collect(const QJsonObject &templateObject, QJsonArray *elements) const

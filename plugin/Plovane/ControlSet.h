@@ -33,7 +33,8 @@ public:
     void build(const QJsonArray &elements, QWidget *container, const Definitions &definitions,
                QObject *cascadeReceiver, const char *cascadeSlot);
 
-    // Adds the controls to `layout` in ascending order.
+    // Adds the controls to `layout` in ascending order, then a stretch that
+    // takes the spare height below the last one.
     void layOut(QBoxLayout *layout) const;
 
     // Validates every control in order; on the first refusal returns false

@@ -42,7 +42,6 @@ void GroupBox::refreshView()
 {
     ui->groupBox->setTitle(m_label);
     controls.layOut(contentLayout);
-    contentLayout->addStretch(0);
 }
 
 void GroupBox::applyCascades(QList<Field> fields)

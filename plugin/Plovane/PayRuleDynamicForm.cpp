@@ -111,6 +111,5 @@ void PayRuleDynamicForm::clearContent()
 void PayRuleDynamicForm::layOut()
 {
     controls.layOut(contentLayout);
-    contentLayout->addStretch(0);
     contentLayout->addSpacerItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
 }

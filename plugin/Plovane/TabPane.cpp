@@ -37,7 +37,6 @@ void TabPane::parseElement()
 void TabPane::refreshView()
 {
     controls.layOut(contentLayout);
-    contentLayout->addStretch(0);
 }
 
 bool TabPane::validate(const QJsonObject &templateObject)
