@@ -38,9 +38,8 @@ bool PayRuleDynamicForm::load(const QJsonObject &description)
         return false;
     if (!description.contains(QStringLiteral("form")))
         return false;
-    formArray = description.value(QStringLiteral("form")).toArray();
     readDefinitions();
-    controls.build(formArray, this, definitions, this, SLOT(cascades_trigger(QList<Field>)));
+    controls.build(description.value(QStringLiteral("form")).toArray(), this, definitions, this, SLOT(cascades_trigger(QList<Field>)));
     layOut();
     return true;
 }
@@ -53,7 +52,6 @@ bool PayRuleDynamicForm::collect()
     QJsonArray collected;
     if (!controls.collect(m_templateObject, &collected))
         return false;
-    formArray = collected;
     m_description.insert(QStringLiteral("form"), collected);
     return true;
 }
@@ -104,7 +102,6 @@ void PayRuleDynamicForm::clearContent()
     controls.clear();
     while (QLayoutItem *item = contentLayout->takeAt(0))
         delete item;
-    formArray = QJsonArray();
     m_templateObject = QJsonObject();
 }
 

@@ -53,7 +53,6 @@ private:
     QJsonObject m_description;
     QString m_id;
     QString m_name;
-    QJsonArray formArray;
     QJsonObject m_templateObject;
     QMap<QString, QJsonValue> definitions;
 };
