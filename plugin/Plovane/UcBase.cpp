@@ -98,15 +98,12 @@ void UcBase::readCommonKeys()
     m_props = object.value(QStringLiteral("props"));
     m_slots = object.value(QStringLiteral("slots"));
     m_children = object.value(QStringLiteral("children"));
-    m_cascades = object.value(QStringLiteral("cascades"));
-    parseCascades();
+    parseCascades(object.value(QStringLiteral("cascades")));
 }
 
-void UcBase::parseCascades()
+void UcBase::parseCascades(const QJsonValue &cascades)
 {
-    if (!m_cascades.isArray())
-        return;
-    for (const QJsonValue &entry : m_cascades.toArray()) {
+    for (const QJsonValue &entry : cascades.toArray()) {
         // Anything but an object would otherwise count as an empty cascade
         // for the empty value and wipe out a real one stored there.
         if (!entry.isObject())

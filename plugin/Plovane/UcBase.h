@@ -61,7 +61,6 @@ protected:
     QJsonValue m_props;
     QJsonValue m_slots;
     QJsonValue m_children;
-    QJsonValue m_cascades;
     QMap<QString, QList<Field>> m_cascadeMap;
     QJsonValue m_definition;
     QJsonValue m_element;
@@ -70,5 +69,5 @@ protected:
 
 private:
     void readCommonKeys();
-    void parseCascades();
+    void parseCascades(const QJsonValue &cascades);
 };
