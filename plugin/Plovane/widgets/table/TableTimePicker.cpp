@@ -24,6 +24,9 @@ int msOf(const QJsonValue &value)
 // what it shows.
 void showMs(QTimeEdit *edit, int ms)
 {
+    if (ms < 0) {
+        return;
+    }
     const QTime time(ms / msPerHour, (ms / msPerMinute) % 60, 0);
     if (time.isValid()) {
         edit->setTime(time);

@@ -209,6 +209,7 @@ private slots:
         QTest::newRow("no end") << QJsonValue(QJsonObject{{"start", 30600000}}) << "08:30" << "00:00";
         QTest::newRow("a day or more") << QJsonValue(range(86400000, 90000000)) << "12:34" << "12:34";
         QTest::newRow("null keeps the view") << QJsonValue() << "12:34" << "12:34";
+        QTest::newRow("below zero keeps the view") << QJsonValue(range(-1, -59999)) << "12:34" << "12:34";
         QTest::newRow("numbers as text")
             << QJsonValue(QJsonObject{{"start", "30600000"}, {"end", "32400000"}}) << "08:30" << "09:00";
     }
