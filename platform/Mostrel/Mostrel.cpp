@@ -13,7 +13,6 @@
 #include <mutex>
 #include <shared_mutex>
 #include <string>
-#include <vector>
 
 #include <iconv.h>
 #include <limits.h>
@@ -78,17 +77,23 @@ log4cxx::LevelPtr levelFor(int level)
     }
 }
 
+// Most trace lines fit the stack buffer and are formatted once, without a
+// heap buffer of their own; only a longer line is formatted a second time.
 std::string formatLine(const char *format, va_list arguments)
 {
-    va_list sizing;
-    va_copy(sizing, arguments);
-    const int length = std::vsnprintf(nullptr, 0, format, sizing);
-    va_end(sizing);
-    if (length <= 0)
-        return std::string();
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
-    std::vsnprintf(buffer.data(), buffer.size(), format, arguments);
-    return std::string(buffer.data(), static_cast<std::size_t>(length));
+    char buffer[512];
+    va_list again;
+    va_copy(again, arguments);
+    const int length = std::vsnprintf(buffer, sizeof buffer, format, arguments);
+    std::string line;
+    if (length > 0 && static_cast<std::size_t>(length) < sizeof buffer) {
+        line.assign(buffer, static_cast<std::size_t>(length));
+    } else if (length > 0) {
+        line.resize(static_cast<std::size_t>(length));
+        std::vsnprintf(&line[0], line.size() + 1, format, again);
+    }
+    va_end(again);
+    return line;
 }
 
 bool isAscii(const std::string &text)

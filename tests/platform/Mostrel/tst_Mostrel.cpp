@@ -148,6 +148,16 @@ private slots:
         QCOMPARE(lines[4], QByteArray());
     }
 
+    void longLineArrivesWhole()
+    {
+        const QString config = writeConfig(m_dir, "long.log");
+        QCOMPARE(MostrelInit(config.toLocal8Bit().constData(), 1), 0);
+        const QByteArray body(3000, 'x');
+        QCOMPARE(MOSTREL_LOG_AS("Test::long", "%s|%d\n", body.constData(), 42), 0);
+        MostrelShutdown();
+        QVERIFY(contents(m_dir.filePath("long.log")).endsWith(">," + body + "|42\n"));
+    }
+
     void linesFromManyThreadsArriveWhole()
     {
         const QString config = writeConfig(m_dir, "threads.log");
