@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs what is missing, builds, and runs every test through CTest:
-# once in a plain build, once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# once in a plain build, once under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then the device library's tests once more under ThreadSanitizer.
 set -e
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"

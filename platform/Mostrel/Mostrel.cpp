@@ -13,7 +13,6 @@
 #include <mutex>
 #include <shared_mutex>
 #include <string>
-#include <vector>
 
 #include <iconv.h>
 #include <limits.h>
@@ -78,17 +77,23 @@ log4cxx::LevelPtr levelFor(int level)
     }
 }
 
+// Most trace lines fit the stack buffer and are formatted once, without a
+// heap buffer of their own; only a longer line is formatted a second time.
 std::string formatLine(const char *format, va_list arguments)
 {
-    va_list sizing;
-    va_copy(sizing, arguments);
-    const int length = std::vsnprintf(nullptr, 0, format, sizing);
-    va_end(sizing);
-    if (length <= 0)
-        return std::string();
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
-    std::vsnprintf(buffer.data(), buffer.size(), format, arguments);
-    return std::string(buffer.data(), static_cast<std::size_t>(length));
+    char buffer[512];
+    va_list again;
+    va_copy(again, arguments);
+    const int length = std::vsnprintf(buffer, sizeof buffer, format, arguments);
+    std::string line;
+    if (length > 0 && static_cast<std::size_t>(length) < sizeof buffer) {
+        line.assign(buffer, static_cast<std::size_t>(length));
+    } else if (length > 0) {
+        line.resize(static_cast<std::size_t>(length));
+        std::vsnprintf(&line[0], line.size() + 1, format, again);
+    }
+    va_end(again);
+    return line;
 }
 
 bool isAscii(const std::string &text)
@@ -100,13 +105,35 @@ bool isAscii(const std::string &text)
     return true;
 }
 
+const iconv_t noConverter = reinterpret_cast<iconv_t>(-1);
+
+// Opening a converter costs more than converting a line, and a converter must
+// not serve two threads at once: each writing thread keeps its own until it
+// ends.
+iconv_t threadGbkConverter()
+{
+    struct Converter {
+        iconv_t handle = noConverter;
+        ~Converter()
+        {
+            if (handle != noConverter)
+                ::iconv_close(handle);
+            handle = noConverter;
+        }
+    };
+    thread_local Converter converter;
+    if (converter.handle == noConverter)
+        converter.handle = ::iconv_open("UTF-8", "GBK");
+    return converter.handle;
+}
+
 // The program's 8-bit text is GBK; the log files are UTF-8.
 std::string gbkToUtf8(const std::string &text)
 {
     if (isAscii(text))
         return text;
-    iconv_t converter = ::iconv_open("UTF-8", "GBK");
-    if (converter == reinterpret_cast<iconv_t>(-1))
+    const iconv_t converter = threadGbkConverter();
+    if (converter == noConverter)
         return text;
     // A lone GBK byte can take three bytes of UTF-8 (0x80 is the euro sign).
     std::string result(text.size() * 3, '\0');
@@ -115,7 +142,6 @@ std::string gbkToUtf8(const std::string &text)
     char *out = &result[0];
     std::size_t outLeft = result.size();
     const std::size_t converted = ::iconv(converter, &in, &inLeft, &out, &outLeft);
-    ::iconv_close(converter);
     if (converted == static_cast<std::size_t>(-1))
         return text;
     result.resize(result.size() - outLeft);

@@ -88,12 +88,14 @@ inline const char *callSite(const char *prettyFunction, char *buffer, std::size_
 #define MOSTREL_LOG_AS(tag, format, ...) \
     MostrelWrite(MOSTREL_LEVEL, MOSTREL_LOGGER, "<%d>\t<%s>," format, __LINE__, tag, ##__VA_ARGS__)
 
-// Trace line with the source line and the calling "Class::method".
-#define MOSTREL_LOG(format, ...)                                                               \
-    do {                                                                                       \
-        char mostrelSite_[160];                                                                \
-        MOSTREL_LOG_AS(mostrel::callSite(__PRETTY_FUNCTION__, mostrelSite_, sizeof mostrelSite_), \
-                       format, ##__VA_ARGS__);                                                 \
+// Trace line with the source line and the calling "Class::method". The name
+// is worked out once per call site rather than on every line.
+#define MOSTREL_LOG(format, ...)                                                                   \
+    do {                                                                                           \
+        static char mostrelSiteBuffer_[160];                                                       \
+        static const char *const mostrelSite_ =                                                    \
+            mostrel::callSite(__PRETTY_FUNCTION__, mostrelSiteBuffer_, sizeof mostrelSiteBuffer_); \
+        MOSTREL_LOG_AS(mostrelSite_, format, ##__VA_ARGS__);                                       \
     } while (0)
 
 #endif

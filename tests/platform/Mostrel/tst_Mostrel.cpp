@@ -148,6 +148,29 @@ private slots:
         QCOMPARE(lines[4], QByteArray());
     }
 
+    void unconvertibleLineIsKeptAndTheNextIsConverted()
+    {
+        const QString config = writeConfig(m_dir, "broken.log");
+        QCOMPARE(MostrelInit(config.toLocal8Bit().constData(), 1), 0);
+        MOSTREL_LOG_AS("Test::broken", "%s", "\xD6\xD0\xFF\xFF");
+        MOSTREL_LOG_AS("Test::broken", "%s", "\xD6\xD0");
+        MostrelShutdown();
+        const QList<QByteArray> lines = contents(m_dir.filePath("broken.log")).split('\n');
+        QCOMPARE(lines.size(), 3);
+        QVERIFY(lines[0].endsWith(">,\xD6\xD0\xFF\xFF"));
+        QVERIFY(lines[1].endsWith(QStringLiteral(">,中").toUtf8()));
+    }
+
+    void longLineArrivesWhole()
+    {
+        const QString config = writeConfig(m_dir, "long.log");
+        QCOMPARE(MostrelInit(config.toLocal8Bit().constData(), 1), 0);
+        const QByteArray body(3000, 'x');
+        QCOMPARE(MOSTREL_LOG_AS("Test::long", "%s|%d\n", body.constData(), 42), 0);
+        MostrelShutdown();
+        QVERIFY(contents(m_dir.filePath("long.log")).endsWith(">," + body + "|42\n"));
+    }
+
     void linesFromManyThreadsArriveWhole()
     {
         const QString config = writeConfig(m_dir, "threads.log");
