@@ -11,12 +11,6 @@ constexpr std::uint32_t PacketTypeData = 0;
 constexpr std::uint32_t CommandFactoryReset = 33;
 constexpr std::uint32_t CommandFormat = 34;
 
-std::uint32_t readU32(const std::uint8_t *at)
-{
-    return std::uint32_t(at[0]) | std::uint32_t(at[1]) << 8 | std::uint32_t(at[2]) << 16
-        | std::uint32_t(at[3]) << 24;
-}
-
 } // namespace
 
 FullCamera::FullCamera(const camera::CameraProfile &profile)
@@ -31,8 +25,8 @@ FullCamera::FullCamera(const camera::CameraProfile &profile)
 
 void FullCamera::handleOut(const std::uint8_t *data, std::size_t length)
 {
-    if (length >= Outbox::PacketHeadSize && readU32(data + 8) == PacketTypeData) {
-        const std::size_t announced = readU32(data);
+    if (length >= Outbox::PacketHeadSize && camera::le::u32(data + 8) == PacketTypeData) {
+        const std::size_t announced = camera::le::u32(data);
         // Never more than arrived, and nothing from a packet shorter than its header.
         if (announced >= Outbox::PacketHeadSize) {
             const std::size_t end = announced < length ? announced : length;

@@ -1,5 +1,7 @@
 #include "SimCamera.h"
 
+#include "LittleEndian.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstring>
@@ -12,20 +14,6 @@ constexpr std::uint32_t CommandType = 1;
 constexpr std::uint32_t DataType = 0;
 constexpr std::size_t DownloadNameSize = 128;
 constexpr std::size_t DownloadPayloadSize = DownloadNameSize + 8;
-
-std::uint32_t readU32(const std::uint8_t *at)
-{
-    return static_cast<std::uint32_t>(at[0]) | static_cast<std::uint32_t>(at[1]) << 8 |
-           static_cast<std::uint32_t>(at[2]) << 16 | static_cast<std::uint32_t>(at[3]) << 24;
-}
-
-std::int64_t readI64(const std::uint8_t *at)
-{
-    std::uint64_t value = 0;
-    for (int byte = 7; byte >= 0; --byte)
-        value = value << 8 | at[byte];
-    return static_cast<std::int64_t>(value);
-}
 
 } // namespace
 
@@ -52,8 +40,8 @@ void SimCamera::handleOut(const std::uint8_t *data, std::size_t length)
     record(data, length);
     if (length < Outbox::PacketHeadSize)
         return;
-    const std::uint32_t type = readU32(data + 8);
-    const std::size_t announced = readU32(data);
+    const std::uint32_t type = camera::le::u32(data + 8);
+    const std::size_t announced = camera::le::u32(data);
     if (type == DataType && announced >= Outbox::PacketHeadSize) {
         std::lock_guard<std::mutex> lock(receivedMutex_);
         const std::size_t end = std::min(announced, length);
@@ -63,7 +51,7 @@ void SimCamera::handleOut(const std::uint8_t *data, std::size_t length)
     if (type != CommandType || length < Outbox::CommandHeadSize)
         return;
     CommandRequest request;
-    request.command = readU32(data + 12);
+    request.command = camera::le::u32(data + 12);
     request.flags = static_cast<std::uint16_t>(data[16] | data[17] << 8);
     request.payload = data + Outbox::CommandHeadSize;
     request.payloadLength = length - Outbox::CommandHeadSize;
@@ -105,7 +93,7 @@ void SimCamera::download(const CommandRequest &request, Outbox &out)
     if (request.payloadLength >= DownloadPayloadSize) {
         const char *name = reinterpret_cast<const char *>(request.payload);
         file = store_.file(std::string(name, strnlen(name, DownloadNameSize)));
-        offset = readI64(request.payload + DownloadNameSize);
+        offset = static_cast<std::int64_t>(camera::le::u64(request.payload + DownloadNameSize));
     }
     if (!file || offset < 0 || static_cast<std::uint64_t>(offset) > file->size()) {
         out.reply(CmdDownload, Failure);
