@@ -7,7 +7,6 @@ namespace sim {
 
 namespace {
 
-constexpr std::uint32_t PacketTypeData = 0;
 constexpr std::uint32_t CommandFactoryReset = 33;
 constexpr std::uint32_t CommandFormat = 34;
 
@@ -23,18 +22,10 @@ FullCamera::FullCamera(const camera::CameraProfile &profile)
     offerFiles();
 }
 
-void FullCamera::handleOut(const std::uint8_t *data, std::size_t length)
+void FullCamera::dataReceived(const std::uint8_t *data, std::size_t length)
 {
-    if (length >= Outbox::PacketHeadSize && camera::le::u32(data + 8) == PacketTypeData) {
-        const std::size_t announced = camera::le::u32(data);
-        // Never more than arrived, and nothing from a packet shorter than its header.
-        if (announced >= Outbox::PacketHeadSize) {
-            const std::size_t end = announced < length ? announced : length;
-            std::lock_guard<std::mutex> lock(behaviourMutex_);
-            behaviour_.uploadData(data + Outbox::PacketHeadSize, end - Outbox::PacketHeadSize);
-        }
-    }
-    SimCamera::handleOut(data, length);
+    std::lock_guard<std::mutex> lock(behaviourMutex_);
+    behaviour_.uploadData(data, length);
 }
 
 void FullCamera::answer(const CommandRequest &request, Outbox &out)
