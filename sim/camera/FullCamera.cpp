@@ -7,15 +7,8 @@ namespace sim {
 
 namespace {
 
-constexpr std::uint32_t PacketTypeData = 0;
 constexpr std::uint32_t CommandFactoryReset = 33;
 constexpr std::uint32_t CommandFormat = 34;
-
-std::uint32_t readU32(const std::uint8_t *at)
-{
-    return std::uint32_t(at[0]) | std::uint32_t(at[1]) << 8 | std::uint32_t(at[2]) << 16
-        | std::uint32_t(at[3]) << 24;
-}
 
 } // namespace
 
@@ -29,18 +22,10 @@ FullCamera::FullCamera(const camera::CameraProfile &profile)
     offerFiles();
 }
 
-void FullCamera::handleOut(const std::uint8_t *data, std::size_t length)
+void FullCamera::dataReceived(const std::uint8_t *data, std::size_t length)
 {
-    if (length >= Outbox::PacketHeadSize && readU32(data + 8) == PacketTypeData) {
-        const std::size_t announced = readU32(data);
-        // Never more than arrived, and nothing from a packet shorter than its header.
-        if (announced >= Outbox::PacketHeadSize) {
-            const std::size_t end = announced < length ? announced : length;
-            std::lock_guard<std::mutex> lock(behaviourMutex_);
-            behaviour_.uploadData(data + Outbox::PacketHeadSize, end - Outbox::PacketHeadSize);
-        }
-    }
-    SimCamera::handleOut(data, length);
+    std::lock_guard<std::mutex> lock(behaviourMutex_);
+    behaviour_.uploadData(data, length);
 }
 
 void FullCamera::answer(const CommandRequest &request, Outbox &out)

@@ -18,11 +18,12 @@ class FullCamera : public SimCamera
 public:
     explicit FullCamera(const camera::CameraProfile &profile = camera::CameraProfile());
 
-    void handleOut(const std::uint8_t *data, std::size_t length) override;
-
     // Runs change on the camera's state under its lock, then offers the
     // camera's files anew (for tests that add media or logs).
     void edit(const std::function<void(camera::CameraBehaviour &)> &change);
+
+protected:
+    void dataReceived(const std::uint8_t *data, std::size_t length) override;
 
 private:
     void answer(const CommandRequest &request, Outbox &out);

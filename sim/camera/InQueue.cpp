@@ -1,5 +1,7 @@
 #include "InQueue.h"
 
+#include "LittleEndian.h"
+
 #include <algorithm>
 #include <chrono>
 
@@ -32,7 +34,7 @@ bool InQueue::take(std::vector<std::uint8_t> &packet, int timeoutMs, std::size_t
     const auto count = static_cast<std::size_t>(std::min<std::uint64_t>(chunk, front.end - front.position));
     packet.resize(Outbox::PacketHeadSize + count);
     std::fill(packet.begin(), packet.begin() + Outbox::PacketHeadSize, 0);
-    Outbox::writeU32(&packet[0], static_cast<std::uint32_t>(packet.size()));
+    camera::le::putU32(packet, 0, static_cast<std::uint32_t>(packet.size()));
     front.source->read(front.position, packet.data() + Outbox::PacketHeadSize, count);
     front.position += count;
     if (front.position >= front.end)

@@ -1,5 +1,7 @@
 #include "Outbox.h"
 
+#include "LittleEndian.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -7,29 +9,17 @@ namespace sim {
 
 namespace {
 
-std::uint32_t readU32(const std::uint8_t *at)
-{
-    return static_cast<std::uint32_t>(at[0]) | static_cast<std::uint32_t>(at[1]) << 8 |
-           static_cast<std::uint32_t>(at[2]) << 16 | static_cast<std::uint32_t>(at[3]) << 24;
-}
-
 constexpr std::uint32_t CommandType = 1;
 constexpr std::uint32_t DataType = 0;
 
 } // namespace
 
-void Outbox::writeU32(std::uint8_t *at, std::uint32_t value)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        *at++ = static_cast<std::uint8_t>(value >> shift);
-}
-
 void Outbox::reply(std::uint32_t command, std::uint8_t result, const Bytes &payload)
 {
     Bytes packet(CommandHeadSize + payload.size(), 0);
-    writeU32(&packet[0], static_cast<std::uint32_t>(packet.size()));
-    writeU32(&packet[8], CommandType);
-    writeU32(&packet[12], command);
+    camera::le::putU32(packet, 0, static_cast<std::uint32_t>(packet.size()));
+    camera::le::putU32(packet, 8, CommandType);
+    camera::le::putU32(packet, 12, command);
     packet[18] = result;
     std::copy(payload.begin(), payload.end(), packet.begin() + CommandHeadSize);
     items_.push_back({std::move(packet), nullptr, 0, 0});
@@ -38,8 +28,8 @@ void Outbox::reply(std::uint32_t command, std::uint8_t result, const Bytes &payl
 Outbox::Bytes Outbox::dataPacket(const Bytes &bytes)
 {
     Bytes packet(PacketHeadSize + bytes.size(), 0);
-    writeU32(&packet[0], static_cast<std::uint32_t>(packet.size()));
-    writeU32(&packet[8], DataType);
+    camera::le::putU32(packet, 0, static_cast<std::uint32_t>(packet.size()));
+    camera::le::putU32(packet, 8, DataType);
     std::copy(bytes.begin(), bytes.end(), packet.begin() + PacketHeadSize);
     return packet;
 }
@@ -68,11 +58,11 @@ void Outbox::cutReplyPayload(std::uint32_t command, std::size_t length)
 {
     for (Item &item : items_) {
         Bytes &packet = item.packet;
-        if (item.source || packet.size() < CommandHeadSize || readU32(&packet[8]) != CommandType ||
-            readU32(&packet[12]) != command)
+        if (item.source || packet.size() < CommandHeadSize || camera::le::u32At(packet, 8) != CommandType ||
+            camera::le::u32At(packet, 12) != command)
             continue;
         packet.resize(std::min(packet.size(), CommandHeadSize + length));
-        writeU32(&packet[0], static_cast<std::uint32_t>(packet.size()));
+        camera::le::putU32(packet, 0, static_cast<std::uint32_t>(packet.size()));
         return;
     }
 }

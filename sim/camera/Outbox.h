@@ -46,7 +46,6 @@ public:
     std::vector<Item> take();
 
     static Bytes dataPacket(const Bytes &bytes);
-    static void writeU32(std::uint8_t *at, std::uint32_t value);
 
 private:
     std::vector<Item> items_;

@@ -1,5 +1,7 @@
 #include "SimCamera.h"
 
+#include "LittleEndian.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstring>
@@ -13,18 +15,17 @@ constexpr std::uint32_t DataType = 0;
 constexpr std::size_t DownloadNameSize = 128;
 constexpr std::size_t DownloadPayloadSize = DownloadNameSize + 8;
 
-std::uint32_t readU32(const std::uint8_t *at)
+// The bytes a data packet carries: never more than arrived, and nothing from
+// a packet shorter than its header or announcing less than one.
+bool dataPart(const std::uint8_t *data, std::size_t length, std::size_t &dataLength)
 {
-    return static_cast<std::uint32_t>(at[0]) | static_cast<std::uint32_t>(at[1]) << 8 |
-           static_cast<std::uint32_t>(at[2]) << 16 | static_cast<std::uint32_t>(at[3]) << 24;
-}
-
-std::int64_t readI64(const std::uint8_t *at)
-{
-    std::uint64_t value = 0;
-    for (int byte = 7; byte >= 0; --byte)
-        value = value << 8 | at[byte];
-    return static_cast<std::int64_t>(value);
+    if (length < Outbox::PacketHeadSize || camera::le::u32(data + 8) != DataType)
+        return false;
+    const std::size_t announced = camera::le::u32(data);
+    if (announced < Outbox::PacketHeadSize)
+        return false;
+    dataLength = std::min(announced, length) - Outbox::PacketHeadSize;
+    return true;
 }
 
 } // namespace
@@ -49,25 +50,24 @@ CameraStore &SimCamera::store()
 
 void SimCamera::handleOut(const std::uint8_t *data, std::size_t length)
 {
-    record(data, length);
-    if (length < Outbox::PacketHeadSize)
-        return;
-    const std::uint32_t type = readU32(data + 8);
-    const std::size_t announced = readU32(data);
-    if (type == DataType && announced >= Outbox::PacketHeadSize) {
-        std::lock_guard<std::mutex> lock(receivedMutex_);
-        const std::size_t end = std::min(announced, length);
-        uploaded_.insert(uploaded_.end(), data + Outbox::PacketHeadSize, data + end);
-        return;
-    }
-    if (type != CommandType || length < Outbox::CommandHeadSize)
+    std::size_t dataLength = 0;
+    const bool isData = dataPart(data, length, dataLength);
+    const std::uint8_t *carried = data + Outbox::PacketHeadSize;
+    if (isData)
+        dataReceived(carried, dataLength);
+    record(data, length, isData ? carried : nullptr, dataLength);
+    if (isData || length < Outbox::CommandHeadSize || camera::le::u32(data + 8) != CommandType)
         return;
     CommandRequest request;
-    request.command = readU32(data + 12);
+    request.command = camera::le::u32(data + 12);
     request.flags = static_cast<std::uint16_t>(data[16] | data[17] << 8);
     request.payload = data + Outbox::CommandHeadSize;
     request.payloadLength = length - Outbox::CommandHeadSize;
     dispatch(request);
+}
+
+void SimCamera::dataReceived(const std::uint8_t *, std::size_t)
+{
 }
 
 void SimCamera::dispatch(const CommandRequest &request)
@@ -105,7 +105,7 @@ void SimCamera::download(const CommandRequest &request, Outbox &out)
     if (request.payloadLength >= DownloadPayloadSize) {
         const char *name = reinterpret_cast<const char *>(request.payload);
         file = store_.file(std::string(name, strnlen(name, DownloadNameSize)));
-        offset = readI64(request.payload + DownloadNameSize);
+        offset = static_cast<std::int64_t>(camera::le::u64(request.payload + DownloadNameSize));
     }
     if (!file || offset < 0 || static_cast<std::uint64_t>(offset) > file->size()) {
         out.reply(CmdDownload, Failure);
@@ -184,11 +184,15 @@ void SimCamera::setDataChunkSize(std::size_t bytes)
     chunk_ = std::clamp<std::size_t>(bytes, 1, MaxDataChunk);
 }
 
-void SimCamera::record(const std::uint8_t *data, std::size_t length)
+void SimCamera::record(const std::uint8_t *data, std::size_t length, const std::uint8_t *carried,
+                       std::size_t carriedLength)
 {
     {
+        // One lock for both, so that whoever waits for a data packet also finds its bytes.
         std::lock_guard<std::mutex> lock(receivedMutex_);
         received_.emplace_back(data, data + length);
+        if (carried)
+            uploaded_.insert(uploaded_.end(), carried, carried + carriedLength);
     }
     receivedChanged_.notify_all();
 }

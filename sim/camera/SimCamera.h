@@ -72,6 +72,10 @@ public:
     // The data of every data packet received, in order: an upload as the camera got it.
     Bytes uploadedData() const;
 
+protected:
+    // The bytes of each data packet as it arrives, before it is recorded.
+    virtual void dataReceived(const std::uint8_t *data, std::size_t length);
+
 private:
     struct Command
     {
@@ -79,7 +83,9 @@ private:
         CommandShape shape;
     };
 
-    void record(const std::uint8_t *data, std::size_t length);
+    // carried: the bytes a data packet carries, null for any other packet.
+    void record(const std::uint8_t *data, std::size_t length, const std::uint8_t *carried,
+                std::size_t carriedLength);
     void dispatch(const CommandRequest &request);
     void download(const CommandRequest &request, Outbox &out);
     void nameListTransfer(std::uint32_t command, const std::vector<std::string> &names, Outbox &out);

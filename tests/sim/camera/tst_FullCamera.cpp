@@ -2,6 +2,7 @@
 // packets, the way the device library talks to a camera.
 
 #include "FullCamera.h"
+#include "LittleEndian.h"
 #include "behaviour/DeviceKeyVault.h"
 #include "behaviour/RecordCatalog.h"
 
@@ -27,19 +28,9 @@ struct Reply
     Bytes payload;
 };
 
-void putU32(Bytes &b, std::size_t at, std::uint32_t v)
-{
-    if (b.size() < at + 4)
-        b.resize(at + 4);
-    for (int i = 0; i < 4; ++i)
-        b[at + i] = std::uint8_t(v >> (8 * i));
-}
+using sim::camera::le::putU32;
 
-std::uint32_t u32(const Bytes &b, std::size_t at)
-{
-    return std::uint32_t(b[at]) | std::uint32_t(b[at + 1]) << 8 | std::uint32_t(b[at + 2]) << 16
-        | std::uint32_t(b[at + 3]) << 24;
-}
+using sim::camera::le::u32At;
 
 Bytes text(const std::string &s, std::size_t width)
 {
@@ -71,9 +62,9 @@ Bytes dataPacket(const Bytes &data)
 Reply parse(const Bytes &packet)
 {
     Reply r;
-    if (packet.size() < 20 || u32(packet, 8) != 1)
+    if (packet.size() < 20 || u32At(packet, 8) != 1)
         return r;
-    r.command = u32(packet, 12);
+    r.command = u32At(packet, 12);
     r.result = packet[18];
     r.payload.assign(packet.begin() + 20, packet.end());
     return r;
@@ -88,7 +79,7 @@ Reply ask(sim::DeviceSide &camera, std::uint32_t command, const Bytes &payload =
     if (!camera.takeIn(in, 1000))
         return Reply();
     const Reply r = parse(in);
-    if (u32(in, 0) != in.size())
+    if (u32At(in, 0) != in.size())
         return Reply();
     return r;
 }
@@ -241,9 +232,9 @@ void tst_FullCamera::setChangesWhatThePairedGetAnswers()
         putU32(clock, std::size_t(i) * 4, fields[i]);
     QCOMPARE(ask(camera, 17, clock).result, 0);
     const Bytes now = ask(camera, 18).payload;
-    QCOMPARE(u32(now, 0), 5u);
-    QCOMPARE(u32(now, 4), 30u);
-    QVERIFY(u32(now, 8) == 2031 || u32(now, 8) == 2032);   // the camera's clock runs on
+    QCOMPARE(u32At(now, 0), 5u);
+    QCOMPARE(u32At(now, 4), 30u);
+    QVERIFY(u32At(now, 8) == 2031 || u32At(now, 8) == 2032);   // the camera's clock runs on
 
     putU32(clock, 12, 13);
     QCOMPARE(ask(camera, 17, clock).result, 1);
@@ -273,7 +264,7 @@ void tst_FullCamera::compositeRepliesAreAssembledFromTheirParts()
     const Bytes all = ask(third, 1003).payload;
     QCOMPARE(Bytes(all.begin(), all.begin() + 128), identity);
     QCOMPARE(Bytes(all.begin() + 216, all.end()), network);
-    QCOMPARE(u32(all, 128 + 4), 0u);   // the recording stream stays at 128
+    QCOMPARE(u32At(all, 128 + 4), 0u);   // the recording stream stays at 128
 
     Bytes query(88, 0);
     putU32(query, 4, 1);
@@ -335,14 +326,14 @@ void tst_FullCamera::loginLocksAfterRepeatedFailures()
         const Reply r = ask(camera, 1, text("654321", 128));
         QCOMPARE(r.result, 1);
         QCOMPARE(r.payload.size(), std::size_t(4));
-        QCOMPARE(u32(r.payload, 0), 0u);
+        QCOMPARE(u32At(r.payload, 0), 0u);
     }
-    QCOMPARE(u32(ask(camera, 1, text("654321", 128)).payload, 0), 300u);
+    QCOMPARE(u32At(ask(camera, 1, text("654321", 128)).payload, 0), 300u);
 
     *now += std::chrono::seconds(100);
     const Reply locked = ask(camera, 1, text("123456", 128));
     QCOMPARE(locked.result, 1);
-    QCOMPARE(u32(locked.payload, 0), 200u);
+    QCOMPARE(u32At(locked.payload, 0), 200u);
 
     *now += std::chrono::seconds(200);
     const Reply open = ask(camera, 1, text("123456", 128));
@@ -351,7 +342,7 @@ void tst_FullCamera::loginLocksAfterRepeatedFailures()
 
     // A success clears the count: four more failures do not lock.
     for (int attempt = 1; attempt <= 4; ++attempt)
-        QCOMPARE(u32(ask(camera, 1, text("000000", 128)).payload, 0), 0u);
+        QCOMPARE(u32At(ask(camera, 1, text("000000", 128)).payload, 0), 0u);
 
     // A password without its NUL within the field is compared up to the field's end.
     QCOMPARE(ask(camera, 1, Bytes(128, '1')).result, 1);
@@ -363,10 +354,10 @@ void tst_FullCamera::activationGivesTheCameraItsPassword()
     profile.activated = false;
     FullCamera camera(profile);
 
-    QCOMPARE(u32(ask(camera, 1021).payload, 0), 0u);
+    QCOMPARE(u32At(ask(camera, 1021).payload, 0), 0u);
     const Bytes capability = ask(camera, 1020).payload;
-    QCOMPARE(u32(capability, 0), 1u);
-    QCOMPARE(u32(capability, 4), 1u);
+    QCOMPARE(u32At(capability, 0), 1u);
+    QCOMPARE(u32At(capability, 4), 1u);
     QCOMPARE(ask(camera, 1, text("123456", 128)).result, 1);
 
     QCOMPARE(ask(camera, 1019, text("", 128)).result, 9);
@@ -377,11 +368,11 @@ void tst_FullCamera::activationGivesTheCameraItsPassword()
     QCOMPARE(ask(camera, 1018, text("246810", 128)).result, 0);
     QCOMPARE(ask(camera, 1018, text("111111", 128)).result, 1);   // only once
 
-    QCOMPARE(u32(ask(camera, 1021).payload, 0), 1u);
+    QCOMPARE(u32At(ask(camera, 1021).payload, 0), 1u);
     QCOMPARE(ask(camera, 1, text("246810", 128)).result, 0);
 
     QCOMPARE(ask(camera, 33).result, 0);
-    QCOMPARE(u32(ask(camera, 1021).payload, 0), 0u);
+    QCOMPARE(u32At(ask(camera, 1021).payload, 0), 0u);
 }
 
 void tst_FullCamera::deviceKeyAnswerRestoresFactoryPassword()
@@ -423,28 +414,28 @@ void tst_FullCamera::mediaListComesInPagesOfHundred()
     std::size_t listed = 0;
     for (std::uint32_t expected : counts) {
         const Bytes page = ask(camera, 36, query).payload;
-        QCOMPARE(u32(page, 4), expected);
-        QCOMPARE(u32(page, 8), 250u);
+        QCOMPARE(u32At(page, 4), expected);
+        QCOMPARE(u32At(page, 8), 250u);
         listed += expected;
-        QCOMPARE(u32(page, 12), std::uint32_t(listed));
+        QCOMPARE(u32At(page, 12), std::uint32_t(listed));
         QCOMPARE(page.size(), 16 + expected * 336);
         if (expected > 0) {
             const std::string first(reinterpret_cast<const char *>(page.data() + 16 + 8));
             QCOMPARE(first, "/mnt/sdcard/DCIM/VID_" + std::to_string(listed - expected) + ".MP4");
-            QCOMPARE(u32(page, 16 + 264), 2024u);
-            QCOMPARE(u32(page, 16 + 268), 3u);
-            QCOMPARE(u32(page, 16 + 272), 5u);
+            QCOMPARE(u32At(page, 16 + 264), 2024u);
+            QCOMPARE(u32At(page, 16 + 268), 3u);
+            QCOMPARE(u32At(page, 16 + 272), 5u);
         }
         query[0] = 0;
     }
 
     query[0] = 1;   // a first request starts over
-    QCOMPARE(u32(ask(camera, 36, query).payload, 12), 100u);
+    QCOMPARE(u32At(ask(camera, 36, query).payload, 12), 100u);
 
     QCOMPARE(ask(camera, 34).result, 0);   // format empties the store
     const Bytes empty = ask(camera, 36, query).payload;
-    QCOMPARE(u32(empty, 8), 0u);
-    QCOMPARE(u32(empty, 4), 0u);
+    QCOMPARE(u32At(empty, 8), 0u);
+    QCOMPARE(u32At(empty, 4), 0u);
 }
 
 void tst_FullCamera::fileLengthIsSplitIntoTwoWords()
@@ -458,8 +449,8 @@ void tst_FullCamera::fileLengthIsSplitIntoTwoWords()
     const Reply r = ask(camera, 22, text("/mnt/sdcard/DCIM/BIG.MP4", 128));
     QCOMPARE(r.result, 0);
     QCOMPARE(r.payload.size(), std::size_t(8));
-    QCOMPARE(u32(r.payload, 0), 0x23456789u);
-    QCOMPARE(u32(r.payload, 4), 0x1u);
+    QCOMPARE(u32At(r.payload, 0), 0x23456789u);
+    QCOMPARE(u32At(r.payload, 4), 0x1u);
 }
 
 void tst_FullCamera::uploadIsReassembledAndFollowedUp()
@@ -537,8 +528,8 @@ void tst_FullCamera::xmlExchangeReturnsTheStoredDocument()
     putU32(query, 0, 7);
     const Reply r = ask(camera, 69, query);
     QCOMPARE(r.result, 0);
-    QCOMPARE(u32(r.payload, 0), 7u);
-    QCOMPARE(u32(r.payload, 4), std::uint32_t(doc.size()));
+    QCOMPARE(u32At(r.payload, 0), 7u);
+    QCOMPARE(u32At(r.payload, 4), std::uint32_t(doc.size()));
     QCOMPARE(std::string(r.payload.begin() + 12, r.payload.end()), doc);
 
     putU32(set, 4, 3);   // head and text disagree
@@ -553,7 +544,7 @@ void tst_FullCamera::filesAreServedThroughTransfers()
     QVERIFY(camera.takeIn(in, 1000));
     QCOMPARE(parse(in).result, 0);
     QVERIFY(camera.takeIn(in, 1000));
-    QCOMPARE(u32(in, 8), 0u);
+    QCOMPARE(u32At(in, 8), 0u);
     const std::size_t names = (in.size() - 12) / 128;
     QCOMPARE(names, std::size_t(3));
     const std::string logName(reinterpret_cast<const char *>(in.data() + 12));
@@ -565,14 +556,14 @@ void tst_FullCamera::filesAreServedThroughTransfers()
     QVERIFY(camera.takeIn(in, 1000));
     QCOMPARE(parse(in).result, 0);
     std::string log;
-    while (camera.takeIn(in, 1000) && u32(in, 8) == 0)
+    while (camera.takeIn(in, 1000) && u32At(in, 8) == 0)
         log.append(in.begin() + 12, in.end());
     QCOMPARE(parse(in).command, 3u);
     QVERIFY(log.rfind("[", 0) == 0);
     QCOMPARE(log.find("] []"), std::size_t(22));
 
     const Reply length = ask(camera, 22, text(logName, 128));
-    QCOMPARE(u32(length.payload, 0), std::uint32_t(log.size()));
+    QCOMPARE(u32At(length.payload, 0), std::uint32_t(log.size()));
 }
 
 QTEST_GUILESS_MAIN(tst_FullCamera)

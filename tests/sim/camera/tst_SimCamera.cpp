@@ -1,6 +1,7 @@
 // The simulated camera on its own: what it answers to each request, how it
 // streams a download, and how it misbehaves when told to.
 
+#include "LittleEndian.h"
 #include "PatternFile.h"
 #include "SimCamera.h"
 
@@ -14,16 +15,9 @@ using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
-void putU32(Bytes &bytes, size_t at, std::uint32_t value)
-{
-    for (int shift = 0; shift < 32; shift += 8)
-        bytes[at++] = static_cast<std::uint8_t>(value >> shift);
-}
+using sim::camera::le::putU32;
 
-std::uint32_t u32(const Bytes &bytes, size_t at)
-{
-    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | static_cast<std::uint32_t>(bytes[at + 3]) << 24;
-}
+using sim::camera::le::u32At;
 
 Bytes request(std::uint32_t command, const Bytes &payload = {})
 {
@@ -66,11 +60,11 @@ QStringList describe(const std::vector<Bytes> &packets)
 {
     QStringList lines;
     for (const Bytes &packet : packets) {
-        if (u32(packet, 8) == 1)
-            lines << QString("r%1:%2+%3").arg(u32(packet, 12)).arg(packet[18]).arg(packet.size() - 20);
+        if (u32At(packet, 8) == 1)
+            lines << QString("r%1:%2+%3").arg(u32At(packet, 12)).arg(packet[18]).arg(packet.size() - 20);
         else
             lines << QString("d%1").arg(packet.size() - 12);
-        if (u32(packet, 0) != packet.size())
+        if (u32At(packet, 0) != packet.size())
             lines << "bad length";
     }
     return lines;
@@ -122,7 +116,7 @@ void tst_SimCamera::downloadStreamsInChunks()
     QCOMPARE(describe(packets), answer);
     Bytes received;
     for (const Bytes &packet : packets) {
-        if (u32(packet, 8) == 0)
+        if (u32At(packet, 8) == 0)
             received.insert(received.end(), packet.begin() + 12, packet.end());
     }
     QVERIFY(received == Bytes(content.begin() + offset, content.end()));

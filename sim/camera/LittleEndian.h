@@ -1,7 +1,7 @@
 #pragma once
 
-// Little-endian field access on the camera's byte records. The records are
-// wire images, so every access goes through these helpers instead of casts.
+// Little-endian field access on the camera's packets and byte records. They
+// are wire images, so every access goes through these helpers instead of casts.
 
 #include <cstddef>
 #include <cstdint>
@@ -16,6 +16,11 @@ inline std::uint32_t u32(const std::uint8_t *p)
 {
     return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16
         | std::uint32_t(p[3]) << 24;
+}
+
+inline std::uint64_t u64(const std::uint8_t *p)
+{
+    return std::uint64_t(u32(p)) | std::uint64_t(u32(p + 4)) << 32;
 }
 
 inline std::uint32_t u32At(const Bytes &b, std::size_t offset)
