@@ -2,13 +2,13 @@
 // simulated USB bus to a simulated camera, whose answers come back on the
 // camera's reader thread.
 
-#include "CallbackRecorder.h"
 #include "DeviceLayout.h"
 #include "FileDownload.h"
 #include "LibraryContext.h"
 #include "PacketSender.h"
 #include "PatternFile.h"
 #include "ProtocolCode.h"
+#include "ReportRecorder.h"
 #include "SimBusSetup.h"
 #include "SimCamera.h"
 #include "Tessvar.h"
@@ -93,11 +93,11 @@ private slots:
     void mediaIndexFetchesAndParses();
 
 private:
-    QList<CallbackRecorder::Call> callsOf(int command) const;
+    QList<ReportRecorder::Report> callsOf(int command) const;
 
     QTemporaryDir folder_;
     std::unique_ptr<sim::SimCamera> camera_;
-    std::unique_ptr<CallbackRecorder> recorder_;
+    std::unique_ptr<ReportRecorder> recorder_;
 };
 
 void tst_ProtocolOverSimBus::initTestCase()
@@ -115,7 +115,8 @@ void tst_ProtocolOverSimBus::init()
     QCOMPARE(count, 1);
     QCOMPARE(OpenDevice(0), 0);
     camera_->clearReceived();  // the open-time probe
-    recorder_ = std::make_unique<CallbackRecorder>(LibraryContext::instance());
+    recorder_ = std::make_unique<ReportRecorder>();
+    recorder_->install();
 }
 
 void tst_ProtocolOverSimBus::cleanup()
@@ -126,10 +127,10 @@ void tst_ProtocolOverSimBus::cleanup()
     camera_.reset();
 }
 
-QList<CallbackRecorder::Call> tst_ProtocolOverSimBus::callsOf(int command) const
+QList<ReportRecorder::Report> tst_ProtocolOverSimBus::callsOf(int command) const
 {
-    QList<CallbackRecorder::Call> found;
-    for (const auto &call : recorder_->calls()) {
+    QList<ReportRecorder::Report> found;
+    for (const auto &call : recorder_->reports()) {
         if (call.command == command)
             found.append(call);
     }
@@ -211,7 +212,7 @@ void tst_ProtocolOverSimBus::downloadRoundTrip()
     const QString local = folder_.filePath("clip.mp4");
     QCOMPARE(FileDownload::RequestDownload(LibraryContext::instance(), 0, "DCIM/100/clip.mp4", 0,
                                            local.toLocal8Bit().constData()), 0);
-    QVERIFY(recorder_->waitFor(CMD_TRANSFER_END, WaitMs));
+    QVERIFY(recorder_->waitForCommand(CMD_TRANSFER_END, WaitMs));
     QCOMPARE(recorder_->commands(), (QList<int>{CMD_DOWNLOAD, CMD_TRANSFER_END}));
     QCOMPARE(callsOf(CMD_TRANSFER_END)[0].result, 0);
     QVERIFY(readFile(local) == toBytes(content));
@@ -229,7 +230,7 @@ void tst_ProtocolOverSimBus::downloadAtOffsetKeepsTheHead()
     partial.close();
     QCOMPARE(FileDownload::RequestDownload(LibraryContext::instance(), 0, "log.txt", 1200,
                                            local.toLocal8Bit().constData()), 0);
-    QVERIFY(recorder_->waitFor(CMD_TRANSFER_END, WaitMs));
+    QVERIFY(recorder_->waitForCommand(CMD_TRANSFER_END, WaitMs));
     QVERIFY(readFile(local) == toBytes(content));
     QCOMPARE(toBytes(camera_->receivedPackets()[0]).mid(20 + 128), QByteArray::fromHex("b004000000000000"));
 }
@@ -239,8 +240,8 @@ void tst_ProtocolOverSimBus::refusedDownloadStillEnds()
     const QString local = folder_.filePath("absent.mp4");
     QCOMPARE(FileDownload::RequestDownload(LibraryContext::instance(), 0, "no/such.mp4", 0,
                                            local.toLocal8Bit().constData()), 0);
-    QVERIFY(recorder_->waitFor(CMD_TRANSFER_END, WaitMs));
-    const auto calls = recorder_->calls();
+    QVERIFY(recorder_->waitForCommand(CMD_TRANSFER_END, WaitMs));
+    const auto calls = recorder_->reports();
     QCOMPARE(calls.size(), 2);
     QVERIFY(calls[0].command == CMD_DOWNLOAD && calls[0].result != 0);
     QCOMPARE(calls[1].command, int(CMD_TRANSFER_END));
@@ -249,7 +250,7 @@ void tst_ProtocolOverSimBus::refusedDownloadStillEnds()
     camera_->store().putFile("here.mp4", pattern(10, 1));
     QCOMPARE(FileDownload::RequestDownload(LibraryContext::instance(), 0, "here.mp4", 0,
                                            local.toLocal8Bit().constData()), 0);
-    QVERIFY(recorder_->waitFor(CMD_TRANSFER_END, WaitMs, 2));
+    QVERIFY(recorder_->waitForCommand(CMD_TRANSFER_END, WaitMs, 2));
     QVERIFY(readFile(local) == toBytes(pattern(10, 1)));
 }
 
@@ -263,7 +264,7 @@ void tst_ProtocolOverSimBus::secondRequestWhileLoadingIsRefused()
     LibraryContext &context = LibraryContext::instance();
     const QByteArray local = folder_.filePath("busy.bin").toLocal8Bit();
     QCOMPARE(FileDownload::RequestDownload(context, 0, "x.bin", 0, local.constData()), 0);
-    QVERIFY(recorder_->waitFor(CMD_DOWNLOAD, WaitMs));
+    QVERIFY(recorder_->waitForCommand(CMD_DOWNLOAD, WaitMs));
     QCOMPARE(FileDownload::RequestDownload(context, 0, "y.bin", 0, local.constData()), -1);
     QVERIFY(camera_->waitForReceived(1, WaitMs));
     QCOMPARE(camera_->receivedPackets().size(), size_t(1));
@@ -271,7 +272,7 @@ void tst_ProtocolOverSimBus::secondRequestWhileLoadingIsRefused()
     sim::Outbox end;
     end.reply(sim::SimCamera::CmdTransferEnd, sim::SimCamera::Success);
     camera_->injectIn(end.take()[0].packet);
-    QVERIFY(recorder_->waitFor(CMD_TRANSFER_END, WaitMs));
+    QVERIFY(recorder_->waitForCommand(CMD_TRANSFER_END, WaitMs));
     QCOMPARE(readFile(folder_.filePath("busy.bin")), QByteArray("ab"));
     QCOMPARE(FileDownload::RequestDownload(context, 0, "y.bin", 0, local.constData()), 0);
 }
@@ -312,9 +313,9 @@ void tst_ProtocolOverSimBus::malformedInPacketsAreDropped()
     camera_->injectIn(overstated);  // still a whole header: reported from what arrived
     camera_->injectIn(std::vector<std::uint8_t>(reply.begin(), reply.begin() + 19));
     camera_->injectIn(reply);
-    QVERIFY(recorder_->waitFor(14, WaitMs, 2));
+    QVERIFY(recorder_->waitForCommand(14, WaitMs, 2));
     QTest::qWait(50);
-    const auto calls = recorder_->calls();
+    const auto calls = recorder_->reports();
     QCOMPARE(calls.size(), 2);
     QVERIFY(calls[0].nullPayload && calls[1].nullPayload);
     QCOMPARE(calls[0].length, 0);
@@ -324,7 +325,7 @@ void tst_ProtocolOverSimBus::logNameList()
 {
     camera_->store().setLogNames({"log/a.txt", "log\\b.txt", std::string(128, 'c')});
     QCOMPARE(PacketSender::SendGet(0, CMD_FIND_LOG_FILE), 0);
-    QVERIFY(recorder_->waitFor(CMD_TRANSFER_END, WaitMs));
+    QVERIFY(recorder_->waitForCommand(CMD_TRANSFER_END, WaitMs));
     QCOMPARE(recorder_->commands(), (QList<int>{CMD_FIND_LOG_FILE, REPORT_LOG_NAME, REPORT_LOG_NAME,
                                                 REPORT_LOG_NAME, REPORT_LOG_LIST_OVER, CMD_TRANSFER_END}));
     const auto names = callsOf(REPORT_LOG_NAME);
@@ -337,7 +338,7 @@ void tst_ProtocolOverSimBus::logNameList()
 void tst_ProtocolOverSimBus::mediaIndexEmptyList()
 {
     QCOMPARE(PacketSender::SendGet(0, CMD_FIND_MEDIA_FILE), 0);
-    QVERIFY(recorder_->waitFor(CMD_TRANSFER_END, WaitMs));
+    QVERIFY(recorder_->waitForCommand(CMD_TRANSFER_END, WaitMs));
     QCOMPARE(recorder_->commands(), (QList<int>{CMD_FIND_MEDIA_FILE, REPORT_INDEX_OVER, CMD_TRANSFER_END}));
     QCOMPARE(LibraryContext::instance().session(0)->indexMode, int(INDEX_IDLE));
 }
@@ -357,8 +358,8 @@ void tst_ProtocolOverSimBus::mediaIndexFetchesAndParses()
     store.setIndexNames({"idx\\day1\\a.bin", "", "idx/missing.bin", "idx/day2/b.bin"});
 
     QCOMPARE(PacketSender::SendGet(0, CMD_FIND_MEDIA_FILE), 0);
-    QVERIFY(recorder_->waitFor(REPORT_INDEX_OVER, WaitMs));
-    QVERIFY(recorder_->waitFor(CMD_TRANSFER_END, WaitMs, 4));
+    QVERIFY(recorder_->waitForCommand(REPORT_INDEX_OVER, WaitMs));
+    QVERIFY(recorder_->waitForCommand(CMD_TRANSFER_END, WaitMs, 4));
 
     QVERIFY(!QFile::exists("indexfile/stale.bin"));
     QVERIFY(QFile::exists("indexfile/a.bin"));

@@ -2,7 +2,7 @@
 // hand them over: exact-size buffers, so that any read past what was
 // received shows under the sanitizers.
 
-#include "CallbackRecorder.h"
+#include "ReportRecorder.h"
 #include "FileIdxItem.h"
 #include "IndexFiles.h"
 #include "LibraryContext.h"
@@ -122,7 +122,7 @@ private:
 
     QTemporaryDir folder_;
     LibraryContext context_;
-    CallbackRecorder *recorder_ = nullptr;
+    ReportRecorder *recorder_ = nullptr;
 };
 
 void tst_ReceiveDispatch::initTestCase()
@@ -135,7 +135,8 @@ void tst_ReceiveDispatch::init()
 {
     context_.indexList.clear();
     context_.resetSessions(2);
-    recorder_ = new CallbackRecorder(context_);
+    recorder_ = new ReportRecorder;
+    recorder_->install(context_);
 }
 
 void tst_ReceiveDispatch::cleanup()
@@ -166,7 +167,7 @@ void tst_ReceiveDispatch::bareReplyGivesNullPayload()
 {
     receive(reply(14, 0));
     receive(reply(15, 7, "abc"));
-    const auto calls = recorder_->calls();
+    const auto calls = recorder_->reports();
     QCOMPARE(calls.size(), 2);
     QCOMPARE(calls[0].command, 14);
     QVERIFY(calls[0].nullPayload);
@@ -203,7 +204,7 @@ void tst_ReceiveDispatch::malformedPacketsAreDropped()
     QFETCH(QByteArray, packet);
     QFETCH(int, device);
     receive(packet, device);
-    QVERIFY(recorder_->calls().isEmpty());
+    QVERIFY(recorder_->reports().isEmpty());
     QCOMPARE(context_.session(0)->transferOpen, quint8(0));
 }
 
@@ -312,7 +313,7 @@ void tst_ReceiveDispatch::logNameWithoutNulIsTerminatedCopy()
     const QByteArray full(128, 'n');
     receive(reply(CMD_FIND_LOG_FILE, 0));
     receive(dataPacket(full + name128("second.txt")));
-    const auto calls = recorder_->calls();
+    const auto calls = recorder_->reports();
     QCOMPARE(calls.size(), 4);
     QCOMPARE(calls[1].command, int(REPORT_LOG_NAME));
     QCOMPARE(calls[1].length, 128);
@@ -345,9 +346,9 @@ void tst_ReceiveDispatch::parseIndexFileReportsWholeItems()
     file.close();
 
     QCOMPARE(IndexFiles::ParseIndexFile(context_, 1, path.toLocal8Bit().constData()), 0);
-    const auto calls = recorder_->calls();
+    const auto calls = recorder_->reports();
     QCOMPARE(calls.size(), 2);
-    QCOMPARE(calls[0].device, 1);
+    QCOMPARE(calls[0].deviceIndex, 1);
     QCOMPARE(calls[0].command, int(REPORT_INDEX_RECORD));
     QCOMPARE(calls[0].length, 188);
     QCOMPARE(calls[0].payload, name128("DCIM/first.mp4") + QByteArray(56, '\1') + QByteArray(4, '\0'));
@@ -363,7 +364,7 @@ void tst_ReceiveDispatch::indexFileShorterThanHeadGivesNothing()
     file.close();
     QCOMPARE(IndexFiles::ParseIndexFile(context_, 0, path.toLocal8Bit().constData()), -1);
     QCOMPARE(IndexFiles::ParseIndexFile(context_, 0, "missing.bin"), -1);
-    QVERIFY(recorder_->calls().isEmpty());
+    QVERIFY(recorder_->reports().isEmpty());
 }
 
 void tst_ReceiveDispatch::localPathForIndexFile_data()

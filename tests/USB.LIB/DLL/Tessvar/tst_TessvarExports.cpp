@@ -280,7 +280,8 @@ void TestTessvarExports::requestCarriesRowAndReplyReachesCallback()
     QCOMPARE(report.deviceIndex, 0);
     QCOMPARE(report.command, row.command);
     QCOMPARE(report.result, 0);
-    QVERIFY(report.payload == replyPayloadFor(static_cast<std::uint32_t>(row.command)));
+    QVERIFY(Bytes(report.payload.begin(), report.payload.end())
+            == replyPayloadFor(static_cast<std::uint32_t>(row.command)));
 }
 
 void TestTessvarExports::nullArgument_data()

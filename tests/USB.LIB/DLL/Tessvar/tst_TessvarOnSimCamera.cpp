@@ -95,11 +95,11 @@ void TestTessvarOnSimCamera::uploadRoundTrip()
     QCOMPARE(u32At(received.back(), 12), UploadStop);
     QVERIFY(camera_->uploadedData() == contents);
 
-    const std::vector<ReportRecorder::Report> reports = recorder_.reports();
+    const QList<ReportRecorder::Report> reports = recorder_.reports();
     QCOMPARE(reports[0].command, int(UploadStart));
     QVERIFY(reports[0].nullPayload);
     QCOMPARE(reports[1].command, int(UploadStop));
-    QVERIFY(reports[1].payload == stopAnswer);
+    QVERIFY(Bytes(reports[1].payload.begin(), reports[1].payload.end()) == stopAnswer);
 }
 
 QTEST_GUILESS_MAIN(TestTessvarOnSimCamera)
