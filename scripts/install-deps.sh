@@ -3,7 +3,7 @@
 # Quick when everything is already there; needs root or sudo otherwise.
 set -e
 
-PACKAGES="g++ cmake make pkg-config
+PACKAGES="g++ cmake make pkg-config ccache
 qtbase5-dev qttools5-dev qttools5-dev-tools
 libusb-dev liblog4cxx-dev
 umockdev libumockdev-dev libglib2.0-dev
