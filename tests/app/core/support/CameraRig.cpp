@@ -1,5 +1,6 @@
 #include "CameraRig.h"
 
+#include "CommandPackets.h"
 #include "LocalText.h"
 #include "NamedProfiles.h"
 #include "Tessvar.h"
@@ -94,6 +95,12 @@ bool CameraRig::loginAs(int index, const QString &password, int timeoutMs)
         return false;
     const SignalProbe::Emission result = m_probe->last("deviceLoginResult");
     return m_probe->count("deviceLoginResult") > results && result.values.value(0).toBool();
+}
+
+void CameraRig::inject(int index, quint32 command, quint8 result, const QByteArray &payload)
+{
+    const CommandPackets::Bytes bytes(payload.begin(), payload.end());
+    camera(index).injectIn(CommandPackets::reply(command, result, bytes));
 }
 
 bool CameraRig::isOpen(int index) const

@@ -51,6 +51,10 @@ public:
     // camera accepted the password.
     bool loginAs(int index, const QString &password, int timeoutMs = kWaitMs);
 
+    // Queues a reply of the camera at index as the camera would send it; an
+    // empty payload sends the bare reply.
+    void inject(int index, quint32 command, quint8 result, const QByteArray &payload = QByteArray());
+
     // True while the library holds the camera's USB interface.
     bool isOpen(int index) const;
 
