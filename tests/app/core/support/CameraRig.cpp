@@ -63,9 +63,26 @@ CameraRig::~CameraRig()
 bool CameraRig::discover(int timeoutMs)
 {
     const int before = m_probe->count("updateDevListOver");
+    startDiscovery();
+    return m_probe->wait("updateDevListOver", before + 1, timeoutMs);
+}
+
+void CameraRig::startDiscovery()
+{
     MainManager *manager = m_manager;
     QtConcurrent::run(QThreadPool::globalInstance(), [manager] { manager->RefreshDeviceList(); });
-    return m_probe->wait("updateDevListOver", before + 1, timeoutMs);
+}
+
+QList<CameraRig::SentCommand> CameraRig::sent(int index, quint32 command) const
+{
+    QList<SentCommand> list;
+    for (const sim::SimCamera::Received &packet : camera(index).receivedWithTimes()) {
+        if (!CommandPackets::isCommand(packet.bytes) || CommandPackets::u32At(packet.bytes, 12) != command)
+            continue;
+        list << SentCommand{packet.time, QByteArray(reinterpret_cast<const char *>(packet.bytes.data()) + 20,
+                                                   int(packet.bytes.size()) - 20)};
+    }
+    return list;
 }
 
 bool CameraRig::loginAs(int index, const QString &password, int timeoutMs)
