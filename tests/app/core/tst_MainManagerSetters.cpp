@@ -152,7 +152,8 @@ std::vector<SetterRow> setterRows()
          136, kTalk},
         {"json up to its NUL, in GBK",
          [](MainManager *m) {
-             return m->SetDevCustomParamJson(QByteArray("{\"id\":\"customParam\",\"name\":\"拓展\"}\0{}", 41));
+             static const char text[] = "{\"id\":\"customParam\",\"name\":\"拓展\"}\0{}";
+             return m->SetDevCustomParamJson(QByteArray(text, int(sizeof text) - 1));
          },
          73, QByteArray("{\"id\":\"customParam\",\"name\":\"") + gbk(QStringLiteral("拓展")) + "\"}"},
         {"password", [](MainManager *m) { return m->ChangeDevPassword("123456", "密码654321"); }, 16,
