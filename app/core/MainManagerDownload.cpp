@@ -121,10 +121,12 @@ int MainManager::addDownLoadPairs(const QList<QString> &remoteNames, const QStri
         (logRun ? m_runHasLog : m_runHasMedia) = true;
         ++added;
     }
-    if (wasEmpty && added > 0) {
+    if (wasEmpty && added > 0)
         emit startDownLoad();
+    // Also resumes a queue whose stopped front file was dropped without
+    // starting the next.
+    if (added > 0)
         advanceDownLoads();
-    }
     return added;
 }
 

@@ -97,6 +97,7 @@ private slots:
     void refusedNamesAreReportedAfterTheCallAndNeverSent();
     void freeSpaceAndFailedStepsParkTheFileUntilThePanelRemovesIt_data();
     void freeSpaceAndFailedStepsParkTheFileUntilThePanelRemovesIt();
+    void droppingTheStoppedFileQuietlyWaitsForTheNextAddition();
     void refusedTransferIsReportedOnceAndAdvancesOnce_data();
     void refusedTransferIsReportedOnceAndAdvancesOnce();
     void fileInFlightSurvivesRemovalAndCut_data();
@@ -349,6 +350,29 @@ void tst_MainManagerDownload::freeSpaceAndFailedStepsParkTheFileUntilThePanelRem
     QCOMPARE(requested(camera(), kCmdFileInfo), QStringList({a, b}));
     QCOMPARE(overs(), QStringList());
     QVERIFY(!manager()->GetLoadingStatus());
+}
+
+void tst_MainManagerDownload::droppingTheStoppedFileQuietlyWaitsForTheNextAddition()
+{
+    const QStringList media = mediaNames(camera(), 3);
+    const QString target = folder("media");
+    setDiskFreeSpaceOverride([](const QString &) { return qint64(0); });
+
+    manager()->AddDownLoadList({media[0], media[1]}, target);
+    QVERIFY(probe().wait("startDownLoad", 2));
+    manager()->RemoveDownLoadItemEx(media[0], target);
+    QCOMPARE(requested(camera(), kCmdFileInfo), QStringList({media[0]}));
+    manager()->AddDownLoadList({media[2]}, target);
+    QCOMPARE(requested(camera(), kCmdFileInfo), QStringList({media[0], media[1]}));
+    QVERIFY(probe().wait("startDownLoad", 3));
+    manager()->RemoveDownLoadItem(media[1], target);
+    QVERIFY(probe().wait("startDownLoad", 4));
+    manager()->RemoveDownLoadItem(media[2], target);
+
+    QCOMPARE(statuses(), QStringList({media[0] + "=1", media[1] + "=1", media[2] + "=1"}));
+    QCOMPARE(requested(camera(), kCmdFileInfo), media);
+    QCOMPARE(runStarts(), 1);
+    QCOMPARE(probe().count("allFileDownLoadOver"), 1);
 }
 
 void tst_MainManagerDownload::refusedTransferIsReportedOnceAndAdvancesOnce_data()
