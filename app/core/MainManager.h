@@ -369,6 +369,7 @@ private:
     QList<QString> m_logFileList;
     // ======== END download block =============================================
 
+public:
     // The function registered with the library; user is the instance.
     static void TESSVAR_CALL MSG_CALLBACK(int index, int cmd, int result, const void *data, int length,
                                           void *user);
