@@ -251,6 +251,8 @@ private:
     qint64 m_fileLen = 0;
     QList<QString> m_logIndexList;
     QList<QString> m_logFileList;
+
+public: // what follows the block keeps the access it had before it
     // ======== END download block =============================================
 
     // The function registered with the library; user is the instance.
