@@ -367,6 +367,8 @@ private:
     qint64 m_fileLen = 0;
     QList<QString> m_logIndexList;
     QList<QString> m_logFileList;
+
+public: // what follows the block keeps the access it had before it
     // ======== END download block =============================================
 
 public:
