@@ -790,15 +790,15 @@ void MainManager::runDiscovery(int generation)
     int count = 0;
     const int ret = RefreshDecice(&count);
     MOSTREL_LOG("RefreshDecice count = %d, req result = %d\n", count, ret);
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_devCount = ret == 0 ? qMax(count, 0) : 0;
     if (isStale(generation))
         return;
     if (ret != 0 || count <= 0) {
+        lock.unlock();
         emit refreshDeviceResult(false);
         return;
     }
-
-    std::unique_lock<std::mutex> lock(m_mutex);
-    m_devCount = count;
     for (int index = 0; index < count; ++index)
         m_devID_list << index;
 

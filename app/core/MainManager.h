@@ -150,13 +150,20 @@ public:
 
     // ======== BEGIN setters block (owned by the setters work) ================
     // Declarations of the setters, merge setters and actions go here; they are
-    // defined in MainManagerSetters.cpp. The hooks below are called by the
-    // reply dispatch and are defined there too.
+    // defined in MainManagerSetters.cpp, as are the two reply hooks declared
+    // under "hooks of the setters work" below. Already provided here: the
+    // caches m_systemParam, m_exParamV3, m_devIdParam and m_password under
+    // m_stateMutex (std::mutex), their valid flags (set by replies 30 and
+    // 1007, cleared when discovery starts and at each log-in) with
+    // IsSystemParamValid() and IsExParamV3Valid(), and m_curIndex (atomic).
     // ======== END setters block ==============================================
 
     // ======== BEGIN download block (owned by the download work) ==============
     // Declarations of the download queue and device-log index go here; they
-    // are defined in MainManagerDownload.cpp.
+    // are defined in MainManagerDownload.cpp, as are the three hooks declared
+    // under "hooks of the download work" below (replies 2, 3, 20, 22, 102 and
+    // 104 arrive there, copied, on the GUI thread in order). The reply
+    // deadline for download steps is replyDeadlineMs().
     // ======== END download block =============================================
 
     // The function registered with the library; user is the instance.
