@@ -19,6 +19,7 @@
 //   any thread.
 
 #include "DevJsonAbility.h"
+#include "DownLoadPair.h"
 #include "Tessvar.h"
 
 #include <QByteArray>
@@ -149,16 +150,226 @@ public:
     bool SetDevTimeParam(const QDateTime &dateTime, int zoneHours, int zoneMinutes);
 
     // ======== BEGIN setters block (owned by the setters work) ================
-    // Declarations of the setters, merge setters and actions go here; they are
-    // defined in MainManagerSetters.cpp. The hooks below are called by the
-    // reply dispatch and are defined there too.
+    // Defined in MainManagerSetters.cpp. Each setter runs on its caller's
+    // thread, builds its record from zero (or completes a cached one), sends it
+    // to the camera in use and returns whether the device library took it;
+    // "exactly 0" setters want a library result of 0, the rest 0 or more. The
+    // camera's verdict arrives later as the group's result signal. A null
+    // record argument gives false and sends nothing. Texts longer than their
+    // field end at their last whole character.
+
+    // Video records. Exactly 0.
+    bool SetDevVideoParam(int resolution, int frameRate, int bitRate);
+    bool SetDevNetParam(int resolution, int frameRate, int bitRate);
+    bool SetDevVideoV3Param(int resolution, int frameRate, int bitRate, int chan, int streamtype);
+    bool SetDevNetV3Param(int resolution, int frameRate, int bitRate, int chan, int streamtype,
+                          int netvideoEncoding);
+
+    // Merge setters: write their own positions into the cached record and send
+    // the whole of it. They need the camera's record first (ReqDevSystemParam,
+    // ReqDevExParamV3); without it they return false and send nothing.
+    bool SetDevSystemParam(quint8 positioning, quint32 screenSaverMs, quint8 systemSound,
+                           quint8 operationPassword, quint8 led, quint8 gpsTimeSync);
+    bool SetDevSystemParamEx(quint8 infrared, qint32 preRecord, qint32 delayedRecording,
+                             qint32 segmentCode);
+    bool SetDevExParamV3(quint8 first, quint8 second, quint8 third, quint8 fourth, quint8 fifth,
+                         quint8 sixth, quint8 seventh);
+    bool SetDevExParamV3All(const Ex_Param_V3_T *record);
+    // The code's first 8 local 8-bit bytes (whole characters).
+    bool SetDevExParamV3Lumaro(bool cloudSwitch, const QString &code);
+
+    // Records the page built.
+    bool SetDeviceOSDParam(const EXTRA_OSD *record);
+    bool SetDevDSTParam(const USB_DST_T *record);
+    bool SetDevSIPParam(const SIPUA_CONFIG_T *record);
+    bool SetDevGroupTalkParam(const GROUP_TALK_PARA_T *record);
+    bool SetDevPICParam(quint8 code);
+    bool SetDevicePackParam(quint8 first, quint8 second, quint8 third, quint16 fourth);
+
+    // JSON groups: the page's UTF-8 text up to its first NUL, sent in the
+    // camera's local 8-bit encoding (the reads decode it the same way).
+    bool SetDevRecParamJson(const QByteArray &json);
+    bool SetDevCustomParamJson(const QByteArray &json);
+    bool SetDevVideoParamJson(const QByteArray &json);
+    bool SetDevSystemParamJson(const QByteArray &json);
+    bool SetDevNetExtendParamJson(const QByteArray &json);
+
+    // False without sending unless oldPassword is the log-in password. The new
+    // one becomes the log-in password when the camera accepts it (reply 16
+    // with result 0, before reqSetDevPwd).
+    bool ChangeDevPassword(const QString &oldPassword, const QString &newPassword);
+    // The two texts become the cached identity (GetDevIdParam) when the camera
+    // accepts them, before devIdParamChanged and reqSetDevIdParam.
+    bool SetDeviceIdParam(const QString &deviceId, const QString &userId);
+
+    // Network and platforms. Ports and the MTU are decimal text (0 when not a
+    // number); IPv4 addresses go through Ipv4Text.
+    bool SetDevWifiParam(bool enable, bool webAsc, const QString &ssid, const QString &key, int b1,
+                         int b2);
+    bool SetDevWifiParamV2(bool wifiOn, const QString &ssid, const QString &key, bool apOn,
+                           bool defaultSsid, const QString &apSsid, const QString &apKey);
+    bool SetDevApnParam(bool enable, int netMode, const QString &apn, const QString &number,
+                        const QString &user, const QString &password, const QString &mtu, int auth);
+    bool SetDevPlateParam(bool enable, bool forceSubStream, bool picUpload, const QString &ip,
+                          const QString &port, const QString &deviceId);
+    bool SetDevPlateParamEx(bool enable, bool forceSubStream, bool picUpload, const QString &ip,
+                            const QString &port, const QString &deviceId, int gpsInterval);
+    bool SetDevDomainParam(uchar flag, const QString &domain);
+    bool SetDevTarvioParam(uchar enable, uchar forceSubStream, const QString &ip, const QString &port,
+                           const QString &deviceId, const QString &deviceName, const QString &key);
+    bool SetDevFtpParam(bool enable, bool deleteAfterUpload, bool uploadRecordings, bool uploadPictures,
+                        bool uploadVideo, const QString &ip, const QString &port, const QString &user,
+                        const QString &password);
+    bool SetDevPlat1400Param(bool enable, const QString &address, const QString &port,
+                             const QString &userName, const QString &password);
+    bool SetDevPlatCustomParam(bool enable, const QString &address, const QString &port,
+                               const QString &userName, const QString &password);
+    bool SetDevTimPlateParam(bool enable, int protocol, bool useDomain, const QString &domain,
+                             const QString &ip, int port, const QString &url, int packetLength);
+    bool SetDevFaceTdaParam(bool enable, bool mqPush, bool urlDecrypt, bool storageReplace, bool https,
+                            const QString &tdaAddress, const QString &tdaPort, const QString &mqAddress,
+                            const QString &mqPort, const QString &storageAddress,
+                            const QString &storagePort);
+    bool SetDevLUMR3Param(bool cloudSwitch, const QString &code, bool encryption, const QString &key);
+    bool SetDevAESParam(quint8 first, quint8 second, const QString &key);
+
+    // Activation passwords of the camera at index (at most 63 local bytes).
+    bool SetDevActiveInfo(int index, const QString &password);
+    bool SetDevActiveAPInfo(int index, const QString &password);
+
+    // Uploads (also called from an upload worker thread). The start record
+    // names the file (UTF-8, at most 127 bytes) and its size as two 32-bit
+    // halves; the camera answers with reqSetDevUpfileParam.
+    bool ReqUploadFileStart(const QString &fileName, quint32 sizeLow, quint32 sizeHigh);
+    // Sends the whole local file; blocks until it is written.
+    bool ReqUploadFile(const QString &localPath);
+    bool ReqUploadFileStop();
+
+    // Actions. Those with a result signal emit it at once with a non-zero
+    // value when the request cannot be sent; each returns the library result.
+    int ReqFactoryReset();
+    int ReqSimpleDefaultReset();
+    int ReqMemoryFormat();
+    int ReqExportParams();
+    // The key text (at most 1023 UTF-8 bytes) for the camera at index.
+    int ReqValidateEncrypt(int index, const QString &text);
+    // The switch command of the camera's generation; the answer is switchUsbModel.
+    int ReqChangeUsbMode();
+    bool ReqUpgradeFirmware();
+    bool ReqUpgradePlateRecognate();
+    bool ReqRefreshLogo();
+    bool ReqReflashScreen();
+
+private:
+    // A sent password or identity waits here for the camera's verdict (reply
+    // 16 or 15); under m_stateMutex.
+    QString m_pendingPassword;
+    bool m_hasPendingPassword = false;
+    DEVICE_ID_PARA_T m_pendingDevId{};
+    bool m_hasPendingDevId = false;
+
+public:
     // ======== END setters block ==============================================
 
     // ======== BEGIN download block (owned by the download work) ==============
     // Declarations of the download queue and device-log index go here; they
     // are defined in MainManagerDownload.cpp.
+    // Everything here runs on the GUI thread: the callback posts the replies
+    // of the transfers and the log-name list to it, in order, and every
+    // signal below is emitted there.
+public:
+    // Where a camera file is stored in a folder: the folder with "/"
+    // separators and a trailing "/", then the part of the name after its
+    // last "/" or "\". Empty when the name cannot safely become a local
+    // file: empty, 128 UTF-8 bytes or more, a control character, a "." or
+    // ".." part, or a last part that is empty or starts with ".". The panel
+    // keys its rows by it.
+    static QString localPathFor(const QString &remoteName, const QString &folder);
+
+    // Queues the files not queued yet for that folder (creating it) and
+    // starts the first when the queue was empty. A name localPathFor refuses
+    // is not queued and is reported as startDownLoad(name, 2), posted.
+    void AddDownLoadList(const QList<QString> &remoteNames, const QString &folder);
+    // Drops a queued file. Only dropping the file stopped at the front
+    // (status 1 or 2) lets the next start; the file being fetched is never
+    // dropped: it ends and is reported as usual.
+    void RemoveDownLoadItem(const QString &remoteName, const QString &folder);
+    // The same, but the next file waits for the next AddDownLoadList.
+    void RemoveDownLoadItemEx(const QString &remoteName, const QString &folder);
+    // Drops every file after the front one.
+    void CutDownLoadListToFirst();
+    // The file whose request is outstanding (from its request to its last
+    // reply); empty when none is.
+    DownLoadPair activeDownLoad() const;
+
+    // Asks for the camera's log names and then fetches every log file into
+    // the working folder. Exactly one outcome follows: reqLogIndexResult(false)
+    // or LogDownLoad(true). A call while a request or log run is under way
+    // adds nothing; while files are queued the request waits for the queue
+    // to drain. Returns the library's result, 0 when nothing was sent yet.
+    int ReqLogIndex();
+
+    bool GetLoadingStatus() const;
+    QList<QString> GetLogIndexList() const;
+    // Local paths of the ".txt" log files the last log run fetched.
+    QList<QString> GetLogFileList() const;
+
+public slots:
+    // The length of the front file (reply 22): free-space check, then the
+    // transfer.
+    void onGetOnFilelen(qlonglong length);
+
+signals:
+    void startDownLoad();
+    // 0 the camera accepted the transfer, 1 not enough disk space, 2 failed.
+    void startDownLoad(QString remoteName, int status);
+    void overDownLoad(QString remoteName, QString localPath, int result);
+    void allFileDownLoadOver();
+    void LogDownLoad(bool ok);
+    void reqLogIndexResult(bool ok);
+    void updateFileInfo(qlonglong length);
+
+private:
+    enum class TransferPhase { Idle, Parked, AwaitLength, AwaitAccept, Transferring, Refused };
+    enum class LogIndexPhase { Idle, Waiting, Requested, Listing, Ended, Failed, Running };
+
+    int addDownLoadPairs(const QList<QString> &remoteNames, const QString &folder, bool logRun);
+    bool removeDownLoadPair(const QString &remoteName, const QString &folder);
+    bool transferInFlight() const;
+    bool logRequestOutstanding() const;
+    void advanceDownLoads();
+    void sendDownLoad(const DownLoadPair &pair);
+    void stopAtFront(int status);
+    void postStartDownLoad(const QString &remoteName, int status);
+    void armTransferDeadline();
+    void armLogDeadline();
+    void onTransferStarted(int index, int result);
+    void onTransferEnded(int index, int result);
+    void startWaitingLogRequest();
+    int sendLogRequest();
+    void onLogListAccepted(int index, int result);
+    void onLogListDone(int index, int result);
+    void failLogRequest();
+    void onLogListTransferEnd(int index, int result);
+    void drainDownLoads();
+
+    QList<DownLoadPair> m_downloadList;
+    QSet<QString> m_downloadKeys;
+    TransferPhase m_transferPhase = TransferPhase::Idle;
+    LogIndexPhase m_logPhase = LogIndexPhase::Idle;
+    int m_transferIndex = -1;
+    int m_logRequestIndex = -1;
+    int m_transferDeadlineGeneration = 0;
+    int m_logDeadlineGeneration = 0;
+    bool m_loadingStatus = false;
+    bool m_runHasMedia = false;
+    bool m_runHasLog = false;
+    qint64 m_fileLen = 0;
+    QList<QString> m_logIndexList;
+    QList<QString> m_logFileList;
     // ======== END download block =============================================
 
+public:
     // The function registered with the library; user is the instance.
     static void TESSVAR_CALL MSG_CALLBACK(int index, int cmd, int result, const void *data, int length,
                                           void *user);
