@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTextCodec>
 
 namespace sim::camera {
 
@@ -90,6 +91,15 @@ std::string defaultGroup(JsonTexts::Group g)
     return std::string();
 }
 
+// The camera keeps and exchanges its JSON texts in its 8-bit encoding (GBK),
+// as every other text of its; a text is read as such before it is checked.
+QJsonDocument parseLocal(const std::string &text, QJsonParseError *error)
+{
+    static QTextCodec *const gbk = QTextCodec::codecForName("GBK");
+    const QString decoded = gbk->toUnicode(text.data(), int(text.size()));
+    return QJsonDocument::fromJson(decoded.toUtf8(), error);
+}
+
 } // namespace
 
 JsonTexts::JsonTexts(const CameraProfile &profile)
@@ -142,14 +152,13 @@ std::string JsonTexts::group(Group g) const
 bool JsonTexts::setGroup(Group g, const std::string &text)
 {
     QJsonParseError error;
-    const QJsonDocument doc =
-        QJsonDocument::fromJson(QByteArray(text.data(), int(text.size())), &error);
+    const QJsonDocument doc = parseLocal(text, &error);
     if (error.error != QJsonParseError::NoError || !doc.isObject())
         return false;
-    const QJsonObject stored =
-        QJsonDocument::fromJson(QByteArray::fromStdString(m_groups.at(g))).object();
+    const QJsonObject stored = parseLocal(m_groups.at(g), nullptr).object();
     if (doc.object().value("id") != stored.value("id") || !doc.object().value("form").isArray())
         return false;
+    // Kept as received, so the next read returns the very same bytes.
     m_groups[g] = text;
     return true;
 }
