@@ -4,7 +4,8 @@
 #include "ByteLimit.h"
 #include "CommonFunc.h"
 #include "MainManager.h"
-#include "RecordBytes.h"
+#include "RecordReader.h"
+#include "RecordWriter.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -55,12 +56,13 @@ void OSDSConfigWnd::onSiganlDevOSDParamChanged(EXTRA_OSD *param)
 {
     if (!param)
         return;
-    const bool enabled = RecordBytes::u32(*param, kEnableOffset) != 0;
+    const RecordReader record(*param);
+    const bool enabled = record.i32(kEnableOffset) != 0;
     m_ui->enable_box->setChecked(enabled);
     onSignalStateChanged(m_ui->enable_box->checkState());
     // Setting a text runs the byte limit, so a longer stored line shows cut.
     for (const OsdLine &line : kLines)
-        (m_ui.data()->*line.edit)->setText(RecordBytes::localText(*param, line.offset, kLineWidth));
+        (m_ui.data()->*line.edit)->setText(record.text(line.offset, kLineWidth, RecordReader::Encoding::Local));
 }
 
 void OSDSConfigWnd::onSignalStateChanged(int state)
@@ -82,9 +84,11 @@ void OSDSConfigWnd::onSaveBtnClicked()
     beginSave();
     // Disabled lines keep their texts and are saved with them.
     EXTRA_OSD record = {};
-    RecordBytes::putU32(record, kEnableOffset, m_ui->enable_box->isChecked() ? 1 : 0);
+    RecordWriter writer(&record, sizeof record);
+    writer.i32(kEnableOffset, m_ui->enable_box->isChecked() ? 1 : 0);
     for (const OsdLine &line : kLines)
-        RecordBytes::putLocalText(record, line.offset, kLineWidth, (m_ui.data()->*line.edit)->text());
+        writer.text(line.offset, kLineWidth, (m_ui.data()->*line.edit)->text(), RecordWriter::Encoding::Local,
+                    RecordWriter::Width::Full);
     if (!manager()->SetDeviceOSDParam(&record))
         saveRefused();
 }

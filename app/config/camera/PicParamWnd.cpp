@@ -4,7 +4,7 @@
 #include "CommonFunc.h"
 #include "DeviceCaps.h"
 #include "MainManager.h"
-#include "RecordBytes.h"
+#include "RecordReader.h"
 
 namespace {
 // PIC_PARAM: the resolution code in byte 0. Codes 0 "5MP", 1 "16MP", 2 "30MP",
@@ -52,7 +52,7 @@ void PicParamWnd::onSiganlDevPICParamChanged(PIC_PARAM *param)
 {
     if (!param)
         return;
-    m_ui->comboBox->setCurrentIndex(indexForCode(RecordBytes::u8(*param, kCodeOffset), m_with4MP));
+    m_ui->comboBox->setCurrentIndex(indexForCode(RecordReader(*param).u8(kCodeOffset), m_with4MP));
 }
 
 void PicParamWnd::onSaveBtnClicked()

@@ -4,7 +4,9 @@
 #include "CommonFunc.h"
 #include "DeviceCaps.h"
 #include "MainManager.h"
-#include "RecordBytes.h"
+#include "RecordReader.h"
+
+#include <algorithm>
 
 #include <iterator>
 
@@ -121,10 +123,11 @@ void VideoPackConfigWnd::onSiganlDevPackParamChanged(AUDIO_VEDIO_PACK_CFG_PARAM 
 {
     if (!param)
         return;
-    m_ui->enable_box->setChecked(RecordBytes::u8(*param, kAudioEnableOffset) != 0);
-    m_ui->comboBox->setCurrentIndex(audioIndexForCode(RecordBytes::u8(*param, kAudioCodeOffset)));
-    m_ui->enable_box2->setChecked(RecordBytes::u8(*param, kVideoEnableOffset) != 0);
-    m_ui->comboBox_2->setCurrentIndex(videoIndexForBits(RecordBytes::u16(*param, kVideoBitOffset)));
+    const RecordReader record(*param);
+    m_ui->enable_box->setChecked(record.u8(kAudioEnableOffset) != 0);
+    m_ui->comboBox->setCurrentIndex(audioIndexForCode(record.u8(kAudioCodeOffset)));
+    m_ui->enable_box2->setChecked(record.u8(kVideoEnableOffset) != 0);
+    m_ui->comboBox_2->setCurrentIndex(videoIndexForBits(record.u16(kVideoBitOffset)));
 }
 
 void VideoPackConfigWnd::onSaveBtnClicked()
