@@ -15,7 +15,7 @@ public:
     };
 
     RecordReader(const void *record, int size);
-    template <typename Record>
+    template<typename Record>
     explicit RecordReader(const Record &record)
         : RecordReader(&record, int(sizeof(Record)))
     {

@@ -10,8 +10,8 @@ QString cutTextToBytes(const QString &text, int maxBytes)
     int kept = 0;
     while (kept < text.size()) {
         const QChar unit = text.at(kept);
-        const bool pair = unit.isHighSurrogate() && kept + 1 < text.size()
-            && text.at(kept + 1).isLowSurrogate();
+        const bool pair =
+                unit.isHighSurrogate() && kept + 1 < text.size() && text.at(kept + 1).isLowSurrogate();
         const int units = pair ? 2 : 1;
         const int cost = (unit.unicode() >= 1 && unit.unicode() <= 127) ? 1 : 2 * units;
         if (used + cost > maxBytes)

@@ -16,15 +16,16 @@ namespace {
 constexpr int kEnableOffset = 0;
 constexpr int kLineWidth = 64;
 
-struct OsdLine {
+struct OsdLine
+{
     int offset;
     QLineEdit *Ui::OSDSConfigWnd::*edit;
 };
 
 const OsdLine kLines[] = {
-    {4, &Ui::OSDSConfigWnd::OSD1_edit},
-    {68, &Ui::OSDSConfigWnd::OSD2_edit},
-    {132, &Ui::OSDSConfigWnd::OSD3_edit},
+        {4, &Ui::OSDSConfigWnd::OSD1_edit},
+        {68, &Ui::OSDSConfigWnd::OSD2_edit},
+        {132, &Ui::OSDSConfigWnd::OSD3_edit},
 };
 
 } // namespace
@@ -62,7 +63,8 @@ void OSDSConfigWnd::onSiganlDevOSDParamChanged(EXTRA_OSD *param)
     onSignalStateChanged(m_ui->enable_box->checkState());
     // Setting a text runs the byte limit, so a longer stored line shows cut.
     for (const OsdLine &line : kLines)
-        (m_ui.data()->*line.edit)->setText(record.text(line.offset, kLineWidth, RecordReader::Encoding::Local));
+        (m_ui.data()->*line.edit)
+                ->setText(record.text(line.offset, kLineWidth, RecordReader::Encoding::Local));
 }
 
 void OSDSConfigWnd::onSignalStateChanged(int state)

@@ -26,7 +26,7 @@ class ParamPage : public QWidget
 
 public:
     enum class Refresh {
-        OnShow,    // every show of the page asks the camera
+        OnShow, // every show of the page asks the camera
         OnRequest, // only refreshParam(), which the container calls
     };
 
@@ -43,7 +43,8 @@ signals:
     void toastShown(const QString &text);
 
 protected:
-    struct Options {
+    struct Options
+    {
         Refresh refresh = Refresh::OnShow;
         bool overlay = false; // a HintWnd for notices that block the page
     };
@@ -55,7 +56,7 @@ protected:
     }
 
     // The page's request(s) to the camera; the answer arrives as a record signal.
-    virtual void requestParam() {}
+    virtual void requestParam() { }
 
     MainManager *manager() const { return m_manager; }
     HintWnd *overlay() const { return m_overlay; }
@@ -75,13 +76,13 @@ protected:
 
     // MainManager's record signal to a page slot. The camera's reader thread
     // waits until the slot has copied the record.
-    template <typename Signal, typename Slot>
+    template<typename Signal, typename Slot>
     void connectRecord(Signal signal, Slot slot)
     {
         connect(m_manager, signal, receiverFor(slot), slot, Qt::BlockingQueuedConnection);
     }
     // MainManager's result signal to a page slot; it arrives queued.
-    template <typename Signal, typename Slot>
+    template<typename Signal, typename Slot>
     void connectResult(Signal signal, Slot slot)
     {
         connect(m_manager, signal, receiverFor(slot), slot);
@@ -90,13 +91,14 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    template <typename Slot>
+    template<typename Slot>
     typename QtPrivate::FunctionPointer<Slot>::Object *receiverFor(Slot)
     {
         return static_cast<typename QtPrivate::FunctionPointer<Slot>::Object *>(this);
     }
 
-    struct ErrorFrame {
+    struct ErrorFrame
+    {
         QWidget *frame;
         QLabel *text;
     };

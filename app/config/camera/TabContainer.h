@@ -22,7 +22,8 @@ class TabContainer : public QWidget
     Q_OBJECT
 
 public:
-    struct TabEntry {
+    struct TabEntry
+    {
         int index = -1;
         QGridLayout *pageLayout = nullptr;
         // Decided once, at construction; empty: the tab is always disabled.
@@ -46,7 +47,7 @@ public:
     QWidget *pageAt(int index) const;
 
     // Refresh actions for the table.
-    template <typename Page>
+    template<typename Page>
     static std::function<void(QWidget *)> callOnPage(void (Page::*operation)())
     {
         return [operation](QWidget *page) { (static_cast<Page *>(page)->*operation)(); };

@@ -26,14 +26,14 @@ const quint8 kAudioCodes[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 99};
 // AVI, MP4, FLV.
 const quint16 kVideoBits[] = {1, 2, 4, 8, 16, 32, 64, 128, 256, 512};
 
-template <typename Value, std::size_t N>
+template<typename Value, std::size_t N>
 Value valueAt(const Value (&table)[N], int index)
 {
     return index >= 0 && index < int(N) ? table[index] : Value(0);
 }
 
 // A value the list does not hold shows as the first item.
-template <typename Value, std::size_t N>
+template<typename Value, std::size_t N>
 int indexOf(const Value (&table)[N], Value value)
 {
     const auto found = std::find(std::begin(table), std::end(table), value);
@@ -53,7 +53,8 @@ VideoPackConfigWnd::VideoPackConfigWnd(QWidget *parent)
 
     connect(m_ui->save_btn, &QPushButton::clicked, this, &VideoPackConfigWnd::onSaveBtnClicked);
     connect(m_ui->enable_box, &QCheckBox::stateChanged, this, &VideoPackConfigWnd::onSignalAudioStateChanged);
-    connect(m_ui->enable_box2, &QCheckBox::stateChanged, this, &VideoPackConfigWnd::onSignalVideoStateChanged);
+    connect(m_ui->enable_box2, &QCheckBox::stateChanged, this,
+            &VideoPackConfigWnd::onSignalVideoStateChanged);
     connectResult(&MainManager::reqSetDevPackParam, &VideoPackConfigWnd::onReqSetDevPackParamRes);
     connectRecord(&MainManager::devPackParamChanged, &VideoPackConfigWnd::onSiganlDevPackParamChanged);
     // The lists follow their switches from the start, not only after a change.
@@ -135,8 +136,8 @@ void VideoPackConfigWnd::onSaveBtnClicked()
     beginSave();
     // A disabled list is saved with its current item.
     const bool sent = manager()->SetDevicePackParam(
-        m_ui->enable_box->isChecked() ? 1 : 0, audioCodeForIndex(m_ui->comboBox->currentIndex()),
-        m_ui->enable_box2->isChecked() ? 1 : 0, videoBitForIndex(m_ui->comboBox_2->currentIndex()));
+            m_ui->enable_box->isChecked() ? 1 : 0, audioCodeForIndex(m_ui->comboBox->currentIndex()),
+            m_ui->enable_box2->isChecked() ? 1 : 0, videoBitForIndex(m_ui->comboBox_2->currentIndex()));
     if (!sent)
         saveRefused();
 }

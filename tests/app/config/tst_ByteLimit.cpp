@@ -55,14 +55,15 @@ void TestByteLimit::anEditStaysWithinItsBytesWhileTheOperatorTypes_data()
     QTest::newRow("33rd ascii at the end") << QString(32, 'a') << 32 << "b" << QString(32, 'a') << 32;
     QTest::newRow("typing in the middle of a full text") << full << 16 << "XY" << full << 16;
     QTest::newRow("paste in the middle keeps the tail")
-        << QString(10, 'a') + QString(10, 'b') << 10 << "0123456789ABCDEF"
-        << QString(10, 'a') + "0123456789AB" + QString(10, 'b') << 22;
+            << QString(10, 'a') + QString(10, 'b') << 10 << "0123456789ABCDEF"
+            << QString(10, 'a') + "0123456789AB" + QString(10, 'b') << 22;
     QTest::newRow("16 chinese characters fit") << QString() << 0 << han16 << han16 << 16;
     QTest::newRow("a 17th chinese character goes") << han16 << 16 << QString(QChar(0x4E2D)) << han16 << 16;
     QTest::newRow("ascii in the middle of chinese")
-        << QString(15, QChar(0x4E2D)) << 5 << "abc"
-        << QString(5, QChar(0x4E2D)) + "ab" + QString(10, QChar(0x4E2D)) << 7;
-    QTest::newRow("within the limit nothing changes") << "abc" << 1 << "XY" << "aXYbc" << 3;
+            << QString(15, QChar(0x4E2D)) << 5 << "abc"
+            << QString(5, QChar(0x4E2D)) + "ab" + QString(10, QChar(0x4E2D)) << 7;
+    QTest::newRow("within the limit nothing changes") << "abc" << 1 << "XY"
+                                                      << "aXYbc" << 3;
 }
 
 void TestByteLimit::anEditStaysWithinItsBytesWhileTheOperatorTypes()

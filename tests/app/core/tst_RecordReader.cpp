@@ -21,7 +21,8 @@ private slots:
         writer.inetAddr(12, 0x0A01A8C0);
         writer.text(16, 16, QStringLiteral("巡逻一组"), RecordWriter::Encoding::Local);
         writer.text(32, 16, QStringLiteral("Zoë"), RecordWriter::Encoding::Utf8);
-        writer.text(48, 8, QStringLiteral("ABCDEFGH"), RecordWriter::Encoding::Local, RecordWriter::Width::Full);
+        writer.text(48, 8, QStringLiteral("ABCDEFGH"), RecordWriter::Encoding::Local,
+                    RecordWriter::Width::Full);
         record[56] = 'Z'; // the neighbour of a full field is not part of it
 
         const RecordReader reader(record, sizeof record);
@@ -38,7 +39,8 @@ private slots:
 
     void readsATypedRecordBySize()
     {
-        struct {
+        struct
+        {
             uchar bytes[6];
         } record = {{1, 0, 0, 0, 0x34, 0x12}};
         const RecordReader reader(record);
