@@ -9,6 +9,24 @@ namespace sim::camera {
 
 namespace {
 
+// Like every other camera text, the forms are GBK on the camera and on the
+// wire; JSON parsing needs them as Unicode.
+QTextCodec *gbk()
+{
+    static QTextCodec *const codec = QTextCodec::codecForName("GBK");
+    return codec;
+}
+
+std::string toGbk(const QByteArray &utf8)
+{
+    return gbk()->fromUnicode(QString::fromUtf8(utf8)).toStdString();
+}
+
+QByteArray fromGbk(const std::string &bytes)
+{
+    return gbk()->toUnicode(bytes.data(), int(bytes.size())).toUtf8();
+}
+
 QJsonObject option(const QString &label, const QString &value)
 {
     return QJsonObject{{"type", "el-option"}, {"label", label}, {"value", value}};
@@ -44,7 +62,7 @@ std::string form(const QString &id, const QString &name, const QJsonArray &eleme
 {
     const QJsonObject description{{"id", id}, {"name", name}, {"form", elements},
                                   {"paramsDef", QJsonObject{{"definitions", definitions}}}};
-    return QJsonDocument(description).toJson(QJsonDocument::Compact).toStdString();
+    return toGbk(QJsonDocument(description).toJson(QJsonDocument::Compact));
 }
 
 std::string defaultGroup(JsonTexts::Group g)
@@ -95,9 +113,7 @@ std::string defaultGroup(JsonTexts::Group g)
 // as every other text of its; a text is read as such before it is checked.
 QJsonDocument parseLocal(const std::string &text, QJsonParseError *error)
 {
-    static QTextCodec *const gbk = QTextCodec::codecForName("GBK");
-    const QString decoded = gbk->toUnicode(text.data(), int(text.size()));
-    return QJsonDocument::fromJson(decoded.toUtf8(), error);
+    return QJsonDocument::fromJson(fromGbk(text), error);
 }
 
 } // namespace
