@@ -66,46 +66,46 @@
     <name>DeviceChangeWnd</name>
     <message>
         <source>设备ID：</source>
-        <translation>Dev ID:</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>人员ID：</source>
-        <translation>User ID:</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>用 户 手 册</source>
-        <translation>User Manual</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>DeviceConfigureWnd</name>
     <message>
         <source>设备信息</source>
-        <translation>Device Information</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>相机配置</source>
-        <translation>Camera</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>系统配置</source>
-        <translation>System</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>网络连接</source>
-        <translation>Network</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>网络应用</source>
-        <translation>Platforms</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>拓展参数</source>
-        <translation>Extended Parameters</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>系统维护</source>
-        <translation>Maintenance</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -150,6 +150,17 @@
     </message>
 </context>
 <context>
+    <name>HintWnd</name>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Input</name>
     <message>
         <source>Input</source>
@@ -161,10 +172,17 @@
     </message>
 </context>
 <context>
+    <name>LoadingPlugin</name>
+    <message>
+        <source>正在加载，请稍后...</source>
+        <translation>Loading, please wait...</translation>
+    </message>
+</context>
+<context>
     <name>LocalSettingWnd</name>
     <message>
         <source>保存</source>
-        <translation>Save</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -241,6 +259,17 @@
     <message>
         <source>保 存</source>
         <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>QPasswordWithEye</name>
+    <message>
+        <source>显示密码</source>
+        <translation>Show password</translation>
+    </message>
+    <message>
+        <source>隐藏密码</source>
+        <translation>Hide password</translation>
     </message>
 </context>
 <context>
@@ -358,11 +387,11 @@
     <name>UsbModeWnd</name>
     <message>
         <source>确定</source>
-        <translation>OK</translation>
+        <translation type="unfinished">OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation>Cancel</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -470,6 +499,17 @@
     <message>
         <source>保 存</source>
         <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Dravent</source>
+        <translation>Dravent</translation>
+    </message>
+    <message>
+        <source>Dravent is running.</source>
+        <translation>Dravent is running.</translation>
     </message>
 </context>
 </TS>
