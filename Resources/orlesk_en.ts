@@ -66,46 +66,46 @@
     <name>DeviceChangeWnd</name>
     <message>
         <source>设备ID：</source>
-        <translation type="unfinished"></translation>
+        <translation>Dev ID:</translation>
     </message>
     <message>
         <source>人员ID：</source>
-        <translation type="unfinished"></translation>
+        <translation>User ID:</translation>
     </message>
     <message>
         <source>用 户 手 册</source>
-        <translation type="unfinished"></translation>
+        <translation>User Manual</translation>
     </message>
 </context>
 <context>
     <name>DeviceConfigureWnd</name>
     <message>
         <source>设备信息</source>
-        <translation type="unfinished"></translation>
+        <translation>Device Information</translation>
     </message>
     <message>
         <source>相机配置</source>
-        <translation type="unfinished"></translation>
+        <translation>Camera</translation>
     </message>
     <message>
         <source>系统配置</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>网络连接</source>
-        <translation type="unfinished"></translation>
+        <translation>Network</translation>
     </message>
     <message>
         <source>网络应用</source>
-        <translation type="unfinished"></translation>
+        <translation>Platforms</translation>
     </message>
     <message>
         <source>拓展参数</source>
-        <translation type="unfinished"></translation>
+        <translation>Extended Parameters</translation>
     </message>
     <message>
         <source>系统维护</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintenance</translation>
     </message>
 </context>
 <context>
@@ -182,7 +182,7 @@
     <name>LocalSettingWnd</name>
     <message>
         <source>保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
 </context>
 <context>
@@ -387,11 +387,11 @@
     <name>UsbModeWnd</name>
     <message>
         <source>确定</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
