@@ -1,9 +1,0 @@
-#include "CameraConfigWnd.h"
-
-#include "StandIn.h"
-
-CameraConfigWnd::CameraConfigWnd(QWidget *parent)
-    : QWidget(parent)
-{
-    showStandInName(this);
-}
