@@ -369,6 +369,10 @@ private:
     QList<QString> m_logFileList;
     // ======== END download block =============================================
 
+    // The function registered with the library; user is the instance.
+    static void TESSVAR_CALL MSG_CALLBACK(int index, int cmd, int result, const void *data, int length,
+                                          void *user);
+
 public slots:
     // Closes every discovered camera but the one kept (on a worker thread).
     void onSignalCloseDevice(int index);
@@ -480,8 +484,6 @@ private:
     ~MainManager() override;
     Q_DISABLE_COPY(MainManager)
 
-    static void TESSVAR_CALL MSG_CALLBACK(int index, int cmd, int result, const void *data, int length,
-                                          void *user);
     void dispatch(int index, int cmd, int result, const char *data, int length);
     void postIdentity(const QByteArray &record);
     void RecvDevCode(const char *data, int length);

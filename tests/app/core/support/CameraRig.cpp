@@ -1,5 +1,6 @@
 #include "CameraRig.h"
 
+#include "CommandPackets.h"
 #include "LocalText.h"
 #include "NamedProfiles.h"
 #include "Tessvar.h"
@@ -62,9 +63,26 @@ CameraRig::~CameraRig()
 bool CameraRig::discover(int timeoutMs)
 {
     const int before = m_probe->count("updateDevListOver");
+    startDiscovery();
+    return m_probe->wait("updateDevListOver", before + 1, timeoutMs);
+}
+
+void CameraRig::startDiscovery()
+{
     MainManager *manager = m_manager;
     QtConcurrent::run(QThreadPool::globalInstance(), [manager] { manager->RefreshDeviceList(); });
-    return m_probe->wait("updateDevListOver", before + 1, timeoutMs);
+}
+
+QList<CameraRig::SentCommand> CameraRig::sent(int index, quint32 command) const
+{
+    QList<SentCommand> list;
+    for (const sim::SimCamera::Received &packet : camera(index).receivedWithTimes()) {
+        if (!CommandPackets::isCommand(packet.bytes) || CommandPackets::u32At(packet.bytes, 12) != command)
+            continue;
+        list << SentCommand{packet.time, QByteArray(reinterpret_cast<const char *>(packet.bytes.data()) + 20,
+                                                   int(packet.bytes.size()) - 20)};
+    }
+    return list;
 }
 
 bool CameraRig::loginAs(int index, const QString &password, int timeoutMs)
@@ -94,6 +112,22 @@ bool CameraRig::loginAs(int index, const QString &password, int timeoutMs)
         return false;
     const SignalProbe::Emission result = m_probe->last("deviceLoginResult");
     return m_probe->count("deviceLoginResult") > results && result.values.value(0).toBool();
+}
+
+void CameraRig::inject(int index, quint32 command, quint8 result, const QByteArray &payload)
+{
+    const CommandPackets::Bytes bytes(payload.begin(), payload.end());
+    camera(index).injectIn(CommandPackets::reply(command, result, bytes));
+}
+
+QList<quint32> CameraRig::commandCodes(int index) const
+{
+    QList<quint32> codes;
+    for (const sim::SimCamera::Bytes &packet : camera(index).receivedPackets()) {
+        if (CommandPackets::isCommand(packet))
+            codes << CommandPackets::u32At(packet, 12);
+    }
+    return codes;
 }
 
 bool CameraRig::isOpen(int index) const

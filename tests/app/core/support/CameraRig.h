@@ -17,6 +17,7 @@
 #include <QList>
 #include <QString>
 
+#include <chrono>
 #include <memory>
 #include <vector>
 
@@ -45,11 +46,28 @@ public:
     // One discovery run on the global pool, as the log-in window starts it;
     // true once updateDevListOver came (refreshDeviceResult: false).
     bool discover(int timeoutMs = kWaitMs);
+    // The same without waiting.
+    void startDiscovery();
     // What the log-in window does for the camera at index before and with the
     // log-in: selects its identity, asks for the ability description, the
     // device code and the firmware version, then logs in. True when the
     // camera accepted the password.
     bool loginAs(int index, const QString &password, int timeoutMs = kWaitMs);
+
+    // Queues a reply of the camera at index as the camera would send it; an
+    // empty payload sends the bare reply.
+    void inject(int index, quint32 command, quint8 result, const QByteArray &payload = QByteArray());
+
+    // The commands of that code the camera at index received, with the
+    // moment each arrived and its payload.
+    struct SentCommand
+    {
+        std::chrono::steady_clock::time_point time;
+        QByteArray payload;
+    };
+    QList<SentCommand> sent(int index, quint32 command) const;
+    // The codes of every command the camera at index received, in order.
+    QList<quint32> commandCodes(int index) const;
 
     // True while the library holds the camera's USB interface.
     bool isOpen(int index) const;
