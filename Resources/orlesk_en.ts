@@ -32,56 +32,6 @@
     </message>
 </context>
 <context>
-    <name>DeviceChangeWnd</name>
-    <message>
-        <source>设备ID：</source>
-        <translation>Dev ID:</translation>
-    </message>
-    <message>
-        <source>人员ID：</source>
-        <translation>User ID:</translation>
-    </message>
-    <message>
-        <source>用 户 手 册</source>
-        <translation>User Manual</translation>
-    </message>
-</context>
-<context>
-    <name>DeviceConfigureWnd</name>
-    <message>
-        <source>参数初始化中，请稍候...</source>
-        <translation>Reading the parameters, please wait...</translation>
-    </message>
-    <message>
-        <source>设备信息</source>
-        <translation>Device Information</translation>
-    </message>
-    <message>
-        <source>相机配置</source>
-        <translation>Camera</translation>
-    </message>
-    <message>
-        <source>系统配置</source>
-        <translation>System</translation>
-    </message>
-    <message>
-        <source>网络连接</source>
-        <translation>Network</translation>
-    </message>
-    <message>
-        <source>网络应用</source>
-        <translation>Platforms</translation>
-    </message>
-    <message>
-        <source>拓展参数</source>
-        <translation>Extended Parameters</translation>
-    </message>
-    <message>
-        <source>系统维护</source>
-        <translation>Maintenance</translation>
-    </message>
-</context>
-<context>
     <name>DynamicFormMgt</name>
     <message>
         <source>DynamicFormMgt</source>
@@ -123,6 +73,17 @@
     </message>
 </context>
 <context>
+    <name>HintWnd</name>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Input</name>
     <message>
         <source>Input</source>
@@ -134,40 +95,10 @@
     </message>
 </context>
 <context>
-    <name>LocalSettingWnd</name>
+    <name>LoadingPlugin</name>
     <message>
-        <source>保存</source>
-        <translation>Save</translation>
-    </message>
-</context>
-<context>
-    <name>MainWindow</name>
-    <message>
-        <source>正在退出，请稍候...</source>
-        <translation>Exiting, please wait...</translation>
-    </message>
-</context>
-<context>
-    <name>MainWindowEx</name>
-    <message>
-        <source>媒体信息</source>
-        <translation>Media</translation>
-    </message>
-    <message>
-        <source>设备配置</source>
-        <translation>Configuration</translation>
-    </message>
-    <message>
-        <source>日志信息</source>
-        <translation>Device Logs</translation>
-    </message>
-    <message>
-        <source>切换U盘模式</source>
-        <translation>USB Disk Mode</translation>
-    </message>
-    <message>
-        <source>当前版本：</source>
-        <translation>Version: </translation>
+        <source>正在加载，请稍后...</source>
+        <translation>Loading, please wait...</translation>
     </message>
 </context>
 <context>
@@ -175,6 +106,17 @@
     <message>
         <source>PayRuleDynamicForm</source>
         <translation>PayRuleDynamicForm</translation>
+    </message>
+</context>
+<context>
+    <name>QPasswordWithEye</name>
+    <message>
+        <source>显示密码</source>
+        <translation>Show password</translation>
+    </message>
+    <message>
+        <source>隐藏密码</source>
+        <translation>Hide password</translation>
     </message>
 </context>
 <context>
@@ -289,14 +231,14 @@
     </message>
 </context>
 <context>
-    <name>UsbModeWnd</name>
+    <name>main</name>
     <message>
-        <source>确定</source>
-        <translation>OK</translation>
+        <source>Dravent</source>
+        <translation>Dravent</translation>
     </message>
     <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
+        <source>Dravent is running.</source>
+        <translation>Dravent is running.</translation>
     </message>
 </context>
 </TS>
