@@ -74,3 +74,5 @@ void DeviceChangeWnd::onLoginOutBtnClicked()
     // closes it then.
     window->close();
 }
+
+#include "moc_DeviceChangeWnd.cpp"

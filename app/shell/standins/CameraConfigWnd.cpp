@@ -7,3 +7,5 @@ CameraConfigWnd::CameraConfigWnd(QWidget *parent)
 {
     showStandInName(this);
 }
+
+#include "moc_CameraConfigWnd.cpp"

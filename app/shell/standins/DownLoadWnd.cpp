@@ -34,3 +34,5 @@ bool DownLoadWnd::event(QEvent *event)
     }
     return QFrame::event(event);
 }
+
+#include "moc_DownLoadWnd.cpp"
