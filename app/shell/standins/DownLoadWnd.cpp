@@ -8,6 +8,7 @@ DownLoadWnd::DownLoadWnd(QWidget *parent)
     : QFrame(parent)
 {
     showStandInName(this);
+    setFrameShape(QFrame::Box);
     resize(671, 291);
 }
 
