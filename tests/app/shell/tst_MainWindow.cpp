@@ -10,9 +10,11 @@
 #include "LoadingPlugin.h"
 #include "LocalText.h"
 #include "MainWindow.h"
+#include "MediaMessageWndEx.h"
 #include "NamedProfiles.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QtTest>
@@ -56,6 +58,8 @@ private slots:
     void dragBand();
     void allParametersIdentityReachesTitleAndManager();
     void closeShowsOverlayLogsOutClosesCameraThenWindow();
+    void settingsSaveReachesTheMediaPage();
+    void usbDiskModeYesEndsTheProgram();
 
 private:
     QPushButton *button(const char *name) const { return m_window->findChild<QPushButton *>(name); }
@@ -246,6 +250,32 @@ void tst_MainWindow::closeShowsOverlayLogsOutClosesCameraThenWindow()
     QVERIFY(overlayUp);
     QCOMPARE(logOuts, 1);
     QVERIFY(!cameraOpen);
+    QVERIFY(!m_window->isVisible());
+}
+
+void tst_MainWindow::settingsSaveReachesTheMediaPage()
+{
+    QTest::mouseClick(button("setting_btn"), Qt::LeftButton);
+    const QString folder = QDir::tempPath();
+    m_window->findChild<QLineEdit *>("Local_File_Edit")->setText(folder);
+    QTest::mouseClick(button("Save_Setting_Btn"), Qt::LeftButton);
+    QCOMPARE(m_window->findChild<MediaMessageWndEx *>()->downLoadPaths(), QStringList{folder});
+}
+
+void tst_MainWindow::usbDiskModeYesEndsTheProgram()
+{
+    QTest::mouseClick(button("modelChange_btn"), Qt::LeftButton);
+    QPushButton *ok = button("popup_ok_btn");
+    QVERIFY(ok->isVisible());
+    // The camera's yes closes the window, the last one on screen: the event
+    // loop ends. A watchdog ends it with a failure instead.
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    watchdog.start(10000);
+    QTimer::singleShot(0, ok, &QPushButton::click);
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QCOMPARE(received(*m_rig, 1002), 1);
     QVERIFY(!m_window->isVisible());
 }
 
