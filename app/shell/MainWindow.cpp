@@ -235,9 +235,7 @@ void MainWindow::onSignalOverDownLoad()
     m_ui->logInfo_btn->setEnabled(true);
 }
 
-void MainWindow::onSignalStartDownLoad()
-{
-}
+void MainWindow::onSignalStartDownLoad() { }
 
 void MainWindow::onDeviceIdBtnClicked()
 {
@@ -342,6 +340,5 @@ void MainWindow::closeEvent(QCloseEvent *event)
     emit mainWidgetClose();
     QMainWindow::closeEvent(event);
 }
-
 
 #include "moc_MainWindow.cpp"

@@ -1,7 +1,7 @@
 #include "WidgetManager.h"
 
-#include "CommonFunc.h"
 #include "CLoginWidget.h"
+#include "CommonFunc.h"
 #include "MainManager.h"
 #include "MainWindow.h"
 #include "Mostrel.h"

@@ -55,7 +55,8 @@ VANTREL_SHOT(main_gen3_no_media, {NamedProfiles::Gen3NoMedia},
              [](ShotContext &context) -> QWidget * { return mainWindow(context); });
 VANTREL_SHOT(main_gen3_classic, {NamedProfiles::Gen3Classic},
              [](ShotContext &context) -> QWidget * { return mainWindow(context); });
-VANTREL_SHOT(main_gen2, {NamedProfiles::Gen2}, [](ShotContext &context) -> QWidget * { return mainWindow(context); });
+VANTREL_SHOT(main_gen2, {NamedProfiles::Gen2},
+             [](ShotContext &context) -> QWidget * { return mainWindow(context); });
 
 VANTREL_SHOT(main_config_overlay, {NamedProfiles::Gen3Json}, [](ShotContext &context) -> QWidget * {
     // A camera that does not answer the all-parameters request keeps the
@@ -67,9 +68,8 @@ VANTREL_SHOT(main_config_overlay, {NamedProfiles::Gen3Json}, [](ShotContext &con
     return window;
 });
 
-VANTREL_SHOT(main_strip, {NamedProfiles::LongChineseIds}, [](ShotContext &context) -> QWidget * {
-    return click(mainWindow(context), "deviceID_btn");
-});
+VANTREL_SHOT(main_strip, {NamedProfiles::LongChineseIds},
+             [](ShotContext &context) -> QWidget * { return click(mainWindow(context), "deviceID_btn"); });
 
 VANTREL_SHOT(main_downloads, {NamedProfiles::Gen3Json}, [](ShotContext &context) -> QWidget * {
     MainWindow *window = mainWindow(context);
@@ -93,10 +93,8 @@ VANTREL_SHOT(main_closing, {NamedProfiles::Gen3Json}, [](ShotContext &context) -
     return window;
 });
 
-VANTREL_SHOT(main_settings, {NamedProfiles::Gen3Json}, [](ShotContext &context) -> QWidget * {
-    return click(mainWindow(context), "setting_btn");
-});
+VANTREL_SHOT(main_settings, {NamedProfiles::Gen3Json},
+             [](ShotContext &context) -> QWidget * { return click(mainWindow(context), "setting_btn"); });
 
-VANTREL_SHOT(main_usb_mode, {NamedProfiles::Gen3Json}, [](ShotContext &context) -> QWidget * {
-    return click(mainWindow(context), "modelChange_btn");
-});
+VANTREL_SHOT(main_usb_mode, {NamedProfiles::Gen3Json},
+             [](ShotContext &context) -> QWidget * { return click(mainWindow(context), "modelChange_btn"); });

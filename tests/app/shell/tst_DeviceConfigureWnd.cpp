@@ -35,8 +35,9 @@ int received(const CameraRig &rig, std::uint32_t command)
 bool showsText(const QWidget *widget, const QString &text)
 {
     const QList<QLabel *> labels = widget->findChildren<QLabel *>();
-    return std::any_of(labels.cbegin(), labels.cend(),
-                       [&](const QLabel *label) { return label->isVisibleTo(widget) && label->text() == text; });
+    return std::any_of(labels.cbegin(), labels.cend(), [&](const QLabel *label) {
+        return label->isVisibleTo(widget) && label->text() == text;
+    });
 }
 
 void clickRow(QListWidget *list, int row)
@@ -96,7 +97,7 @@ void tst_DeviceConfigureWnd::pagesAreBuiltOnFirstSelectionAndKept()
     QVERIFY(!identity->isVisible());
 
     clickRow(list, 0);
-    QCOMPARE(identity->initParamCalls(), 3);   // pressed and clicked
+    QCOMPARE(identity->initParamCalls(), 3); // pressed and clicked
     QVERIFY(identity->isVisible());
     clickRow(list, 1);
     QCOMPARE(navigator.findChildren<CameraConfigWnd *>(), QList<CameraConfigWnd *>{camera});

@@ -22,11 +22,13 @@ Q_DECLARE_METATYPE(CameraProfile)
 
 namespace {
 
-const char *const kPageClasses[] = {"DeviceMessageWnd", "CameraConfigWnd", "SystemConfigWnd", "NetworkProWnd",
-                                    "PlatformWnd",      "CustomConfigWndEX", "SystemMaintenWnd"};
+const char *const kPageClasses[] = {"DeviceMessageWnd", "CameraConfigWnd", "SystemConfigWnd",
+                                    "NetworkProWnd",    "PlatformWnd",     "CustomConfigWndEX",
+                                    "SystemMaintenWnd"};
 
-const char *const kShowFlags[] = {"showDeviceInfo",   "showCameraInfo",  "showSystemInfo", "showNetworkInfo",
-                                  "showPlatformInfo", "showCustomParam", "showSystemMaintain"};
+const char *const kShowFlags[] = {"showDeviceInfo",    "showCameraInfo",   "showSystemInfo",
+                                  "showNetworkInfo",   "showPlatformInfo", "showCustomParam",
+                                  "showSystemMaintain"};
 
 CameraProfile camera(int generation, bool json, std::map<std::string, int> ability = {},
                      std::map<std::size_t, std::uint8_t> code = {})
@@ -93,8 +95,8 @@ void tst_MainWindowGating::cameraDecidesButtonsRowsAndPages_data()
 {
     QTest::addColumn<CameraProfile>("profile");
     QTest::addColumn<QString>("version");
-    QTest::addColumn<QString>("buttons");   // media, log, USB mode, settings, download
-    QTest::addColumn<QString>("rows");      // navigator rows 0 to 6
+    QTest::addColumn<QString>("buttons"); // media, log, USB mode, settings, download
+    QTest::addColumn<QString>("rows"); // navigator rows 0 to 6
     QTest::addColumn<QString>("firstPage");
     QTest::addColumn<bool>("settingsLogRow");
 
@@ -102,44 +104,80 @@ void tst_MainWindowGating::cameraDecidesButtonsRowsAndPages_data()
     for (const char *flag : kShowFlags)
         noShowFlags[flag] = 0;
 
-    QTest::newRow("gen 3 JSON") << camera(3, true) << "V 3.0" << "11111" << "1111111" << "DeviceMessageWnd" << true;
-    QTest::newRow("gen 3 JSON, showMediaInfo 0")
-            << camera(3, true, {{"showMediaInfo", 0}}) << "V 3.0" << "01100" << "1111111" << "DeviceMessageWnd"
-            << true;
+    QTest::newRow("gen 3 JSON") << camera(3, true) << "V 3.0"
+                                << "11111"
+                                << "1111111"
+                                << "DeviceMessageWnd" << true;
+    QTest::newRow("gen 3 JSON, showMediaInfo 0") << camera(3, true, {{"showMediaInfo", 0}}) << "V 3.0"
+                                                 << "01100"
+                                                 << "1111111"
+                                                 << "DeviceMessageWnd" << true;
     QTest::newRow("gen 3 JSON, supportLog 0 over log byte 1")
-            << camera(3, true, {{"supportLog", 0}}) << "V 3.0" << "10111" << "1111111" << "DeviceMessageWnd"
-            << false;
-    QTest::newRow("gen 3 JSON, supportLog 1 over log byte 0")
-            << camera(3, true, {}, {{271, 0}}) << "V 3.0" << "11111" << "1111111" << "DeviceMessageWnd" << true;
-    QTest::newRow("gen 3 JSON, supportUsbMode 0")
-            << camera(3, true, {{"supportUsbMode", 0}}) << "V 3.0" << "11011" << "1111111" << "DeviceMessageWnd"
-            << true;
-    QTest::newRow("gen 3 JSON, showDeviceInfo 0")
-            << camera(3, true, {{"showDeviceInfo", 0}}) << "V 3.0" << "11111" << "0111111" << "CameraConfigWnd"
-            << true;
+            << camera(3, true, {{"supportLog", 0}}) << "V 3.0"
+            << "10111"
+            << "1111111"
+            << "DeviceMessageWnd" << false;
+    QTest::newRow("gen 3 JSON, supportLog 1 over log byte 0") << camera(3, true, {}, {{271, 0}}) << "V 3.0"
+                                                              << "11111"
+                                                              << "1111111"
+                                                              << "DeviceMessageWnd" << true;
+    QTest::newRow("gen 3 JSON, supportUsbMode 0") << camera(3, true, {{"supportUsbMode", 0}}) << "V 3.0"
+                                                  << "11011"
+                                                  << "1111111"
+                                                  << "DeviceMessageWnd" << true;
+    QTest::newRow("gen 3 JSON, showDeviceInfo 0") << camera(3, true, {{"showDeviceInfo", 0}}) << "V 3.0"
+                                                  << "11111"
+                                                  << "0111111"
+                                                  << "CameraConfigWnd" << true;
     QTest::newRow("gen 3 JSON, no user info: the rule hides the identity")
-            << camera(3, true, {{"supportUserInfo", 0}}) << "V 3.0" << "11111" << "0111111" << "CameraConfigWnd"
-            << true;
-    QTest::newRow("gen 3 JSON, only maintenance")
-            << camera(3, true, [&] { auto flags = noShowFlags; flags["showSystemMaintain"] = 1; return flags; }())
-            << "V 3.0" << "11111" << "0000001" << "SystemMaintenWnd" << true;
+            << camera(3, true, {{"supportUserInfo", 0}}) << "V 3.0"
+            << "11111"
+            << "0111111"
+            << "CameraConfigWnd" << true;
+    QTest::newRow("gen 3 JSON, only maintenance") << camera(3, true,
+                                                            [&] {
+                                                                auto flags = noShowFlags;
+                                                                flags["showSystemMaintain"] = 1;
+                                                                return flags;
+                                                            }())
+                                                  << "V 3.0"
+                                                  << "11111"
+                                                  << "0000001"
+                                                  << "SystemMaintenWnd" << true;
     QTest::newRow("gen 3 JSON, network and extended rows off, network bytes on")
-            << camera(3, true, {{"showNetworkInfo", 0}, {"showCustomParam", 0}}) << "V 3.0" << "11111"
-            << "1110101" << "DeviceMessageWnd" << true;
-    QTest::newRow("gen 3 JSON, all show flags 0: empty page area")
-            << camera(3, true, noShowFlags) << "V 3.0" << "11111" << "0000000" << "" << true;
-    QTest::newRow("gen 3 classic") << camera(3, false) << "V 3.0" << "11111" << "1111101" << "DeviceMessageWnd"
-                                   << true;
-    QTest::newRow("gen 3 classic, log byte 0")
-            << camera(3, false, {}, {{271, 0}}) << "V 3.0" << "10111" << "1111101" << "DeviceMessageWnd" << false;
-    QTest::newRow("gen 3 classic, Wi-Fi byte 0") << camera(3, false, {}, {{264, 0}}) << "V 3.0" << "11111"
-                                                 << "1111101" << "DeviceMessageWnd" << true;
+            << camera(3, true, {{"showNetworkInfo", 0}, {"showCustomParam", 0}}) << "V 3.0"
+            << "11111"
+            << "1110101"
+            << "DeviceMessageWnd" << true;
+    QTest::newRow("gen 3 JSON, all show flags 0: empty page area") << camera(3, true, noShowFlags) << "V 3.0"
+                                                                   << "11111"
+                                                                   << "0000000"
+                                                                   << "" << true;
+    QTest::newRow("gen 3 classic") << camera(3, false) << "V 3.0"
+                                   << "11111"
+                                   << "1111101"
+                                   << "DeviceMessageWnd" << true;
+    QTest::newRow("gen 3 classic, log byte 0") << camera(3, false, {}, {{271, 0}}) << "V 3.0"
+                                               << "10111"
+                                               << "1111101"
+                                               << "DeviceMessageWnd" << false;
+    QTest::newRow("gen 3 classic, Wi-Fi byte 0") << camera(3, false, {}, {{264, 0}}) << "V 3.0"
+                                                 << "11111"
+                                                 << "1111101"
+                                                 << "DeviceMessageWnd" << true;
     QTest::newRow("gen 3 classic, both network bytes 0")
-            << camera(3, false, {}, {{264, 0}, {265, 0}}) << "V 3.0" << "11111" << "1110001" << "DeviceMessageWnd"
-            << true;
-    QTest::newRow("gen 2") << camera(2, false) << "V 2.0" << "11111" << "1111101" << "DeviceMessageWnd" << true;
+            << camera(3, false, {}, {{264, 0}, {265, 0}}) << "V 3.0"
+            << "11111"
+            << "1110001"
+            << "DeviceMessageWnd" << true;
+    QTest::newRow("gen 2") << camera(2, false) << "V 2.0"
+                           << "11111"
+                           << "1111101"
+                           << "DeviceMessageWnd" << true;
     QTest::newRow("gen 2, log and network bytes 0")
-            << camera(2, false, {}, {{264, 0}, {265, 0}, {271, 0}}) << "V 2.0" << "11111" << "1111101"
+            << camera(2, false, {}, {{264, 0}, {265, 0}, {271, 0}}) << "V 2.0"
+            << "11111"
+            << "1111101"
             << "DeviceMessageWnd" << true;
 }
 

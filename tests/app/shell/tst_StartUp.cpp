@@ -35,8 +35,10 @@ void tst_StartUp::workingFolderPluginsComeFirst()
     const QStringList paths = QCoreApplication::libraryPaths();
     QDir::setCurrent(before);
 
-    const QString workingPlugins = QDir::cleanPath(QDir(working.path()).canonicalPath() + QStringLiteral("/plugins"));
-    const QString programPlugins = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/plugins"));
+    const QString workingPlugins =
+            QDir::cleanPath(QDir(working.path()).canonicalPath() + QStringLiteral("/plugins"));
+    const QString programPlugins =
+            QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/plugins"));
     QVERIFY(paths.size() >= 1);
     QCOMPARE(QDir(paths.at(0)).canonicalPath(), QDir(workingPlugins).canonicalPath());
     // The program's folder has no "plugins" here, so Qt leaves it out of the

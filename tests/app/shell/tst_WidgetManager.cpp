@@ -3,12 +3,12 @@
 // camera; and one run end to end on the in-process simulated camera, from the
 // log-in window to the USB-disk answer that ends the program.
 
+#include "CLoginWidget.h"
 #include "CameraRig.h"
 #include "DeviceChangeWnd.h"
 #include "DeviceConfigureWnd.h"
 #include "HintWnd.h"
 #include "LittleEndian.h"
-#include "CLoginWidget.h"
 #include "MainWindow.h"
 #include "MediaMessageWndEx.h"
 #include "NamedProfiles.h"
@@ -116,7 +116,7 @@ void tst_WidgetManager::changingTheDeviceRebuildsBothWindows()
     QTRY_VERIFY(!oldMain && !oldLogin);
     QVERIFY(!windows.mainWindow());
     QVERIFY(windows.loginWidget() && windows.loginWidget()->isVisible());
-    QVERIFY(m_rig->isOpen(0));   // logged out, not closed
+    QVERIFY(m_rig->isOpen(0)); // logged out, not closed
 
     QVERIFY(m_rig->discover());
     QVERIFY(m_rig->loginAs(1, kPassword));
