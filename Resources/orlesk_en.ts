@@ -107,6 +107,10 @@
         <source>系统维护</source>
         <translation>Maintenance</translation>
     </message>
+    <message>
+        <source>参数初始化中，请稍候...</source>
+        <translation>Reading the parameters, please wait...</translation>
+    </message>
 </context>
 <context>
     <name>DynamicFormMgt</name>
@@ -183,6 +187,36 @@
     <message>
         <source>保存</source>
         <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>正在退出，请稍候...</source>
+        <translation>Exiting, please wait...</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowEx</name>
+    <message>
+        <source>媒体信息</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>设备配置</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>日志信息</source>
+        <translation>Device Logs</translation>
+    </message>
+    <message>
+        <source>切换U盘模式</source>
+        <translation>USB Disk Mode</translation>
+    </message>
+    <message>
+        <source>当前版本：</source>
+        <translation>Version: </translation>
     </message>
 </context>
 <context>

@@ -367,8 +367,11 @@ private:
     qint64 m_fileLen = 0;
     QList<QString> m_logIndexList;
     QList<QString> m_logFileList;
+
+public: // what follows the block keeps the access it had before it
     // ======== END download block =============================================
 
+public:
     // The function registered with the library; user is the instance.
     static void TESSVAR_CALL MSG_CALLBACK(int index, int cmd, int result, const void *data, int length,
                                           void *user);

@@ -8,7 +8,7 @@ namespace {
 // The form keeps a user-manual row at the bottom that this program does not
 // offer; the strip is cut above it.
 constexpr int kCutOffRowHeight = 31;
-}
+} // namespace
 
 DeviceChangeWnd::DeviceChangeWnd(QWidget *parent)
     : QWidget(parent)
@@ -74,3 +74,5 @@ void DeviceChangeWnd::onLoginOutBtnClicked()
     // closes it then.
     window->close();
 }
+
+#include "moc_DeviceChangeWnd.cpp"

@@ -20,23 +20,23 @@ QWidget *build()
 }
 
 const std::array<NavigatorRow, kNavigatorRowCount> kRows{{
-    {QT_TRANSLATE_NOOP("DeviceConfigureWnd", "设备信息"), &DevJsonAbility::showDeviceInfo,
-     NavigatorRow::Shown, build<DeviceMessageWnd>,
-     [](QWidget *page) { static_cast<DeviceMessageWnd *>(page)->initParam(); }},
-    {QT_TRANSLATE_NOOP("DeviceConfigureWnd", "相机配置"), &DevJsonAbility::showCameraInfo,
-     NavigatorRow::Shown, build<CameraConfigWnd>, nullptr},
-    {QT_TRANSLATE_NOOP("DeviceConfigureWnd", "系统配置"), &DevJsonAbility::showSystemInfo,
-     NavigatorRow::Shown, build<SystemConfigWnd>, nullptr},
-    {QT_TRANSLATE_NOOP("DeviceConfigureWnd", "网络连接"), &DevJsonAbility::showNetworkInfo,
-     NavigatorRow::NetworkBytes, build<NetworkProWnd>, nullptr},
-    {QT_TRANSLATE_NOOP("DeviceConfigureWnd", "网络应用"), &DevJsonAbility::showPlatformInfo,
-     NavigatorRow::NetworkBytes, build<PlatformWnd>, nullptr},
-    {QT_TRANSLATE_NOOP("DeviceConfigureWnd", "拓展参数"), &DevJsonAbility::showCustomParam,
-     NavigatorRow::Hidden, build<CustomConfigWndEX>,
-     [](QWidget *page) { static_cast<CustomConfigWndEX *>(page)->refreshParam(); }},
-    {QT_TRANSLATE_NOOP("DeviceConfigureWnd", "系统维护"), &DevJsonAbility::showSystemMaintain,
-     NavigatorRow::Shown, build<SystemMaintenWnd>,
-     [](QWidget *page) { static_cast<SystemMaintenWnd *>(page)->updateExportParamVisible(); }},
+        {QT_TRANSLATE_NOOP("DeviceConfigureWnd", "设备信息"), &DevJsonAbility::showDeviceInfo,
+         NavigatorRow::Shown, build<DeviceMessageWnd>,
+         [](QWidget *page) { static_cast<DeviceMessageWnd *>(page)->initParam(); }},
+        {QT_TRANSLATE_NOOP("DeviceConfigureWnd", "相机配置"), &DevJsonAbility::showCameraInfo,
+         NavigatorRow::Shown, build<CameraConfigWnd>, nullptr},
+        {QT_TRANSLATE_NOOP("DeviceConfigureWnd", "系统配置"), &DevJsonAbility::showSystemInfo,
+         NavigatorRow::Shown, build<SystemConfigWnd>, nullptr},
+        {QT_TRANSLATE_NOOP("DeviceConfigureWnd", "网络连接"), &DevJsonAbility::showNetworkInfo,
+         NavigatorRow::NetworkBytes, build<NetworkProWnd>, nullptr},
+        {QT_TRANSLATE_NOOP("DeviceConfigureWnd", "网络应用"), &DevJsonAbility::showPlatformInfo,
+         NavigatorRow::NetworkBytes, build<PlatformWnd>, nullptr},
+        {QT_TRANSLATE_NOOP("DeviceConfigureWnd", "拓展参数"), &DevJsonAbility::showCustomParam,
+         NavigatorRow::Hidden, build<CustomConfigWndEX>,
+         [](QWidget *page) { static_cast<CustomConfigWndEX *>(page)->refreshParam(); }},
+        {QT_TRANSLATE_NOOP("DeviceConfigureWnd", "系统维护"), &DevJsonAbility::showSystemMaintain,
+         NavigatorRow::Shown, build<SystemMaintenWnd>,
+         [](QWidget *page) { static_cast<SystemMaintenWnd *>(page)->updateExportParamVisible(); }},
 }};
 
 } // namespace
@@ -60,7 +60,7 @@ QVector<bool> navigatorRowsShown(const DeviceSupport &support)
             shown[row] = support.ability.*entry.showFlag != 0;
         else
             shown[row] = entry.withoutAbility == NavigatorRow::Shown
-                || (entry.withoutAbility == NavigatorRow::NetworkBytes && networkBytes);
+                    || (entry.withoutAbility == NavigatorRow::NetworkBytes && networkBytes);
     }
     return shown;
 }

@@ -17,11 +17,11 @@ struct NavigatorRow
     // Rule for a camera without a JSON ability description.
     enum WithoutAbility { Shown, NetworkBytes, Hidden };
 
-    const char *text;               // translated in the navigator's context
-    int DevJsonAbility::*showFlag;  // the ability key that offers the row
+    const char *text; // translated in the navigator's context
+    int DevJsonAbility::*showFlag; // the ability key that offers the row
     WithoutAbility withoutAbility;
-    QWidget *(*create)();           // no parent: the navigator takes the page in
-    void (*afterShow)(QWidget *page);  // may be null
+    QWidget *(*create)(); // no parent: the navigator takes the page in
+    void (*afterShow)(QWidget *page); // may be null
 };
 
 enum : int { kNavigatorRowCount = 7, kCustomParamRow = 5 };

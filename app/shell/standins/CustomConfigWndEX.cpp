@@ -12,3 +12,5 @@ void CustomConfigWndEX::refreshParam()
 {
     ++m_refreshParamCalls;
 }
+
+#include "moc_CustomConfigWndEX.cpp"

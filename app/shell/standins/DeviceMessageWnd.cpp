@@ -12,3 +12,5 @@ void DeviceMessageWnd::initParam()
 {
     ++m_initParamCalls;
 }
+
+#include "moc_DeviceMessageWnd.cpp"

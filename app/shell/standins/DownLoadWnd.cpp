@@ -8,6 +8,7 @@ DownLoadWnd::DownLoadWnd(QWidget *parent)
     : QFrame(parent)
 {
     showStandInName(this);
+    setFrameShape(QFrame::Box);
     resize(671, 291);
 }
 
@@ -34,3 +35,5 @@ bool DownLoadWnd::event(QEvent *event)
     }
     return QFrame::event(event);
 }
+
+#include "moc_DownLoadWnd.cpp"

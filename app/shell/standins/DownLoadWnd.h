@@ -27,5 +27,5 @@ protected:
     bool event(QEvent *event) override;
 
 private:
-    QVector<QPair<QString, QString>> m_rows;   // device file, local folder
+    QVector<QPair<QString, QString>> m_rows; // device file, local folder
 };

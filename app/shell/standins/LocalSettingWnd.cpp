@@ -36,3 +36,5 @@ void LocalSettingWnd::onSaveBtnClicked()
     setLocalLogPath(m_localLogEdit->text());
     hide();
 }
+
+#include "moc_LocalSettingWnd.cpp"

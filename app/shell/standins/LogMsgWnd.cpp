@@ -7,3 +7,5 @@ LogMsgWnd::LogMsgWnd(QWidget *parent)
 {
     showStandInName(this);
 }
+
+#include "moc_LogMsgWnd.cpp"

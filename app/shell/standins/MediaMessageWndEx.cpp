@@ -12,3 +12,5 @@ void MediaMessageWndEx::setDownLoadPath(QString path)
 {
     m_downLoadPaths.append(path);
 }
+
+#include "moc_MediaMessageWndEx.cpp"

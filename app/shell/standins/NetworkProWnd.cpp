@@ -7,3 +7,5 @@ NetworkProWnd::NetworkProWnd(QWidget *parent)
 {
     showStandInName(this);
 }
+
+#include "moc_NetworkProWnd.cpp"

@@ -7,3 +7,5 @@ PlatformWnd::PlatformWnd(QWidget *parent)
 {
     showStandInName(this);
 }
+
+#include "moc_PlatformWnd.cpp"

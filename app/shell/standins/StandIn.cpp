@@ -6,6 +6,7 @@
 
 void showStandInName(QWidget *widget)
 {
+    widget->setAutoFillBackground(true);
     auto *layout = new QVBoxLayout(widget);
     auto *name = new QLabel(QString::fromLatin1(widget->metaObject()->className()), widget);
     name->setObjectName(QStringLiteral("standInName"));

@@ -7,3 +7,5 @@ SystemConfigWnd::SystemConfigWnd(QWidget *parent)
 {
     showStandInName(this);
 }
+
+#include "moc_SystemConfigWnd.cpp"

@@ -12,3 +12,5 @@ void SystemMaintenWnd::updateExportParamVisible()
 {
     ++m_updateExportParamVisibleCalls;
 }
+
+#include "moc_SystemMaintenWnd.cpp"

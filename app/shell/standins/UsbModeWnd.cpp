@@ -40,3 +40,5 @@ void UsbModeWnd::onSignalSwitchUsbModel(bool res)
     if (res && parentWidget())
         parentWidget()->close();
 }
+
+#include "moc_UsbModeWnd.cpp"
