@@ -191,6 +191,7 @@ void SimCamera::record(const std::uint8_t *data, std::size_t length, const std::
         // One lock for both, so that whoever waits for a data packet also finds its bytes.
         std::lock_guard<std::mutex> lock(receivedMutex_);
         received_.emplace_back(data, data + length);
+        receivedTimes_.push_back(std::chrono::steady_clock::now());
         if (carried)
             uploaded_.insert(uploaded_.end(), carried, carried + carriedLength);
     }
@@ -201,6 +202,16 @@ std::vector<SimCamera::Bytes> SimCamera::receivedPackets() const
 {
     std::lock_guard<std::mutex> lock(receivedMutex_);
     return received_;
+}
+
+std::vector<SimCamera::Received> SimCamera::receivedWithTimes() const
+{
+    std::lock_guard<std::mutex> lock(receivedMutex_);
+    std::vector<Received> packets;
+    packets.reserve(received_.size());
+    for (std::size_t i = 0; i < received_.size(); ++i)
+        packets.push_back({received_[i], receivedTimes_[i]});
+    return packets;
 }
 
 bool SimCamera::waitForReceived(std::size_t count, int timeoutMs) const
@@ -214,6 +225,7 @@ void SimCamera::clearReceived()
 {
     std::lock_guard<std::mutex> lock(receivedMutex_);
     received_.clear();
+    receivedTimes_.clear();
     uploaded_.clear();
 }
 

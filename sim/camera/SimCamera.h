@@ -12,6 +12,7 @@
 #include "InQueue.h"
 #include "Outbox.h"
 
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
@@ -67,6 +68,13 @@ public:
 
     // Every OUT transfer as received, in order.
     std::vector<Bytes> receivedPackets() const;
+    // The same with the moment each arrived, for tests of the host's pacing.
+    struct Received
+    {
+        Bytes bytes;
+        std::chrono::steady_clock::time_point time;
+    };
+    std::vector<Received> receivedWithTimes() const;
     bool waitForReceived(std::size_t count, int timeoutMs) const;
     void clearReceived();
     // The data of every data packet received, in order: an upload as the camera got it.
@@ -101,6 +109,7 @@ private:
     mutable std::mutex receivedMutex_;
     mutable std::condition_variable receivedChanged_;
     std::vector<Bytes> received_;
+    std::vector<std::chrono::steady_clock::time_point> receivedTimes_;
     Bytes uploaded_;
 };
 

@@ -3,10 +3,29 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTextCodec>
 
 namespace sim::camera {
 
 namespace {
+
+// Like every other camera text, the forms are GBK on the camera and on the
+// wire; JSON parsing needs them as Unicode.
+QTextCodec *gbk()
+{
+    static QTextCodec *const codec = QTextCodec::codecForName("GBK");
+    return codec;
+}
+
+std::string toGbk(const QByteArray &utf8)
+{
+    return gbk()->fromUnicode(QString::fromUtf8(utf8)).toStdString();
+}
+
+QByteArray fromGbk(const std::string &bytes)
+{
+    return gbk()->toUnicode(bytes.data(), int(bytes.size())).toUtf8();
+}
 
 QJsonObject option(const QString &label, const QString &value)
 {
@@ -43,7 +62,7 @@ std::string form(const QString &id, const QString &name, const QJsonArray &eleme
 {
     const QJsonObject description{{"id", id}, {"name", name}, {"form", elements},
                                   {"paramsDef", QJsonObject{{"definitions", definitions}}}};
-    return QJsonDocument(description).toJson(QJsonDocument::Compact).toStdString();
+    return toGbk(QJsonDocument(description).toJson(QJsonDocument::Compact));
 }
 
 std::string defaultGroup(JsonTexts::Group g)
@@ -144,8 +163,7 @@ bool JsonTexts::setGroup(Group g, const std::string &text)
         QJsonDocument::fromJson(QByteArray(text.data(), int(text.size())), &error);
     if (error.error != QJsonParseError::NoError || !doc.isObject())
         return false;
-    const QJsonObject stored =
-        QJsonDocument::fromJson(QByteArray::fromStdString(m_groups.at(g))).object();
+    const QJsonObject stored = QJsonDocument::fromJson(fromGbk(m_groups.at(g))).object();
     if (doc.object().value("id") != stored.value("id") || !doc.object().value("form").isArray())
         return false;
     m_groups[g] = text;

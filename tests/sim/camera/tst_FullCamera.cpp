@@ -6,6 +6,7 @@
 #include "behaviour/DeviceKeyVault.h"
 #include "behaviour/RecordCatalog.h"
 
+#include <QTextCodec>
 #include <QtTest>
 
 #include <chrono>
@@ -287,9 +288,11 @@ void tst_FullCamera::jsonGroupsKeepValidTextsOnly()
 {
     FullCamera camera;
     const Bytes original = ask(camera, 74).payload;
-    QJsonObject form = QJsonDocument::fromJson(QByteArray(reinterpret_cast<const char *>(original.data()),
-                                                          int(original.size())))
-                           .object();
+    // The camera sends its forms in GBK, like all of its texts.
+    QTextCodec *gbk = QTextCodec::codecForName("GBK");
+    const QByteArray originalBytes(reinterpret_cast<const char *>(original.data()), int(original.size()));
+    QVERIFY(originalBytes.contains(gbk->fromUnicode(QStringLiteral("录像参数"))));
+    QJsonObject form = QJsonDocument::fromJson(gbk->toUnicode(originalBytes).toUtf8()).object();
     QVERIFY(!form.value("form").toArray().isEmpty());
     form.insert("name", "changed");
     const QByteArray edited = QJsonDocument(form).toJson(QJsonDocument::Indented);

@@ -1,0 +1,393 @@
+#pragma once
+
+// The program's single gateway to the device library: it registers the
+// library callback, remembers which camera is in use, caches the records that
+// several pages share and turns every reply of a camera into a Qt signal.
+//
+// Threads, as callers see them:
+// - Record signals (a pointer argument) are emitted on the answering camera's
+//   reader thread. The pointer is MainManager's own zeroed copy of the record
+//   at its full size, alive until the emission returns; receivers connect with
+//   Qt::BlockingQueuedConnection and copy inside the slot. Never emit them from
+//   the GUI thread (a blocking connection to the GUI thread deadlocks there).
+// - devIdParamChanged is emitted on the GUI thread only, with a record alive
+//   until the emission returns; connect it with the default type.
+// - Result and value signals come from reader threads; discovery signals from
+//   the pool thread that runs RefreshDeviceList. Connect them with the default
+//   type.
+// - Accessors return copies taken under a short lock and may be called from
+//   any thread.
+
+#include "DevJsonAbility.h"
+#include "Tessvar.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QMap>
+#include <QMetaType>
+#include <QMutex>
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <QWaitCondition>
+
+#include <atomic>
+#include <functional>
+
+class MainManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    static MainManager *GetInstance();
+    // Runs the shutdown of the destructor (callback off, every camera closed,
+    // runs and closes waited for) and deletes the instance; the next
+    // GetInstance builds a fresh one. Call on the GUI thread.
+    static void DestroyInstance();
+
+    struct ZoneParts
+    {
+        int hours = 0;
+        int minutes = 0;
+    };
+    // The zone of a UTC offset as the camera's clock takes it: whole hours
+    // truncated toward zero, minutes always 0 to 59.
+    static ZoneParts zoneParts(int offsetSeconds);
+
+    // Test seam: how long discovery waits after an index's last identity
+    // request, and how long a log-in (or a download step) waits for its reply.
+    void setReplyDeadlines(int identityMs, int replyMs);
+    int identityDeadlineMs() const;
+    int replyDeadlineMs() const;
+
+    // ---- state -----------------------------------------------------------
+    int GetCurIndex() const;
+    DEV_CODE_PARA_T GetDevCode() const;
+    int GetProtocolVer() const;
+    int GetDeviceType() const;
+    // One byte of the device-code record; 0 outside it.
+    uchar GetDevCodeByte(int offset) const;
+    DEVICE_ID_PARA_T GetDevIdParam() const;
+    DEVICE_ID_PARA_T GetDevIdInfo() const;
+    SYSTEM_PARA_T GetSystemParam() const;
+    Ex_Param_V3_T GetExParamV3() const;
+    DevJsonAbility GetJsonAbility() const;
+    bool IsJsonAbility() const;
+    bool IsFwVersion() const;
+    // Whether the cached system and extended records hold a reply of the
+    // camera in use (cleared when discovery starts and at each log-in).
+    bool IsSystemParamValid() const;
+    bool IsExParamV3Valid() const;
+    QString getLoginPwd() const;
+    // A copy of the discovered cameras' identities; the records stay owned by
+    // MainManager until the next discovery, which frees them on the GUI thread.
+    QMap<int, DEVICE_ID_PARA_T *> GetDeviceMap() const;
+
+    // Writes both identity copies of the selected camera (local 8-bit text, at
+    // most 63 bytes each).
+    void SetDevIdInfo(const QString &deviceId, const QString &officerId);
+
+    // ---- discovery and log-in ----------------------------------------------
+    // One discovery run; blocks its (pool) thread until the run ends. A newer
+    // run stops an older one.
+    void RefreshDeviceList();
+    int ReqDeviceActive(int index);
+    int ReqDeviceActiveStatus(int index);
+    // Sends the log-in; LoginCmdFailure when it cannot be sent or is not
+    // answered in time, deviceLoginResult otherwise.
+    void LoginDevice(int index, const QString &password);
+    // Closes the camera in use; waits (handling events, not user input) until
+    // its reader has stopped.
+    void CloseLoginDevice();
+    int ReqLogOutDevice(int index);
+
+    // ---- requests: the answer comes as a signal ----------------------------
+    int ReqDevAESParam();
+    int ReqDevApnParam();
+    int ReqDevCCIDParam();
+    int ReqDevCodeParam(int index);
+    int ReqDevCustomParamJson();
+    int ReqDevDomainParam();
+    int ReqDevDSTParam();
+    int ReqDevExParamV3();
+    int ReqDevFaceTdaParam();
+    int ReqDevFtpParam();
+    int ReqDevFWParam(int index);
+    int ReqDevGroupTalkParam();
+    int ReqDeviceKey(int index);
+    int ReqDevJsonAbility(int index);
+    int ReqDevLUMR3Param();
+    int ReqDevNetExtendParamJson();
+    int ReqDevNetParam();
+    int ReqDevOSDParam();
+    int ReqDevPackParam();
+    int ReqDevPICParam();
+    int ReqDevPlat1400Param();
+    int ReqDevPlatCustomParam();
+    int ReqDevPlateParam();
+    int ReqDevRecParamJson();
+    int ReqDevSIPParamRes();
+    int ReqDevStaticWifiParam();
+    int ReqDevSystemParam();
+    int ReqDevSystemParamJson();
+    int ReqDevTarvioParam();
+    int ReqDevTimeParam();
+    int ReqDevTimPlateParam();
+    int ReqDevVideoParam();
+    int ReqDevVideoParamJson();
+    int ReqDevVideoParamV3(int chan, int stream);
+    int ReqDevWifiParam();
+    int ReqDevWifiParamV2();
+    int ReqMediaInfoList(const MEDIA_LIST_QUERY_T *query);
+    // Emits devIdParamChanged with the cached identity, then asks for every
+    // parameter by the camera's generation.
+    void ReqDevAllConfigParam();
+    // Emits devIdParamChanged with the cached identity; sends nothing.
+    void NotifyDevIdParam();
+    // The time as given (no conversion) with the zone; true when sent.
+    bool SetDevTimeParam(const QDateTime &dateTime, int zoneHours, int zoneMinutes);
+
+    // ======== BEGIN setters block (owned by the setters work) ================
+    // Declarations of the setters, merge setters and actions go here; they are
+    // defined in MainManagerSetters.cpp. The hooks below are called by the
+    // reply dispatch and are defined there too.
+    // ======== END setters block ==============================================
+
+    // ======== BEGIN download block (owned by the download work) ==============
+    // Declarations of the download queue and device-log index go here; they
+    // are defined in MainManagerDownload.cpp.
+    // ======== END download block =============================================
+
+    // The function registered with the library; user is the instance.
+    static void TESSVAR_CALL MSG_CALLBACK(int index, int cmd, int result, const void *data, int length,
+                                          void *user);
+
+public slots:
+    // Closes every discovered camera but the one kept (on a worker thread).
+    void onSignalCloseDevice(int index);
+
+signals:
+    // discovery and log-in
+    void refreshDeviceResult(bool ok);
+    void updateDevListOver();
+    void LoginCmdFailure();
+    void deviceLoginResult(bool ok, int lockTime);
+    void reqCloseDevice(int keptIndex);
+
+    // result signals: the reply's result byte, 0 success
+    void reqSetDevVideoParam(int result);
+    void reqSetDevNetParam(int result);
+    void reqSetDevWifiParam(int result);
+    void reqSetDevApnParam(int result);
+    void reqSetDevPlateParam(int result);
+    void reqSetDevIdParam(int result);
+    void reqSetDevPwd(int result);
+    void reqSetDevTimeParam(int result);
+    void reqSetDevSystemParam(int result);
+    void validateEncrypt(int result);
+    void factoryReset(int result);
+    void memoryFormat(int result);
+    void reqSetDevStaticWifiParam(int result);
+    void reqSetDevDomainParam(int result);
+    void reqSetDevWifiParamV2(int result);
+    void reqSetDevUpfileParam(int result);
+    void deviceDefault(int result);
+    void reqSetDevAESParam(int result);
+    void reqSetDevGroupTalkParma(int result);
+    void reqSetDevSIPParam(int result);
+    void reqSetDevOSDParam(int result);
+    void reqSetDevTarvioParam(int result);
+    void reqSetDevFtpParam(int result);
+    void reqSetDevFaceTdaParam(int result);
+    void reqSetDevPlat1400Param(int result);
+    void reqSetDevPlatCustomParam(int result);
+    void reqSetDevPackParam(int result);
+    void reqSetDevLUMR3Param(int result);
+    void reqSetDevTIMParam(int result);
+    void reqSetDevVideoParamV3(int result);
+    void reqSetDevExParamV3(int result);
+    void reqSetDevDSTParam(int result);
+    void reqSetDevPICParam(int result);
+    void devExportParams(int result);
+    void reqSetDevActivate(int result);
+    void reqSetDevAPActivate(int result);
+    void reqSetDevReflashScreen(int result);
+    void reqSetDevReflashLogo(int result);
+
+    // record signals (reader thread, blocking receivers; see the top)
+    void devVideoParamChanged(VIDEO_PARA_T *param);
+    void devNetParamChanged(VIDEO_PARA_T *param);
+    void devVideoParamChangedV3(VIDEO_PARA_T_V3 *param);
+    void devNetParamChangedV3(VIDEO_PARA_T_V3 *param);
+    void devWifiParamChanged(WIFI_PARA_T_V1_0 *param);
+    void devAPNParamChanged(EACH_PPP_PARA_T *param);
+    void devPlateParamChanged(PLATFORM_PARA_T *param);
+    void devTimeParamChanged(TIME_PARA_T *param);
+    void devStaitcWifiParamChanged(WIFI_PARA_STATIC_T *param);
+    void devDomainParamChanged(PLATFORM_DOMAIN_T *param);
+    void devWifiV2ParamChanged(WIFI_PARA_V2_T *param);
+    void devAESParamChanged(AES_CFG_PARAM *param);
+    void devGroupTalkParamChanged(GROUP_TALK_PARA_T *param);
+    void devSIPParamChanged(SIPUA_CONFIG_T *param);
+    void devOSDParamChanged(EXTRA_OSD *param);
+    void devTarvioParamChanged(PLATFROM_TARVIO50_PARAM *param);
+    void devFtpParamChanged(FTP_CFG_PARAM *param);
+    void devFaceTdaParamChanged(PLATFORM_FACE_CFG_PARAM *param);
+    void devPlat1400ParamChanged(PLATFORM_1400_CFG_PARAM *param);
+    void devPlatCustomParamChanged(PLATFORM_CUSTOM_CFG_PARAM *param);
+    void devPackParamChanged(AUDIO_VEDIO_PACK_CFG_PARAM *param);
+    void devLUMR3ParamChanged(LUMARO_PARAM_V3_T *param);
+    void devTIMParamChanged(TIM_PARAM_T *param);
+    void devDSTParamChanged(USB_DST_T *param);
+    void devPICParamChanged(PIC_PARAM *param);
+    void devCCIDParamChanged(CCID_PARA_T *param);
+    void devSystemParamChanged(SYSTEM_PARA_T *param);
+    void devExParamChangedV3(Ex_Param_V3_T *param);
+    // GUI thread only, default connections.
+    void devIdParamChanged(DEVICE_ID_PARA_T *param);
+    void updateDevConfigParamOver();
+
+    // value signals
+    void switchUsbModel(bool ok);
+    // (0, key text) or (-1, nullptr); blocking receivers.
+    void loadDeviceKey(int result, char *key);
+    // (result, media-list page) or (result, nullptr); blocking receivers.
+    void updateMediaInfo(int result, char *page);
+    void devRecvDevJsonAbility();
+    void devGetRecParamJsonChanged(QByteArray json);
+    void devGetCustomParamJsonChanged(QByteArray json);
+    void devGetVideoParamJsonChanged(QByteArray json);
+    void devGetSystemParamJsonChanged(QByteArray json);
+    void devGetNetExtendParamJsonChanged(QByteArray json);
+    void reqSetDevRecParamJson(int result, QByteArray json);
+    void reqSetDevCustomParamJson(int result, QByteArray json);
+    void reqSetDevVideoParamJson(int result, QByteArray json);
+    void reqSetDevSystemParamJson(int result, QByteArray json);
+    void reqSetDevNetExtendParamJson(int result, QByteArray json);
+    // activation records or nullptr; blocking receivers.
+    void reqDeviceActive(DEV_ACTIVATE_CAPA *param);
+    void reqDeviceActiveStatus(ACTIVATE_STATUS *param);
+
+private:
+    MainManager();
+    ~MainManager() override;
+    Q_DISABLE_COPY(MainManager)
+
+    void dispatch(int index, int cmd, int result, const char *data, int length);
+    void postIdentity(const QByteArray &record);
+    void RecvDevCode(const char *data, int length);
+    void RecvDevFW(int result, const char *data, int length);
+    void RecvDevJsonAbility(int result, const char *data, int length);
+    void shutdown();
+    // Waits until done() holds (checked under m_mutex); on the GUI thread with
+    // events other than user input handled meanwhile.
+    void waitUntil(const std::function<bool()> &done);
+
+    // discovery
+    void runDiscovery(int generation);
+    bool isStale(int generation) const;
+    // Waits until the run goes stale, `done` holds or the time is up; true
+    // unless stale. m_mutex is held by the caller.
+    template<typename Done>
+    bool waitLocked(int generation, int ms, Done done);
+    void RecvDevIdParam(int index, int result, const char *data, int length);
+    void RecvDevLogin(int index, int result, const char *data, int length);
+    void freeDeviceRecords(QMap<int, DEVICE_ID_PARA_T *> records);
+
+    // closing: marked indexes get no more callbacks; the close itself runs on
+    // a worker so that the GUI thread never joins a reader it may be serving.
+    void closeIndexesAsync(const QList<int> &indexes);
+    void waitForCloses();
+    bool isClosing(int index) const;
+
+    // ---- hooks of the download work (MainManagerDownload.cpp) ---------------
+    // Called once by the constructor.
+    void setUpDownload();
+    // Replies 2, 3, 20, 22, 102 and 104 with a copy of their payload, on the
+    // GUI thread in arrival order.
+    void onTransferReply(int index, int cmd, int result, const QByteArray &payload);
+    // Posted to the GUI thread when a discovery run starts.
+    void clearDownloadState();
+
+    // ---- hooks of the setters work (MainManagerSetters.cpp) -----------------
+    // Reply 16, on the reader thread before reqSetDevPwd.
+    void onPasswordReply(int result);
+    // Reply 15, on the GUI thread before devIdParamChanged and reqSetDevIdParam.
+    void onIdParamReply(int result);
+
+    static MainManager *s_instance;
+
+    // Guards the records, flags and password below (short holds only).
+    mutable QMutex m_stateMutex;
+    QString m_password;
+    DEVICE_ID_PARA_T m_devIdParam;
+    DEVICE_ID_PARA_T m_devIdInfo;
+    DEV_CODE_PARA_T m_devCode;
+    SYSTEM_PARA_T m_systemParam;
+    Ex_Param_V3_T m_exParamV3;
+    bool m_systemParamValid = false;
+    bool m_exParamV3Valid = false;
+    bool m_bFwVersion = false;
+    bool m_bJsonAbility = false;
+    DevJsonAbility m_jsonAbility;
+    bool m_bLogin = false;
+
+    std::atomic<int> m_curIndex{-1};
+    std::atomic<int> m_identityMs{2000};
+    std::atomic<int> m_replyMs{5000};
+
+    // Discovery lists; held for list updates only, never across a library call.
+    mutable QMutex m_mutex;
+    QWaitCondition m_discoveryWake;
+    int m_devCount = 0;
+    int m_refreshCount = 0;
+    QList<int> m_failList;
+    QList<int> m_devID_list;
+    QMap<int, DEVICE_ID_PARA_T *> m_device_info_list;
+    QSet<int> m_closing;
+    int m_runningRuns = 0;
+    int m_pendingCloses = 0;
+
+    // Serialises discovery runs; the generation stops older ones.
+    QMutex m_runMutex;
+    std::atomic<int> m_generation{0};
+
+    // The log-in awaiting its reply (token 0: none); under m_stateMutex.
+    int m_loginToken = 0;
+    int m_loginIndex = -1;
+    int m_nextLoginToken = 0;
+    bool m_shutDown = false;
+};
+
+Q_DECLARE_METATYPE(VIDEO_PARA_T *)
+Q_DECLARE_METATYPE(VIDEO_PARA_T_V3 *)
+Q_DECLARE_METATYPE(WIFI_PARA_T_V1_0 *)
+Q_DECLARE_METATYPE(EACH_PPP_PARA_T *)
+Q_DECLARE_METATYPE(PLATFORM_PARA_T *)
+Q_DECLARE_METATYPE(TIME_PARA_T *)
+Q_DECLARE_METATYPE(WIFI_PARA_STATIC_T *)
+Q_DECLARE_METATYPE(PLATFORM_DOMAIN_T *)
+Q_DECLARE_METATYPE(WIFI_PARA_V2_T *)
+Q_DECLARE_METATYPE(AES_CFG_PARAM *)
+Q_DECLARE_METATYPE(GROUP_TALK_PARA_T *)
+Q_DECLARE_METATYPE(SIPUA_CONFIG_T *)
+Q_DECLARE_METATYPE(EXTRA_OSD *)
+Q_DECLARE_METATYPE(PLATFROM_TARVIO50_PARAM *)
+Q_DECLARE_METATYPE(FTP_CFG_PARAM *)
+Q_DECLARE_METATYPE(PLATFORM_FACE_CFG_PARAM *)
+Q_DECLARE_METATYPE(PLATFORM_1400_CFG_PARAM *)
+Q_DECLARE_METATYPE(PLATFORM_CUSTOM_CFG_PARAM *)
+Q_DECLARE_METATYPE(AUDIO_VEDIO_PACK_CFG_PARAM *)
+Q_DECLARE_METATYPE(LUMARO_PARAM_V3_T *)
+Q_DECLARE_METATYPE(TIM_PARAM_T *)
+Q_DECLARE_METATYPE(USB_DST_T *)
+Q_DECLARE_METATYPE(PIC_PARAM *)
+Q_DECLARE_METATYPE(CCID_PARA_T *)
+Q_DECLARE_METATYPE(SYSTEM_PARA_T *)
+Q_DECLARE_METATYPE(Ex_Param_V3_T *)
+Q_DECLARE_METATYPE(DEVICE_ID_PARA_T *)
+Q_DECLARE_METATYPE(DEV_ACTIVATE_CAPA *)
+Q_DECLARE_METATYPE(ACTIVATE_STATUS *)
+typedef QMap<int, DEVICE_ID_PARA_T *> DeviceIdMap;
+Q_DECLARE_METATYPE(DeviceIdMap)
