@@ -63,7 +63,7 @@ void UcBase::setChildren(const QJsonArray &children)
 
 void UcBase::askToChoose()
 {
-    QMessageBox::warning(this, QString(), QStringLiteral("请配置:%1").arg(m_label), QMessageBox::Ok);
+    QMessageBox::warning(this, QString(), tr("请配置:%1").arg(m_label), QMessageBox::Ok);
     setFocus();
 }
 

@@ -1,0 +1,204 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>ChargeTimes</name>
+    <message>
+        <source>ChargeTimes</source>
+        <translation>ChargeTimes</translation>
+    </message>
+    <message>
+        <source>元</source>
+        <translation>yuan</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>min</translation>
+    </message>
+</context>
+<context>
+    <name>CheckBox</name>
+    <message>
+        <source>CheckBox</source>
+        <translation>CheckBox</translation>
+    </message>
+    <message>
+        <source>label:</source>
+        <translation>label:</translation>
+    </message>
+</context>
+<context>
+    <name>DynamicFormMgt</name>
+    <message>
+        <source>DynamicFormMgt</source>
+        <translation>DynamicFormMgt</translation>
+    </message>
+</context>
+<context>
+    <name>EditTable</name>
+    <message>
+        <source>EditTable</source>
+        <translation>EditTable</translation>
+    </message>
+    <message>
+        <source>GroupBox</source>
+        <translation>GroupBox</translation>
+    </message>
+    <message>
+        <source>新增</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>反选</source>
+        <translation>Invert</translation>
+    </message>
+</context>
+<context>
+    <name>GroupBox</name>
+    <message>
+        <source>GroupBox</source>
+        <translation>GroupBox</translation>
+    </message>
+</context>
+<context>
+    <name>Input</name>
+    <message>
+        <source>Input</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>label:</source>
+        <translation>label:</translation>
+    </message>
+</context>
+<context>
+    <name>PayRuleDynamicForm</name>
+    <message>
+        <source>PayRuleDynamicForm</source>
+        <translation>PayRuleDynamicForm</translation>
+    </message>
+</context>
+<context>
+    <name>RadioGroup</name>
+    <message>
+        <source>RadioGroup</source>
+        <translation>RadioGroup</translation>
+    </message>
+    <message>
+        <source>label:</source>
+        <translation>label:</translation>
+    </message>
+</context>
+<context>
+    <name>Select</name>
+    <message>
+        <source>Select</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>label:</source>
+        <translation>label:</translation>
+    </message>
+</context>
+<context>
+    <name>TabPane</name>
+    <message>
+        <source>TabPane</source>
+        <translation>TabPane</translation>
+    </message>
+</context>
+<context>
+    <name>TabWidget</name>
+    <message>
+        <source>TabWidget</source>
+        <translation>TabWidget</translation>
+    </message>
+</context>
+<context>
+    <name>TableInput</name>
+    <message>
+        <source>TableInput</source>
+        <translation>TableInput</translation>
+    </message>
+    <message>
+        <source>元</source>
+        <translation>yuan</translation>
+    </message>
+</context>
+<context>
+    <name>TableNumberSection</name>
+    <message>
+        <source>TableNumberSection</source>
+        <translation>TableNumberSection</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>——</source>
+        <translation>——</translation>
+    </message>
+    <message>
+        <source>第%1行开始时段与第%2行结束时段不相等!</source>
+        <translation>The start of row %1 does not match the end of row %2!</translation>
+    </message>
+    <message>
+        <source>第%1行结束时段不能小于第%1行开始时段!</source>
+        <translation>In row %1 the end cannot be earlier than the start!</translation>
+    </message>
+</context>
+<context>
+    <name>TableTimePicker</name>
+    <message>
+        <source>TableTimePicker</source>
+        <translation>TableTimePicker</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <translation>HH:mm</translation>
+    </message>
+    <message>
+        <source>——</source>
+        <translation>——</translation>
+    </message>
+    <message>
+        <source>第%1行开始时间不能小于第%2行结束时间！</source>
+        <translation>The start of row %1 cannot be earlier than the end of row %2!</translation>
+    </message>
+</context>
+<context>
+    <name>TimePicker</name>
+    <message>
+        <source>TimePicker</source>
+        <translation>TimePicker</translation>
+    </message>
+    <message>
+        <source>label:</source>
+        <translation>label:</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <translation>HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>UcBase</name>
+    <message>
+        <source>请配置:%1</source>
+        <translation>Please configure: %1</translation>
+    </message>
+</context>
+</TS>
