@@ -149,9 +149,125 @@ public:
     bool SetDevTimeParam(const QDateTime &dateTime, int zoneHours, int zoneMinutes);
 
     // ======== BEGIN setters block (owned by the setters work) ================
-    // Declarations of the setters, merge setters and actions go here; they are
-    // defined in MainManagerSetters.cpp. The hooks below are called by the
-    // reply dispatch and are defined there too.
+    // Defined in MainManagerSetters.cpp. Each setter runs on its caller's
+    // thread, builds its record from zero (or completes a cached one), sends it
+    // to the camera in use and returns whether the device library took it;
+    // "exactly 0" setters want a library result of 0, the rest 0 or more. The
+    // camera's verdict arrives later as the group's result signal. A null
+    // record argument gives false and sends nothing. Texts longer than their
+    // field end at their last whole character.
+
+    // Video records. Exactly 0.
+    bool SetDevVideoParam(int resolution, int frameRate, int bitRate);
+    bool SetDevNetParam(int resolution, int frameRate, int bitRate);
+    bool SetDevVideoV3Param(int resolution, int frameRate, int bitRate, int chan, int streamtype);
+    bool SetDevNetV3Param(int resolution, int frameRate, int bitRate, int chan, int streamtype,
+                          int netvideoEncoding);
+
+    // Merge setters: write their own positions into the cached record and send
+    // the whole of it. They need the camera's record first (ReqDevSystemParam,
+    // ReqDevExParamV3); without it they return false and send nothing.
+    bool SetDevSystemParam(quint8 positioning, quint32 screenSaverMs, quint8 systemSound,
+                           quint8 operationPassword, quint8 led, quint8 gpsTimeSync);
+    bool SetDevSystemParamEx(quint8 infrared, qint32 preRecord, qint32 delayedRecording,
+                             qint32 segmentCode);
+    bool SetDevExParamV3(quint8 first, quint8 second, quint8 third, quint8 fourth, quint8 fifth,
+                         quint8 sixth, quint8 seventh);
+    bool SetDevExParamV3All(const Ex_Param_V3_T *record);
+    // The code's first 8 local 8-bit bytes (whole characters).
+    bool SetDevExParamV3Lumaro(bool cloudSwitch, const QString &code);
+
+    // Records the page built.
+    bool SetDeviceOSDParam(const EXTRA_OSD *record);
+    bool SetDevDSTParam(const USB_DST_T *record);
+    bool SetDevSIPParam(const SIPUA_CONFIG_T *record);
+    bool SetDevGroupTalkParam(const GROUP_TALK_PARA_T *record);
+    bool SetDevPICParam(quint8 code);
+    bool SetDevicePackParam(quint8 first, quint8 second, quint8 third, quint16 fourth);
+
+    // JSON groups: the page's UTF-8 text up to its first NUL, sent in the
+    // camera's local 8-bit encoding (the reads decode it the same way).
+    bool SetDevRecParamJson(const QByteArray &json);
+    bool SetDevCustomParamJson(const QByteArray &json);
+    bool SetDevVideoParamJson(const QByteArray &json);
+    bool SetDevSystemParamJson(const QByteArray &json);
+    bool SetDevNetExtendParamJson(const QByteArray &json);
+
+    // False without sending unless oldPassword is the log-in password. The new
+    // one becomes the log-in password when the camera accepts it (reply 16
+    // with result 0, before reqSetDevPwd).
+    bool ChangeDevPassword(const QString &oldPassword, const QString &newPassword);
+    // The two texts become the cached identity (GetDevIdParam) when the camera
+    // accepts them, before devIdParamChanged and reqSetDevIdParam.
+    bool SetDeviceIdParam(const QString &deviceId, const QString &userId);
+
+    // Network and platforms. Ports and the MTU are decimal text (0 when not a
+    // number); IPv4 addresses go through Ipv4Text.
+    bool SetDevWifiParam(bool enable, bool webAsc, const QString &ssid, const QString &key, int b1,
+                         int b2);
+    bool SetDevWifiParamV2(bool wifiOn, const QString &ssid, const QString &key, bool apOn,
+                           bool defaultSsid, const QString &apSsid, const QString &apKey);
+    bool SetDevApnParam(bool enable, int netMode, const QString &apn, const QString &number,
+                        const QString &user, const QString &password, const QString &mtu, int auth);
+    bool SetDevPlateParam(bool enable, bool forceSubStream, bool picUpload, const QString &ip,
+                          const QString &port, const QString &deviceId);
+    bool SetDevPlateParamEx(bool enable, bool forceSubStream, bool picUpload, const QString &ip,
+                            const QString &port, const QString &deviceId, int gpsInterval);
+    bool SetDevDomainParam(uchar flag, const QString &domain);
+    bool SetDevTarvioParam(uchar enable, uchar forceSubStream, const QString &ip, const QString &port,
+                           const QString &deviceId, const QString &deviceName, const QString &key);
+    bool SetDevFtpParam(bool enable, bool deleteAfterUpload, bool uploadRecordings, bool uploadPictures,
+                        bool uploadVideo, const QString &ip, const QString &port, const QString &user,
+                        const QString &password);
+    bool SetDevPlat1400Param(bool enable, const QString &address, const QString &port,
+                             const QString &userName, const QString &password);
+    bool SetDevPlatCustomParam(bool enable, const QString &address, const QString &port,
+                               const QString &userName, const QString &password);
+    bool SetDevTimPlateParam(bool enable, int protocol, bool useDomain, const QString &domain,
+                             const QString &ip, int port, const QString &url, int packetLength);
+    bool SetDevFaceTdaParam(bool enable, bool mqPush, bool urlDecrypt, bool storageReplace, bool https,
+                            const QString &tdaAddress, const QString &tdaPort, const QString &mqAddress,
+                            const QString &mqPort, const QString &storageAddress,
+                            const QString &storagePort);
+    bool SetDevLUMR3Param(bool cloudSwitch, const QString &code, bool encryption, const QString &key);
+    bool SetDevAESParam(quint8 first, quint8 second, const QString &key);
+
+    // Activation passwords of the camera at index (at most 63 local bytes).
+    bool SetDevActiveInfo(int index, const QString &password);
+    bool SetDevActiveAPInfo(int index, const QString &password);
+
+    // Uploads (also called from an upload worker thread). The start record
+    // names the file (UTF-8, at most 127 bytes) and its size as two 32-bit
+    // halves; the camera answers with reqSetDevUpfileParam.
+    bool ReqUploadFileStart(const QString &fileName, quint32 sizeLow, quint32 sizeHigh);
+    // Sends the whole local file; blocks until it is written.
+    bool ReqUploadFile(const QString &localPath);
+    bool ReqUploadFileStop();
+
+    // Actions. Those with a result signal emit it at once with a non-zero
+    // value when the request cannot be sent; each returns the library result.
+    int ReqFactoryReset();
+    int ReqSimpleDefaultReset();
+    int ReqMemoryFormat();
+    int ReqExportParams();
+    // The key text (at most 1023 UTF-8 bytes) for the camera at index.
+    int ReqValidateEncrypt(int index, const QString &text);
+    // The switch command of the camera's generation; the answer is switchUsbModel.
+    int ReqChangeUsbMode();
+    bool ReqUpgradeFirmware();
+    bool ReqUpgradePlateRecognate();
+    bool ReqRefreshLogo();
+    bool ReqReflashScreen();
+
+private:
+    // A sent password or identity waits here for the camera's verdict (reply
+    // 16 or 15); under m_stateMutex.
+    QString m_pendingPassword;
+    bool m_hasPendingPassword = false;
+    DEVICE_ID_PARA_T m_pendingDevId{};
+    bool m_hasPendingDevId = false;
+
+public:
     // ======== END setters block ==============================================
 
     // ======== BEGIN download block (owned by the download work) ==============

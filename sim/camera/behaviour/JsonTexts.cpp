@@ -109,6 +109,13 @@ std::string defaultGroup(JsonTexts::Group g)
     return std::string();
 }
 
+// The camera keeps and exchanges its JSON texts in its 8-bit encoding (GBK),
+// as every other text of its; a text is read as such before it is checked.
+QJsonDocument parseLocal(const std::string &text, QJsonParseError *error)
+{
+    return QJsonDocument::fromJson(fromGbk(text), error);
+}
+
 } // namespace
 
 JsonTexts::JsonTexts(const CameraProfile &profile)
@@ -159,13 +166,13 @@ std::string JsonTexts::group(Group g) const
 bool JsonTexts::setGroup(Group g, const std::string &text)
 {
     QJsonParseError error;
-    const QJsonDocument doc =
-        QJsonDocument::fromJson(QByteArray(text.data(), int(text.size())), &error);
+    const QJsonDocument doc = parseLocal(text, &error);
     if (error.error != QJsonParseError::NoError || !doc.isObject())
         return false;
-    const QJsonObject stored = QJsonDocument::fromJson(fromGbk(m_groups.at(g))).object();
+    const QJsonObject stored = parseLocal(m_groups.at(g), nullptr).object();
     if (doc.object().value("id") != stored.value("id") || !doc.object().value("form").isArray())
         return false;
+    // Kept as received, so the next read returns the very same bytes.
     m_groups[g] = text;
     return true;
 }

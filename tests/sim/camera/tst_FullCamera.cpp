@@ -296,12 +296,21 @@ void tst_FullCamera::jsonGroupsKeepValidTextsOnly()
     QVERIFY(!form.value("form").toArray().isEmpty());
     form.insert("name", "changed");
     const QByteArray edited = QJsonDocument(form).toJson(QJsonDocument::Indented);
-    const Bytes editedBytes(edited.begin(), edited.end());
+    Bytes editedBytes(edited.begin(), edited.end());
 
     const Reply set = ask(camera, 75, editedBytes);
     QCOMPARE(set.result, 0);
     QCOMPARE(set.payload, editedBytes);
     QCOMPARE(ask(camera, 74).payload, editedBytes);
+
+    // Chinese arrives in the camera's GBK and comes back byte for byte.
+    form.insert("name", QStringLiteral("录像参数（修改）"));
+    const QByteArray local =
+        QTextCodec::codecForName("GBK")->fromUnicode(QString::fromUtf8(QJsonDocument(form).toJson()));
+    const Bytes localBytes(local.begin(), local.end());
+    QCOMPARE(ask(camera, 75, localBytes).result, 0);
+    QCOMPARE(ask(camera, 74).payload, localBytes);
+    editedBytes = localBytes;
 
     const Reply broken = ask(camera, 75, Bytes{'{', '"'});
     QCOMPARE(broken.result, 1);
