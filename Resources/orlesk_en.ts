@@ -73,6 +73,17 @@
     </message>
 </context>
 <context>
+    <name>HintWnd</name>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Input</name>
     <message>
         <source>Input</source>
@@ -84,10 +95,28 @@
     </message>
 </context>
 <context>
+    <name>LoadingPlugin</name>
+    <message>
+        <source>正在加载，请稍后...</source>
+        <translation>Loading, please wait...</translation>
+    </message>
+</context>
+<context>
     <name>PayRuleDynamicForm</name>
     <message>
         <source>PayRuleDynamicForm</source>
         <translation>PayRuleDynamicForm</translation>
+    </message>
+</context>
+<context>
+    <name>QPasswordWithEye</name>
+    <message>
+        <source>显示密码</source>
+        <translation>Show password</translation>
+    </message>
+    <message>
+        <source>隐藏密码</source>
+        <translation>Hide password</translation>
     </message>
 </context>
 <context>
@@ -199,6 +228,17 @@
     <message>
         <source>请配置:%1</source>
         <translation>Please configure: %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Dravent</source>
+        <translation>Dravent</translation>
+    </message>
+    <message>
+        <source>Dravent is running.</source>
+        <translation>Dravent is running.</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "ApplicationLook.h"
+#include "Dialogs.h"
 #include "Mostrel.h"
+#include "SingleInstanceGuard.h"
 #include "Tessvar.h"
 
 #include <QApplication>
@@ -9,6 +11,9 @@
 #include <cstdio>
 
 namespace {
+
+// Every build uses this key: it is what makes a second start recognise the first.
+const char kInstanceKey[] = "Dravent1.0{6F1C2A9E-3B7D-4E58-9A0C-D24B81E7F536}";
 
 void addPluginFolder(const QString &folder)
 {
@@ -24,6 +29,13 @@ int main(int argc, char *argv[])
     // Each call puts its folder first: the working folder's plug-ins win.
     addPluginFolder(QCoreApplication::applicationDirPath());
     addPluginFolder(QDir::currentPath());
+
+    SingleInstanceGuard instance(QString::fromLatin1(kInstanceKey));
+    if (!instance.acquire()) {
+        Dialogs::warning(nullptr, QCoreApplication::translate("main", "Dravent"),
+                         QCoreApplication::translate("main", "Dravent is running."));
+        return -1;
+    }
 
     QApplication::setWindowIcon(QIcon(QString::fromLatin1(ApplicationLook::kWindowIconPath)));
     ApplicationLook::substituteFonts();

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QList>
+#include <QPixmap>
+#include <QScopedPointer>
+#include <QWidget>
+
+class QTimer;
+
+namespace Ui {
+class LoadingPlugin;
+}
+
+// The busy overlay: an animated picture and a text over a light veil. Its
+// animation runs while it is shown. All busy overlays of the process advance
+// one shared frame counter.
+//
+// The page builds it once, hides it at once, and sizes, places, raises, shows
+// and hides it.
+class LoadingPlugin : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit LoadingPlugin(QWidget *parent = nullptr);
+    ~LoadingPlugin() override;
+
+    void SetWaitingText(const QString &text);
+
+public slots:
+    void onTimerChangePic();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    const QScopedPointer<Ui::LoadingPlugin> m_ui;
+    QList<QPixmap> m_pictures;
+    QTimer *m_timer = nullptr;
+};
