@@ -6,6 +6,12 @@
 
 namespace {
 
+std::function<qint64(const QString &)> &freeSpaceOverride()
+{
+    static std::function<qint64(const QString &)> override;
+    return override;
+}
+
 QString nearestExistingFolder(const QString &path)
 {
     QString candidate = QDir::cleanPath(QDir::current().absoluteFilePath(path));
@@ -20,8 +26,15 @@ QString nearestExistingFolder(const QString &path)
 
 } // namespace
 
+void setDiskFreeSpaceOverride(std::function<qint64(const QString &)> override)
+{
+    freeSpaceOverride() = std::move(override);
+}
+
 qint64 getDiskFreeSpace(const QString &path)
 {
+    if (const auto &override = freeSpaceOverride())
+        return override(path);
     const QString folder = nearestExistingFolder(path);
     if (folder.isEmpty())
         return 0;

@@ -19,6 +19,7 @@
 //   any thread.
 
 #include "DevJsonAbility.h"
+#include "DownLoadPair.h"
 #include "Tessvar.h"
 
 #include <QByteArray>
@@ -273,8 +274,102 @@ public:
     // ======== BEGIN download block (owned by the download work) ==============
     // Declarations of the download queue and device-log index go here; they
     // are defined in MainManagerDownload.cpp.
+    // Everything here runs on the GUI thread: the callback posts the replies
+    // of the transfers and the log-name list to it, in order, and every
+    // signal below is emitted there.
+public:
+    // Where a camera file is stored in a folder: the folder with "/"
+    // separators and a trailing "/", then the part of the name after its
+    // last "/" or "\". Empty when the name cannot safely become a local
+    // file: empty, 128 UTF-8 bytes or more, a control character, a "." or
+    // ".." part, or a last part that is empty or starts with ".". The panel
+    // keys its rows by it.
+    static QString localPathFor(const QString &remoteName, const QString &folder);
+
+    // Queues the files not queued yet for that folder (creating it) and
+    // starts the first when the queue was empty. A name localPathFor refuses
+    // is not queued and is reported as startDownLoad(name, 2), posted.
+    void AddDownLoadList(const QList<QString> &remoteNames, const QString &folder);
+    // Drops a queued file. Only dropping the file stopped at the front
+    // (status 1 or 2) lets the next start; the file being fetched is never
+    // dropped: it ends and is reported as usual.
+    void RemoveDownLoadItem(const QString &remoteName, const QString &folder);
+    // The same, but the next file waits for the next AddDownLoadList.
+    void RemoveDownLoadItemEx(const QString &remoteName, const QString &folder);
+    // Drops every file after the front one.
+    void CutDownLoadListToFirst();
+    // The file whose request is outstanding (from its request to its last
+    // reply); empty when none is.
+    DownLoadPair activeDownLoad() const;
+
+    // Asks for the camera's log names and then fetches every log file into
+    // the working folder. Exactly one outcome follows: reqLogIndexResult(false)
+    // or LogDownLoad(true). A call while a request or log run is under way
+    // adds nothing; while files are queued the request waits for the queue
+    // to drain. Returns the library's result, 0 when nothing was sent yet.
+    int ReqLogIndex();
+
+    bool GetLoadingStatus() const;
+    QList<QString> GetLogIndexList() const;
+    // Local paths of the ".txt" log files the last log run fetched.
+    QList<QString> GetLogFileList() const;
+
+public slots:
+    // The length of the front file (reply 22): free-space check, then the
+    // transfer.
+    void onGetOnFilelen(qlonglong length);
+
+signals:
+    void startDownLoad();
+    // 0 the camera accepted the transfer, 1 not enough disk space, 2 failed.
+    void startDownLoad(QString remoteName, int status);
+    void overDownLoad(QString remoteName, QString localPath, int result);
+    void allFileDownLoadOver();
+    void LogDownLoad(bool ok);
+    void reqLogIndexResult(bool ok);
+    void updateFileInfo(qlonglong length);
+
+private:
+    enum class TransferPhase { Idle, Parked, AwaitLength, AwaitAccept, Transferring, Refused };
+    enum class LogIndexPhase { Idle, Waiting, Requested, Listing, Ended, Failed, Running };
+
+    int addDownLoadPairs(const QList<QString> &remoteNames, const QString &folder, bool logRun);
+    bool removeDownLoadPair(const QString &remoteName, const QString &folder);
+    bool transferInFlight() const;
+    bool logRequestOutstanding() const;
+    void advanceDownLoads();
+    void sendDownLoad(const DownLoadPair &pair);
+    void stopAtFront(int status);
+    void postStartDownLoad(const QString &remoteName, int status);
+    void armTransferDeadline();
+    void armLogDeadline();
+    void onTransferStarted(int index, int result);
+    void onTransferEnded(int index, int result);
+    void startWaitingLogRequest();
+    int sendLogRequest();
+    void onLogListAccepted(int index, int result);
+    void onLogListDone(int index, int result);
+    void failLogRequest();
+    void onLogListTransferEnd(int index, int result);
+    void drainDownLoads();
+
+    QList<DownLoadPair> m_downloadList;
+    QSet<QString> m_downloadKeys;
+    TransferPhase m_transferPhase = TransferPhase::Idle;
+    LogIndexPhase m_logPhase = LogIndexPhase::Idle;
+    int m_transferIndex = -1;
+    int m_logRequestIndex = -1;
+    int m_transferDeadlineGeneration = 0;
+    int m_logDeadlineGeneration = 0;
+    bool m_loadingStatus = false;
+    bool m_runHasMedia = false;
+    bool m_runHasLog = false;
+    qint64 m_fileLen = 0;
+    QList<QString> m_logIndexList;
+    QList<QString> m_logFileList;
     // ======== END download block =============================================
 
+public:
     // The function registered with the library; user is the instance.
     static void TESSVAR_CALL MSG_CALLBACK(int index, int cmd, int result, const void *data, int length,
                                           void *user);

@@ -79,8 +79,7 @@ bool MainManager::SetDevNetParam(int resolution, int frameRate, int bitRate)
 
 namespace {
 
-VIDEO_PARA_T_V3 videoV3(quint32 stream, int resolution, int frameRate, int bitRate, int chan,
-                        int streamtype)
+VIDEO_PARA_T_V3 videoV3(quint32 stream, int resolution, int frameRate, int bitRate, int chan, int streamtype)
 {
     VIDEO_PARA_T_V3 record = zeroed<VIDEO_PARA_T_V3>();
     RecordWriter w = writerFor(record);
@@ -99,8 +98,8 @@ bool MainManager::SetDevVideoV3Param(int resolution, int frameRate, int bitRate,
 {
     const VIDEO_PARA_T_V3 record = videoV3(0, resolution, frameRate, bitRate, chan, streamtype);
     const int ret = SetVideoParamV3(m_curIndex, &record);
-    MOSTREL_LOG("SetDevVideoV3Param(%d, %d, %d, %d, %d), ret = %d\n", resolution, frameRate, bitRate,
-                chan, streamtype, ret);
+    MOSTREL_LOG("SetDevVideoV3Param(%d, %d, %d, %d, %d), ret = %d\n", resolution, frameRate, bitRate, chan,
+                streamtype, ret);
     return ret == 0;
 }
 
@@ -110,8 +109,8 @@ bool MainManager::SetDevNetV3Param(int resolution, int frameRate, int bitRate, i
     VIDEO_PARA_T_V3 record = videoV3(1, resolution, frameRate, bitRate, chan, streamtype);
     writerFor(record).u32(24, quint32(netvideoEncoding));
     const int ret = SetVideoParamV3(m_curIndex, &record);
-    MOSTREL_LOG("SetDevNetV3Param(%d, %d, %d, %d, %d, %d), ret = %d\n", resolution, frameRate, bitRate,
-                chan, streamtype, netvideoEncoding, ret);
+    MOSTREL_LOG("SetDevNetV3Param(%d, %d, %d, %d, %d, %d), ret = %d\n", resolution, frameRate, bitRate, chan,
+                streamtype, netvideoEncoding, ret);
     return ret == 0;
 }
 
@@ -524,8 +523,9 @@ bool MainManager::SetDevDomainParam(uchar flagValue, const QString &domain)
     return ret == 0;
 }
 
-bool MainManager::SetDevTarvioParam(uchar enable, uchar forceSubStream, const QString &ip, const QString &port,
-                                    const QString &deviceId, const QString &deviceName, const QString &key)
+bool MainManager::SetDevTarvioParam(uchar enable, uchar forceSubStream, const QString &ip,
+                                    const QString &port, const QString &deviceId, const QString &deviceName,
+                                    const QString &key)
 {
     PLATFROM_TARVIO50_PARAM record = zeroed<PLATFROM_TARVIO50_PARAM>();
     RecordWriter w = writerFor(record);
@@ -542,8 +542,8 @@ bool MainManager::SetDevTarvioParam(uchar enable, uchar forceSubStream, const QS
 }
 
 bool MainManager::SetDevFtpParam(bool enable, bool deleteAfterUpload, bool uploadRecordings,
-                                 bool uploadPictures, bool uploadVideo, const QString &ip, const QString &port,
-                                 const QString &user, const QString &password)
+                                 bool uploadPictures, bool uploadVideo, const QString &ip,
+                                 const QString &port, const QString &user, const QString &password)
 {
     FTP_CFG_PARAM record = zeroed<FTP_CFG_PARAM>();
     RecordWriter w = writerFor(record);

@@ -58,8 +58,7 @@ void RecordWriter::text(int offset, int width, const QString &value, Encoding en
 {
     if (width <= 0 || !fits(offset, width))
         return;
-    const QByteArray encoded =
-        fitted(value, encoding, limit == Width::NulTerminated ? width - 1 : width);
+    const QByteArray encoded = fitted(value, encoding, limit == Width::NulTerminated ? width - 1 : width);
     std::memset(m_record + offset, 0, std::size_t(width));
     std::memcpy(m_record + offset, encoded.constData(), std::size_t(encoded.size()));
 }
@@ -81,10 +80,9 @@ QByteArray RecordWriter::fitted(const QString &value, Encoding encoding, int max
     // cut falls between two characters of either encoding.
     QByteArray out;
     for (int i = 0; i < value.size();) {
-        const int length = value.at(i).isHighSurrogate() && i + 1 < value.size()
-                                   && value.at(i + 1).isLowSurrogate()
-                               ? 2
-                               : 1;
+        const int length =
+                value.at(i).isHighSurrogate() && i + 1 < value.size() && value.at(i + 1).isLowSurrogate() ? 2
+                                                                                                          : 1;
         const QByteArray character = encode(value.mid(i, length));
         if (out.size() + character.size() > maxBytes || character.contains('\0'))
             break;

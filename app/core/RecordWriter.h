@@ -16,7 +16,7 @@ public:
     };
     enum class Width {
         NulTerminated, // char[N]: at most N - 1 bytes, then a NUL
-        Full,          // "up to N": all N bytes may hold text, without a NUL
+        Full, // "up to N": all N bytes may hold text, without a NUL
     };
 
     RecordWriter(void *record, int size);

@@ -30,11 +30,16 @@ public:
     // and connects each control's cascades_trigger to `cascadeSlot` (a SLOT()
     // signature) of `cascadeReceiver` before the control is initialised.
     // Cascades that arrive meanwhile are applied when the build ends.
+    // `container` is the widget that holds the layout the controls go into:
+    // created there, a control is never moved, and under the form's style
+    // sheet every move re-styles the whole subtree that moves, level by
+    // level, so deep nesting would cost far more than its controls.
     void build(const QJsonArray &elements, QWidget *container, const Definitions &definitions,
                QObject *cascadeReceiver, const char *cascadeSlot);
 
-    // Adds the controls to `layout` in ascending order, then a stretch that
-    // takes the spare height below the last one.
+    // Adds the controls to `layout` (installed on the build's container) in
+    // ascending order, then a stretch that takes the spare height below the
+    // last one.
     void layOut(QBoxLayout *layout) const;
 
     // Validates every control in order; on the first refusal returns false

@@ -35,7 +35,8 @@ void GroupBox::parseElement()
     // The build applies the cascades that children fire meanwhile (a radio
     // group's loaded value), so the group opens with the right rows shown.
     if (m_children.isArray())
-        controls.build(m_children.toArray(), this, definitions, this, SLOT(applyCascades(QList<Field>)));
+        controls.build(m_children.toArray(), ui->groupBox, definitions, this,
+                       SLOT(applyCascades(QList<Field>)));
 }
 
 void GroupBox::refreshView()

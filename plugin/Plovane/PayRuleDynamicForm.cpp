@@ -39,7 +39,8 @@ bool PayRuleDynamicForm::load(const QJsonObject &description)
     if (!description.contains(QStringLiteral("form")))
         return false;
     readDefinitions();
-    controls.build(description.value(QStringLiteral("form")).toArray(), this, definitions, this, SLOT(cascades_trigger(QList<Field>)));
+    controls.build(description.value(QStringLiteral("form")).toArray(), ui->scrollAreaWidgetContents, definitions,
+                   this, SLOT(cascades_trigger(QList<Field>)));
     layOut();
     return true;
 }

@@ -30,7 +30,7 @@ TabPane::~TabPane()
 
 void TabPane::parseElement()
 {
-    controls.build(m_children.toArray(), this, definitions, this,
+    controls.build(m_children.toArray(), ui->scrollAreaWidgetContents, definitions, this,
                    SLOT(onCascadesTriggered(QList<Field>)));
 }
 

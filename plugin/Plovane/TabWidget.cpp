@@ -22,39 +22,39 @@ TabWidget::~TabWidget()
     delete ui;
 }
 
+// Only the last pane of each order becomes a tab, so the displaced ones are
+// never built. Each pane becomes a tab while it is still empty: the tab
+// widget shows its current page at once, and showing a page styles and lays
+// out all it holds; done after the pane's build, that would happen again at
+// every level of nested tabs.
 void TabWidget::parseElement()
 {
     if (!m_children.isArray())
         return;
-    for (const QJsonValue &value : m_children.toArray())
-        buildPane(value.toObject());
+    QMap<int, QJsonObject> chosen;
+    for (const QJsonValue &value : m_children.toArray()) {
+        const QJsonObject child = value.toObject();
+        const int order = child.value(QStringLiteral("order")).toInt();
+        if (order > 0 && child.value(QStringLiteral("type")).toString().contains(kPaneType))
+            chosen.insert(order, child);
+    }
+    for (auto child = chosen.cbegin(); child != chosen.cend(); ++child)
+        buildPane(child.key(), child.value());
 }
 
-void TabWidget::buildPane(const QJsonObject &child)
+void TabWidget::buildPane(int order, const QJsonObject &child)
 {
-    const int order = child.value(QStringLiteral("order")).toInt();
-    if (order <= 0)
-        return;
-    if (!child.value(QStringLiteral("type")).toString().contains(kPaneType))
-        return;
     auto *pane = new TabPane(this, definitions);
+    pages.insert(order, pane);
+    ui->tabWidget->addTab(pane, QString());
     const QString model = child.value(QStringLiteral("model")).toString();
     pane->init(child, definitions.value(model));
-    place(order, pane);
-}
-
-// A pane whose place a later pane takes is never shown or collected; left
-// alive it would only lie on top of the tabs, so it goes at once.
-void TabWidget::place(int order, TabPane *pane)
-{
-    delete pages.value(order);
-    pages.insert(order, pane);
 }
 
 void TabWidget::refreshView()
 {
     for (TabPane *pane : qAsConst(pages))
-        ui->tabWidget->addTab(pane, pane->title());
+        ui->tabWidget->setTabText(ui->tabWidget->indexOf(pane), pane->title());
 }
 
 bool TabWidget::validate(const QJsonObject &templateObject)

@@ -24,8 +24,7 @@ public:
     void refreshView() override;
 
 private:
-    void buildPane(const QJsonObject &child);
-    void place(int order, TabPane *pane);
+    void buildPane(int order, const QJsonObject &child);
 
     Ui::TabWidget *ui;
     QMap<int, TabPane *> pages;

@@ -1,15 +1,12 @@
 #pragma once
 
-#include <atomic>
+#include "ReaderLife.h"
+
 #include <cstdint>
 #include <memory>
 
 struct usb_device;
 struct usb_dev_handle;
-
-namespace port {
-struct Thread;
-}
 
 // One attached camera. Created closed by enumeration and retired by the next
 // one. Shared, so that a thread still using a retired record keeps it alive.
@@ -20,10 +17,9 @@ struct DeviceRec {
 
     usb_device *device = nullptr;
     usb_dev_handle *handle = nullptr;
-    port::Thread *reader = nullptr;
-    // Shared with the reader thread so that a reader stopped from its own
-    // callback can still see the flag after the record has been freed.
-    std::shared_ptr<std::atomic<bool>> stop;
+    // The record's reader, from its start until it has ended (or until it
+    // stopped itself from its own callback, which lets the record go at once).
+    std::shared_ptr<ReaderLife> reader;
     std::uint8_t inEndpoints[MaxEndpoints] = {};
     std::uint8_t outEndpoints[MaxEndpoints] = {};
     int inEndpointCount = 0;
@@ -31,7 +27,9 @@ struct DeviceRec {
 
     // Transient states that let the USB work run outside the library lock.
     bool opening = false;        // an open is claiming the device
-    bool readerStopping = false; // a thread is joining the reader
+    // A reader's callback closed the camera while its reader still ran; the
+    // reader closes it once it has left its loop.
+    bool closeWhenReaderEnds = false;
     int writesInFlight = 0;      // writes using the handle right now
     bool retired = false;        // enumeration replaced the record
 };

@@ -23,10 +23,17 @@ constexpr int AlternateSetting = 0;
 constexpr std::uint8_t DirectionInBit = 0x80;
 constexpr int TimedOut = -ETIMEDOUT;
 
-// The record whose reader runs on this thread, if any. Lets a stop from the
-// reader's own callback be told apart without touching the thread handle,
-// which the thread joining the reader frees.
-thread_local const DeviceRec *ownRecord = nullptr;
+// The reader that runs on this thread; null on the callers' threads. A reader
+// never waits for a reader to end, its own or another camera's: the other
+// one may be waiting in its callback for this very thread (a close of this
+// camera, or a lock of the program's that this callback holds).
+thread_local const ReaderLife *ownReader = nullptr;
+
+// The record's reader has been told to stop and has not ended yet.
+bool readerIsEnding(const DeviceRec &record)
+{
+    return record.reader && record.reader->stop.load();
+}
 
 // The transport's trace goes to standard output, one line per message.
 void printLine(const char *format, ...)
@@ -128,6 +135,13 @@ bool DeviceTable::contains(int index) const
     return records_.count(index) != 0;
 }
 
+bool DeviceTable::readerEnding(int index) const
+{
+    std::lock_guard<std::mutex> lock(LibraryLock::mutex());
+    const auto found = records_.find(index);
+    return found != records_.end() && readerIsEnding(*found->second);
+}
+
 int DeviceTable::count() const
 {
     std::lock_guard<std::mutex> lock(LibraryLock::mutex());
@@ -188,11 +202,15 @@ void DeviceTable::retire(RecordMap records)
 
 // A record whose close failed would otherwise leave interface 0 claimed on a
 // handle nobody holds any more, so the camera could never be claimed again.
+// A handle that a running reader still reads stays: that reader closes and
+// discards it when it ends.
 void DeviceTable::discard(DeviceRec &record)
 {
     usb_dev_handle *handle = nullptr;
     {
         std::lock_guard<std::mutex> lock(LibraryLock::mutex());
+        if (record.reader && record.reader.get() != ownReader)
+            return;
         std::swap(handle, record.handle);
     }
     if (handle)
@@ -226,12 +244,21 @@ int DeviceTable::Open(int index)
 }
 
 // The device is claimed outside the lock; `opening` keeps a second open of the
-// same record waiting instead of claiming it twice.
+// same record waiting instead of claiming it twice. A camera whose reader is
+// still ending is opened only after that end, which a reader's callback
+// cannot wait for: its open fails at once and may be retried later.
 int DeviceTable::openRecord(DeviceRec &record)
 {
     {
         std::unique_lock<std::mutex> lock(LibraryLock::mutex());
-        LibraryLock::changed().wait(lock, [&] { return !record.opening; });
+        for (;;) {
+            LibraryLock::changed().wait(lock, [&] { return !record.opening; });
+            if (!readerIsEnding(record))
+                break;
+            if (ownReader)
+                return -1;
+            LibraryLock::changed().wait(lock, [&] { return !readerIsEnding(record); });
+        }
         if (record.handle) {
             printLine("already open!");
             return 0;
@@ -310,17 +337,29 @@ int DeviceTable::Close(int index)
     return record ? closeRecord(*record) : -1;
 }
 
+// The handle is never closed under a running reader. A caller's thread waits
+// for the reader's end; a reader's callback leaves the close to the camera's
+// own reader, which does it when it leaves its loop.
 int DeviceTable::closeRecord(DeviceRec &record)
 {
-    stopReader(record);
     usb_dev_handle *handle = nullptr;
-    {
+    for (;;) {
+        stopReader(record);
         std::unique_lock<std::mutex> lock(LibraryLock::mutex());
         LibraryLock::changed().wait(lock, [&] { return !record.opening; });
+        if (record.reader && record.reader.get() != ownReader) {
+            if (ownReader) {
+                record.closeWhenReaderEnds = true;
+                return 0;
+            }
+            // Another thread opened the camera again meanwhile; stop that reader too.
+            continue;
+        }
         // Taking the handle first stops new writes; the ones in flight finish
         // within their time-out before the handle goes away under them.
         std::swap(handle, record.handle);
         LibraryLock::changed().wait(lock, [&] { return record.writesInFlight == 0; });
+        break;
     }
     if (!handle)
         return 0;
@@ -421,27 +460,35 @@ int DeviceTable::readRecord(DeviceRec &record, unsigned char *buffer)
     return result;
 }
 
+// A reader still ending is waited for, except on a reader's thread (see openRecord).
 int DeviceTable::StartReader(int index)
 {
     std::unique_lock<std::mutex> lock(LibraryLock::mutex());
     const Record record = find(index);
     if (!record)
         return -1;
-    LibraryLock::changed().wait(lock, [&] { return !record->readerStopping; });
+    if (readerIsEnding(*record)) {
+        if (ownReader)
+            return -1;
+        LibraryLock::changed().wait(lock, [&] { return !readerIsEnding(*record); });
+    }
     if (record->reader) {
         printLine("is already run!");
         return 0;
     }
     if (record->retired)
         return -1;
-    record->stop = std::make_shared<std::atomic<bool>>(false);
-    auto *arguments = new ReaderArguments{this, context_, index, receive_, record->stop, record};
-    record->reader = port::startThread(&DeviceTable::readerMain, arguments);
-    if (!record->reader) {
+    auto life = std::make_shared<ReaderLife>();
+    auto *arguments = new ReaderArguments{this, context_, index, receive_, life, record};
+    // The new thread takes the lock before it touches the record, so it finds
+    // the record holding it.
+    life->thread = port::startThread(&DeviceTable::readerMain, arguments);
+    if (!life->thread) {
         delete arguments;
         printLine("start read error!");
         return -1;
     }
+    record->reader = std::move(life);
     return 0;
 }
 
@@ -452,43 +499,75 @@ int DeviceTable::StopReader(int index)
 }
 
 // The join runs outside the lock: the reader may be inside the callback,
-// which may call any export. A second stopper waits for the first one's join,
-// unless it is the reader itself, which leaves its loop once it returns.
+// which may call any export. A caller's thread returns only once the reader
+// has ended: it joins it, or waits for the end of one that another thread
+// joins or that a callback let go. A reader never waits: stopping itself, it
+// leaves its loop once its callback returns; stopping another camera's
+// reader, it lets that thread go, and the record stays with that reader
+// (an open waits for its end) until it has ended.
 int DeviceTable::stopReader(DeviceRec &record)
 {
-    port::Thread *reader = nullptr;
+    port::Thread *joined = nullptr;
+    std::shared_ptr<ReaderLife> life;
     {
         std::unique_lock<std::mutex> lock(LibraryLock::mutex());
-        if (record.readerStopping) {
-            if (ownRecord != &record)
-                LibraryLock::changed().wait(lock, [&] { return !record.readerStopping; });
+        life = record.reader;
+        if (!life)
+            return 0;
+        const bool stoppedBefore = life->stop.exchange(true);
+        if (ownReader) {
+            if (life.get() == ownReader && stoppedBefore)
+                return 0; // another thread is ending this reader, and closes the camera after it
+            port::detachThread(life->thread);
+            life->thread = nullptr;
+            // Stopping itself, the reader lets the record go at once, so that
+            // its callback may open the camera again.
+            if (life.get() == ownReader)
+                record.reader = nullptr;
             return 0;
         }
-        if (!record.reader)
-            return 0;
-        record.stop->store(true);
-        if (ownRecord == &record) {
-            port::detachThread(record.reader);
-            record.reader = nullptr;
+        if (!life->thread) {
+            LibraryLock::changed().wait(lock, [&] { return life->ended; });
             return 0;
         }
-        reader = record.reader;
-        record.readerStopping = true;
+        std::swap(joined, life->thread);
     }
-    port::joinThread(reader);
-    {
-        std::lock_guard<std::mutex> lock(LibraryLock::mutex());
-        record.reader = nullptr;
-        record.readerStopping = false;
+    port::joinThread(joined);
+    return 0;
+}
+
+// The reader's last act on its record: a close that a callback left to it,
+// then its end, which the threads waiting for it see.
+void DeviceTable::readerEnds(DeviceRec &record, const std::shared_ptr<ReaderLife> &life)
+{
+    for (;;) {
+        {
+            std::lock_guard<std::mutex> lock(LibraryLock::mutex());
+            const bool closeNow = record.reader == life && record.closeWhenReaderEnds;
+            if (!closeNow) {
+                life->ended = true;
+                if (record.reader == life)
+                    record.reader = nullptr;
+                break;
+            }
+            record.closeWhenReaderEnds = false;
+        }
+        closeRecord(record);
+        bool retired = false;
+        {
+            std::lock_guard<std::mutex> lock(LibraryLock::mutex());
+            retired = record.retired;
+        }
+        if (retired)
+            discard(record);
     }
     LibraryLock::changed().notify_all();
-    return 0;
 }
 
 unsigned DeviceTable::readerMain(void *argument)
 {
     std::unique_ptr<ReaderArguments> arguments(static_cast<ReaderArguments *>(argument));
-    ownRecord = arguments->record.get();
+    ownReader = arguments->life.get();
     std::vector<unsigned char> buffer(ReceiveBufferSize, 0);
     for (;;) {
         const int result = arguments->table->readRecord(*arguments->record, buffer.data());
@@ -496,8 +575,9 @@ unsigned DeviceTable::readerMain(void *argument)
             arguments->receive(arguments->deviceIndex, buffer.data(), result, arguments->context);
         if (result < 0 && result != TimedOut)
             port::sleepMs(ReadErrorPauseMs);
-        if (arguments->stop->load())
+        if (arguments->life->stop.load())
             break;
     }
+    arguments->table->readerEnds(*arguments->record, arguments->life);
     return 0;
 }

@@ -5,6 +5,7 @@
 #include <mutex>
 
 struct DeviceRec;
+struct ReaderLife;
 struct LibraryContext;
 struct usb_device;
 struct usb_dev_handle;
@@ -40,6 +41,8 @@ public:
     int StopReader(int index);
 
     bool contains(int index) const;
+    // True while the camera's reader has been told to stop and has not ended.
+    bool readerEnding(int index) const;
     int count() const;
 
     DeviceTable(const DeviceTable &) = delete;
@@ -66,6 +69,7 @@ private:
     void keepForRetry(DeviceRec &record, usb_dev_handle *handle);
     int closeHandle(usb_dev_handle *handle);
     int stopReader(DeviceRec &record);
+    void readerEnds(DeviceRec &record, const std::shared_ptr<ReaderLife> &life);
     int readRecord(DeviceRec &record, unsigned char *buffer);
     void writeProbe(usb_dev_handle *handle, const DeviceRec &record);
     static unsigned readerMain(void *argument);

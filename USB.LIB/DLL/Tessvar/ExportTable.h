@@ -48,6 +48,16 @@ public:
         throw "not an export of the library";
     }
 
+    // Whether an export sends `command`, and so may see it answered.
+    static constexpr bool sendsCommand(int command)
+    {
+        for (const ExportRow &row : kRows) {
+            if (row.command == command)
+                return true;
+        }
+        return false;
+    }
+
 private:
     static constexpr ExportRow kRows[kExportCount] = {
     {"ChangePassword",            ExportKind::Set,            16,  256},

@@ -14,6 +14,6 @@ class LibraryLock
 public:
     static std::mutex &mutex();
     // Signalled, under the lock, whenever a device record leaves a transient
-    // state (opening, a write in flight, a reader being stopped).
+    // state (opening, a write in flight) and whenever a reader ends.
     static std::condition_variable &changed();
 };

@@ -3,7 +3,8 @@
 #include "DeviceRec.h"
 #include "DeviceTable.h"
 
-#include <atomic>
+#include "ReaderLife.h"
+
 #include <memory>
 
 // What a reader thread needs; made by the reader start and freed by the thread.
@@ -12,7 +13,7 @@ struct ReaderArguments {
     LibraryContext *context = nullptr;
     int deviceIndex = -1;
     ReceiveFn receive = nullptr;
-    std::shared_ptr<std::atomic<bool>> stop;
+    std::shared_ptr<ReaderLife> life;
     // The reader reads its own record, not whatever a later enumeration put
     // under the same index.
     std::shared_ptr<DeviceRec> record;

@@ -4,6 +4,7 @@
 #include "LibraryLock.h"
 #include "MediaIndexFetch.h"
 #include "IndexFiles.h"
+#include "ExportTable.h"
 #include "ProtocolCode.h"
 #include "ZorvComHead.h"
 
@@ -20,6 +21,21 @@ namespace {
 constexpr int HeadSize = static_cast<int>(sizeof(PACKET_HEAD));
 constexpr int ComHeadSize = static_cast<int>(sizeof(ZORV_COM_HEAD));
 constexpr int NameSize = 128;
+
+// The codes of the library's own reports. No request uses them, so a reply
+// carrying one can only be a camera posing as the library, with a payload
+// that callers would trust to have the report's size.
+bool isLibraryReportCode(int command)
+{
+    return command >= REPORT_INDEX_RECORD && command <= REPORT_LOG_LIST_OVER;
+}
+
+static_assert(REPORT_INDEX_RECORD == 101 && REPORT_LOG_LIST_OVER == 104, "the report codes are consecutive");
+static_assert(!tessvar::ExportTable::sendsCommand(REPORT_INDEX_RECORD)
+                  && !tessvar::ExportTable::sendsCommand(REPORT_LOG_NAME)
+                  && !tessvar::ExportTable::sendsCommand(REPORT_INDEX_OVER)
+                  && !tessvar::ExportTable::sendsCommand(REPORT_LOG_LIST_OVER),
+              "no request is answered with a report code");
 
 // The bytes of a packet that were both announced and received.
 int usableLength(const PACKET_HEAD &head, int received)
@@ -73,6 +89,10 @@ void ReceiveDispatch::commandReply(LibraryContext &context, int deviceIndex,
         command = static_cast<int>(reply.cmd);
         result = reply.result;
         std::printf("idex=%d ,cmd=%d, result=%d \n", deviceIndex, command, result);
+        if (isLibraryReportCode(command)) {
+            std::printf("reply with the library's own code %d dropped\n", command);
+            return;
+        }
 
         if (command == CMD_DOWNLOAD && result == 0)
             openTransferFile(*session);

@@ -50,7 +50,8 @@ extern "C" {
  * replies) or one of the library's own codes below; result is the reply's
  * result byte (0 success). data points into the reader's receive buffer and is
  * valid only until the callback returns; it is null when the reply carries no
- * payload.
+ * payload. The codes 101 to 104 come from the library only, always with the
+ * payloads given below: a camera reply carrying one of them is dropped.
  */
 typedef void(TESSVAR_CALL *MSG_CALLBACK_FN)(int index, int cmd, int result, const void *data, int length,
                                             void *user);
@@ -199,6 +200,16 @@ TESSVAR_BYTE_RECORD(WIFI_PARA_V2_T, 1156);
 /* ---- device and callback ------------------------------------------------ */
 
 TESSVAR_API int TESSVAR_CALL SetMsgCallBack(MSG_CALLBACK_FN callback, void *user);
+/*
+ * Called from the callback, on a reader thread, no function waits for a reader
+ * to end, so that two cameras' callbacks may close or open each other:
+ * closing another camera (CloseDevice, the close inside OpenDevice,
+ * RefreshDecice) leaves its close to that camera's reader, which closes it as
+ * soon as its own callback has returned (CloseDevice returns 0); opening a
+ * camera whose reader is still ending fails with -1 at once, and may be tried
+ * again later. From any other thread CloseDevice, OpenDevice and RefreshDecice
+ * return only after the readers they stop have ended.
+ */
 /* Closes every open camera, enumerates, and resets every camera's transfer state. */
 TESSVAR_API int TESSVAR_CALL RefreshDecice(int *count);
 TESSVAR_API int TESSVAR_CALL OpenDevice(int index);

@@ -27,8 +27,10 @@ int TESSVAR_CALL RefreshDecice(int *count)
 {
     printBanner("[##########--Refresh--###########]");
     const int found = DeviceTable::instance().Enumerate();
-    // Enumeration has stopped every reader, so nothing receives while the
-    // sessions are replaced.
+    // Called from a caller's thread, enumeration has stopped every reader, so
+    // nothing receives while the sessions are replaced; called from a
+    // callback, the stopped readers end on their own and may still hand on
+    // the packet they were reading.
     LibraryContext::instance().resetSessions(found);
     if (count)
         *count = found;

@@ -184,6 +184,19 @@ private slots:
         QVERIFY(getDiskFreeSpace(QString()) > 0);
     }
 
+    void freeSpaceOverrideAnswersUntilCleared()
+    {
+        QString asked;
+        setDiskFreeSpaceOverride([&asked](const QString &path) {
+            asked = path;
+            return qint64(42);
+        });
+        QCOMPARE(getDiskFreeSpace(m_dir.path()), qint64(42));
+        QCOMPARE(asked, m_dir.path());
+        setDiskFreeSpaceOverride({});
+        QVERIFY(getDiskFreeSpace(m_dir.path()) > 42);
+    }
+
 private:
     QTemporaryDir m_dir;
 };

@@ -156,10 +156,14 @@ void tst_MainManagerDiscovery::aSecondRefreshDuringRetriesEndsOnce()
     m_rig->manager()->setReplyDeadlines(1000, 2000);
     m_rig->camera(0).setFault(kGetId, sim::CommandFault::noAnswer());
     m_rig->startDiscovery();
-    QTRY_COMPARE_WITH_TIMEOUT(m_rig->sent(0, kGetId).size(), 1, 3000);
+    // The first run has sent its request and both repeats and waits out its deadline.
+    QTRY_COMPARE_WITH_TIMEOUT(m_rig->sent(0, kGetId).size(), 3, 3000);
 
-    m_rig->camera(0).clearFaults();
     m_rig->startDiscovery();
+    // The camera answers only once the second run has asked: an answer to one
+    // of the first run's repeats would end that run before the second began.
+    QTRY_COMPARE_WITH_TIMEOUT(m_rig->sent(0, kGetId).size(), 4, 3000);
+    m_rig->camera(0).clearFaults();
     // The first run's identity, late.
     m_rig->inject(0, kGetId, 0, identityOf(numbered(1).front()));
     QVERIFY(m_rig->probe().wait("updateDevListOver", 1, 5000));

@@ -78,26 +78,25 @@ private slots:
         QTest::addColumn<QByteArray>("field"); // 6 bytes
         using E = RecordWriter::Encoding;
         using W = RecordWriter::Width;
-        QTest::newRow("short, padded") << "ab" << int(E::Utf8) << int(W::NulTerminated)
-                                       << QByteArray("ab\0\0\0\0", 6);
-        QTest::newRow("char[6] keeps 5") << "abcdefg" << int(E::Utf8) << int(W::NulTerminated)
-                                         << QByteArray("abcde\0", 6);
-        QTest::newRow("up to 6 keeps 6") << "abcdefg" << int(E::Utf8) << int(W::Full)
-                                         << QByteArray("abcdef", 6);
+        QTest::newRow("short, padded")
+                << "ab" << int(E::Utf8) << int(W::NulTerminated) << QByteArray("ab\0\0\0\0", 6);
+        QTest::newRow("char[6] keeps 5")
+                << "abcdefg" << int(E::Utf8) << int(W::NulTerminated) << QByteArray("abcde\0", 6);
+        QTest::newRow("up to 6 keeps 6")
+                << "abcdefg" << int(E::Utf8) << int(W::Full) << QByteArray("abcdef", 6);
         // 中 is three bytes in UTF-8 and two in GBK.
-        QTest::newRow("utf-8 cut before a character") << QStringLiteral("中文") << int(E::Utf8)
-                                                      << int(W::NulTerminated)
-                                                      << QByteArray("\xE4\xB8\xAD\0\0\0", 6);
+        QTest::newRow("utf-8 cut before a character")
+                << QStringLiteral("中文") << int(E::Utf8) << int(W::NulTerminated)
+                << QByteArray("\xE4\xB8\xAD\0\0\0", 6);
         QTest::newRow("utf-8 full width") << QStringLiteral("中文") << int(E::Utf8) << int(W::Full)
                                           << QByteArray("\xE4\xB8\xAD\xE6\x96\x87", 6);
-        QTest::newRow("gbk cut before a character") << QStringLiteral("ab中文") << int(E::Local)
-                                                    << int(W::NulTerminated)
-                                                    << QByteArray("ab\xD6\xD0\0\0", 6);
+        QTest::newRow("gbk cut before a character")
+                << QStringLiteral("ab中文") << int(E::Local) << int(W::NulTerminated)
+                << QByteArray("ab\xD6\xD0\0\0", 6);
         QTest::newRow("gbk full width") << QStringLiteral("中文字") << int(E::Local) << int(W::Full)
                                         << QByteArray("\xD6\xD0\xCE\xC4\xD7\xD6", 6);
         QTest::newRow("surrogate pair stays whole") << QStringLiteral("ab😀") << int(E::Utf8)
-                                                    << int(W::NulTerminated)
-                                                    << QByteArray("ab\0\0\0\0", 6);
+                                                    << int(W::NulTerminated) << QByteArray("ab\0\0\0\0", 6);
         QTest::newRow("ends at an embedded NUL") << QString::fromLatin1("ab\0cd", 5) << int(E::Utf8)
                                                  << int(W::Full) << QByteArray("ab\0\0\0\0", 6);
     }
@@ -111,7 +110,7 @@ private slots:
         std::array<char, 10> record;
         record.fill('\x55');
         RecordWriter(record.data(), int(record.size()))
-            .text(2, 6, text, RecordWriter::Encoding(encoding), RecordWriter::Width(limit));
+                .text(2, 6, text, RecordWriter::Encoding(encoding), RecordWriter::Width(limit));
         QCOMPARE(QByteArray(record.data() + 2, 6), field);
         QCOMPARE(QByteArray(record.data(), 2), QByteArray(2, '\x55'));
         QCOMPARE(QByteArray(record.data() + 8, 2), QByteArray(2, '\x55'));
@@ -119,7 +118,7 @@ private slots:
 
     void numbersAreLittleEndianAndStayInside()
     {
-        std::array<char, 8> record{};
+        std::array<char, 8> record {};
         RecordWriter writer(record.data(), int(record.size()));
         writer.u16(0, 0x1234);
         writer.i32(2, -2);

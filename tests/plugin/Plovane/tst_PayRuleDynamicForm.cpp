@@ -26,12 +26,43 @@ private slots:
     void collectOfAnEmptyForm();
     void cascadesHideAndShowByModel();
     void secondLoadStartsFromABlankForm();
+    void deeplyNestedContainers_data();
+    void deeplyNestedContainers();
 
 private:
     static QJsonObject input(int order, const QString &model, const QJsonValue &value);
     static QJsonObject description(const QJsonArray &form);
     static QStringList laidOutModels(PayRuleDynamicForm &form);
+    static QJsonObject nest(const QString &kind, int depth, const QJsonObject &bottom);
+    static QJsonObject innermost(QJsonObject element);
 };
+
+// `depth` containers of the kind, each the only child of the one above,
+// with `bottom` inside the last.
+QJsonObject tst_PayRuleDynamicForm::nest(const QString &kind, int depth, const QJsonObject &bottom)
+{
+    QJsonObject inner = bottom;
+    for (int level = depth; level >= 1; --level) {
+        const QString model = QString("level%1").arg(level);
+        if (kind == "h-tabs") {
+            const QJsonObject pane{{"type", "h-tab-pane"}, {"order", 1}, {"label", model},
+                                   {"children", QJsonArray{inner}}};
+            inner = QJsonObject{{"type", "h-tabs"}, {"order", 1}, {"model", model}, {"children", QJsonArray{pane}}};
+        } else {
+            inner = QJsonObject{{"type", kind}, {"order", 1}, {"model", model}, {"label", model},
+                                {"children", QJsonArray{inner}}};
+        }
+    }
+    return inner;
+}
+
+// The element at the bottom of a chain of only children.
+QJsonObject tst_PayRuleDynamicForm::innermost(QJsonObject element)
+{
+    while (element.contains("children"))
+        element = element.value("children").toArray().first().toObject();
+    return element;
+}
 
 QJsonObject tst_PayRuleDynamicForm::input(int order, const QString &model, const QJsonValue &value)
 {
@@ -192,6 +223,35 @@ void tst_PayRuleDynamicForm::secondLoadStartsFromABlankForm()
     QCOMPARE(layout->count(), 3); // the control, the stretch and the spacer
     QVERIFY(form.collect());
     QCOMPARE(form.description().value("form").toArray(), QJsonArray{input(1, "c", "3")});
+}
+
+void tst_PayRuleDynamicForm::deeplyNestedContainers_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("tabs") << "h-tabs";
+    QTest::newRow("group boxes") << "h-group-box";
+}
+
+// A form description comes from the camera: nesting a hundred levels deep
+// must neither freeze the program nor lose the value at the bottom.
+void tst_PayRuleDynamicForm::deeplyNestedContainers()
+{
+    QFETCH(QString, kind);
+    constexpr int kDepth = 100;
+    const QJsonObject loaded = nest(kind, kDepth, input(1, "deep", "before"));
+    PayRuleDynamicForm form;
+    QVERIFY(form.load(description({loaded})));
+    QCOMPARE(form.findChildren<UcBase *>().size(), (kind == "h-tabs" ? 2 * kDepth : kDepth) + 1);
+
+    auto *edit = controlByModel(form, "deep")->findChild<QLineEdit *>("lineEdit");
+    edit->setText("after");
+    QVERIFY(form.collect());
+    const QJsonObject collected = form.description().value("form").toArray().first().toObject();
+    QCOMPARE(innermost(collected), input(1, "deep", "after"));
+    QCOMPARE(collected, nest(kind, kDepth, input(1, "deep", "after")));
+
+    QCOMPARE(form.reset(), 0);
+    QCOMPARE(edit->text(), QString("before"));
 }
 
 QTEST_MAIN(tst_PayRuleDynamicForm)

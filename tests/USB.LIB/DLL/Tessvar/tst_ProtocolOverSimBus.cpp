@@ -2,6 +2,7 @@
 // simulated USB bus to a simulated camera, whose answers come back on the
 // camera's reader thread.
 
+#include "CommandPackets.h"
 #include "DeviceLayout.h"
 #include "FileDownload.h"
 #include "LibraryContext.h"
@@ -91,6 +92,8 @@ private slots:
     void logNameList();
     void mediaIndexEmptyList();
     void mediaIndexFetchesAndParses();
+    void cameraCannotPoseAsTheLibrary_data();
+    void cameraCannotPoseAsTheLibrary();
 
 private:
     QList<ReportRecorder::Report> callsOf(int command) const;
@@ -378,6 +381,60 @@ void tst_ProtocolOverSimBus::mediaIndexFetchesAndParses()
     QCOMPARE(recordName(records[2].payload), QByteArray("DCIM/b1.wav"));
     QCOMPARE(records[0].payload.mid(128, 56), QByteArray(56, 't'));
     QCOMPARE(LibraryContext::instance().session(0)->indexMode, int(INDEX_IDLE));
+}
+
+void tst_ProtocolOverSimBus::cameraCannotPoseAsTheLibrary_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<int>("length");
+    for (int command = REPORT_INDEX_RECORD; command <= REPORT_LOG_LIST_OVER; ++command) {
+        for (int length : {0, 3, 128, 188, 32000})
+            QTest::addRow("code %d, %d bytes", command, length) << command << length;
+    }
+}
+
+// Callers trust the payload of the library's own codes (a 188-byte record, a
+// 128-byte name, none at all): a camera's reply with such a code never
+// reaches them, while the library's own reports still do, whole.
+void tst_ProtocolOverSimBus::cameraCannotPoseAsTheLibrary()
+{
+    QFETCH(int, command);
+    QFETCH(int, length);
+    const auto impostor = CommandPackets::reply(static_cast<std::uint32_t>(command), 0,
+                                                std::vector<std::uint8_t>(static_cast<size_t>(length), 0x5A));
+    constexpr int Marker = 14;
+    sim::CameraStore &store = camera_->store();
+    store.putFile("idx/one.bin", fromBytes(indexFile({"DCIM/one.mp4"})));
+    store.setIndexNames({"idx/one.bin"});
+    store.setLogNames({"log/one.txt"});
+
+    camera_->injectIn(impostor);
+    QCOMPARE(PacketSender::SendGet(0, CMD_FIND_MEDIA_FILE), 0);
+    QVERIFY(recorder_->waitForCommand(REPORT_INDEX_OVER, WaitMs));
+    QVERIFY(recorder_->waitForCommand(CMD_TRANSFER_END, WaitMs, 2));
+    camera_->injectIn(impostor);
+    QCOMPARE(PacketSender::SendGet(0, CMD_FIND_LOG_FILE), 0);
+    QVERIFY(recorder_->waitForCommand(CMD_TRANSFER_END, WaitMs, 3));
+    camera_->injectIn(impostor);
+    // Packets arrive in order: once the marker is reported, the impostor
+    // before it has been handled.
+    camera_->injectIn(CommandPackets::reply(Marker, 0, {}));
+    QVERIFY(recorder_->waitForCommand(Marker, WaitMs));
+
+    const auto records = callsOf(REPORT_INDEX_RECORD);
+    QCOMPARE(records.size(), 1);
+    QCOMPARE(records[0].length, 188);
+    QCOMPARE(recordName(records[0].payload), QByteArray("DCIM/one.mp4"));
+    const auto names = callsOf(REPORT_LOG_NAME);
+    QCOMPARE(names.size(), 1);
+    QCOMPARE(names[0].length, 128);
+    QCOMPARE(recordName(names[0].payload), QByteArray("log/one.txt"));
+    for (int own : {REPORT_INDEX_OVER, REPORT_LOG_LIST_OVER}) {
+        const auto overs = callsOf(own);
+        QCOMPARE(overs.size(), 1);
+        QVERIFY(overs[0].nullPayload);
+        QCOMPARE(overs[0].length, 0);
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_ProtocolOverSimBus)

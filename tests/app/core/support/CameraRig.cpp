@@ -120,6 +120,16 @@ void CameraRig::inject(int index, quint32 command, quint8 result, const QByteArr
     camera(index).injectIn(CommandPackets::reply(command, result, bytes));
 }
 
+QList<quint32> CameraRig::commandCodes(int index) const
+{
+    QList<quint32> codes;
+    for (const sim::SimCamera::Bytes &packet : camera(index).receivedPackets()) {
+        if (CommandPackets::isCommand(packet))
+            codes << CommandPackets::u32At(packet, 12);
+    }
+    return codes;
+}
+
 bool CameraRig::isOpen(int index) const
 {
     return sim::UsbBus::instance().isClaimed(index);

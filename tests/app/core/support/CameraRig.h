@@ -66,6 +66,8 @@ public:
         QByteArray payload;
     };
     QList<SentCommand> sent(int index, quint32 command) const;
+    // The codes of every command the camera at index received, in order.
+    QList<quint32> commandCodes(int index) const;
 
     // True while the library holds the camera's USB interface.
     bool isOpen(int index) const;

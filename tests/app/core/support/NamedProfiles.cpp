@@ -1,5 +1,7 @@
 #include "NamedProfiles.h"
 
+#include "LocalText.h"
+
 #include <QtGlobal>
 
 #include <cstring>
@@ -17,10 +19,39 @@ struct Row
     std::function<CameraProfile()> make;
 };
 
+CameraProfile notActivated(bool hotspot)
+{
+    CameraProfile profile;
+    profile.activated = false;
+    profile.acceptsApPasswordAtActivation = hotspot;
+    return profile;
+}
+
+// The camera keeps its IDs in GBK, as it sends them.
+std::string gbk(const char *utf8)
+{
+    return LocalText::encode(QString::fromUtf8(utf8)).toStdString();
+}
+
 const Row kTable[] = {
     {Gen3Json, [] { return CameraProfile(); }},
     {Gen3Classic, [] { return CameraProfile::generation(3, false); }},
     {Gen2, [] { return CameraProfile::generation(2, false); }},
+    {NotActivated, [] { return notActivated(true); }},
+    {NotActivatedNoHotspot, [] { return notActivated(false); }},
+    {NoPassword,
+     [] {
+         CameraProfile profile;
+         profile.noPasswordLogin = true;
+         return profile;
+     }},
+    {LongChineseIds,
+     [] {
+         CameraProfile profile;
+         profile.officerId = gbk("第一大队第二中队警员编号零零七");
+         profile.deviceId = gbk("深圳市公安局执法记录仪设备编号甲乙丙丁戊己庚辛壬癸子丑");
+         return profile;
+     }},
 };
 
 } // namespace

@@ -16,6 +16,14 @@ constexpr const char *Gen3Json = "gen3-json";
 constexpr const char *Gen3Classic = "gen3-classic";
 // A second-generation camera (no ability description, no activation).
 constexpr const char *Gen2 = "gen2";
+// Third-generation cameras not yet activated: one that takes a hotspot
+// password at activation and one that takes only the device password.
+constexpr const char *NotActivated = "not-activated";
+constexpr const char *NotActivatedNoHotspot = "not-activated-no-hotspot";
+// A camera whose ability description lets it log in without a password.
+constexpr const char *NoPassword = "no-password";
+// Officer and device IDs of Chinese text that fill most of their 64 bytes.
+constexpr const char *LongChineseIds = "long-chinese-ids";
 
 // The profile of that name; aborts the test program for an unknown name.
 sim::camera::CameraProfile profile(const char *name);

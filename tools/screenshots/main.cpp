@@ -1,0 +1,136 @@
+// Writes screenshots of the program's real widgets, driven offscreen against
+// simulated cameras, in English (through the translation) and in Chinese.
+//
+//     vantrel_screenshots <folder>       every shot, <folder>/en/<shot>.png and <folder>/zh/<shot>.png
+//     vantrel_screenshots --list         the shots' names
+//     vantrel_screenshots --shot <name> --language en|zh --output <file.png>
+//                                        one shot in this process
+//
+// Every shot runs in a process of its own: MainManager and the busy overlay's
+// frame counter are process-wide.
+
+#include "ApplicationLook.h"
+#include "Shot.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QImage>
+#include <QProcess>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace {
+
+bool isFlat(const QImage &image)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb first = rgb.pixel(0, 0);
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x)
+            if (line[x] != first)
+                return false;
+    }
+    return true;
+}
+
+const Shot *findShot(const QString &name)
+{
+    for (const Shot &shot : Shots::all())
+        if (shot.name == name)
+            return &shot;
+    return nullptr;
+}
+
+int runOneShot(QApplication &application, const QString &name, const QString &language, const QString &output)
+{
+    const Shot *shot = findShot(name);
+    if (!shot) {
+        std::fprintf(stderr, "no shot named %s\n", qPrintable(name));
+        return 2;
+    }
+    const bool english = language == QLatin1String("en");
+    QApplication::setWindowIcon(QIcon(QString::fromLatin1(ApplicationLook::kWindowIconPath)));
+    ApplicationLook::substituteFonts();
+    if (english && !ApplicationLook::installTranslation(&application)) {
+        std::fprintf(stderr, "%s: the translation does not load\n", qPrintable(name));
+        return 1;
+    }
+    application.setStyleSheet(ApplicationLook::styleSheet());
+
+    try {
+        ShotContext context(name, english, shot->cameras);
+        QWidget *widget = shot->make(context);
+        if (!widget)
+            throw ShotFailure(QStringLiteral("%1: no widget to grab").arg(name).toStdString());
+        if (!widget->isVisible())
+            widget->show();
+        // Let layouts, style polish and posted events settle.
+        for (int round = 0; round < 5; ++round)
+            QCoreApplication::processEvents();
+        const QImage image = widget->grab().toImage();
+        if (image.isNull() || isFlat(image))
+            throw ShotFailure(QStringLiteral("%1: the picture is one flat colour").arg(name).toStdString());
+        QDir().mkpath(QFileInfo(output).absolutePath());
+        if (!image.save(output, "PNG"))
+            throw ShotFailure(QStringLiteral("%1: cannot write %2").arg(name, output).toStdString());
+    } catch (const std::exception &failure) {
+        std::fprintf(stderr, "%s\n", failure.what());
+        return 1;
+    }
+    return 0;
+}
+
+int runEveryShot(const QString &folder)
+{
+    int failed = 0;
+    for (const Shot &shot : Shots::all()) {
+        for (const char *language : {"en", "zh"}) {
+            const QString output =
+                    QDir(folder).filePath(QLatin1String(language) + QLatin1Char('/') + shot.name + ".png");
+            QFile::remove(output);
+            QProcess process;
+            process.setProcessChannelMode(QProcess::ForwardedChannels);
+            process.start(QCoreApplication::applicationFilePath(),
+                          {QStringLiteral("--shot"), shot.name, QStringLiteral("--language"),
+                           QLatin1String(language), QStringLiteral("--output"), output});
+            const bool finished = process.waitForFinished(60000);
+            const bool written = finished && process.exitStatus() == QProcess::NormalExit
+                    && process.exitCode() == 0 && QFile::exists(output);
+            std::printf("%-6s %s/%s\n", written ? "ok" : "FAILED", language, qPrintable(shot.name));
+            if (!written) {
+                process.kill();
+                ++failed;
+            }
+        }
+    }
+    std::printf("%d shots in %s, %d failed\n", int(Shots::all().size()) * 2, qPrintable(folder), failed);
+    return failed ? 1 : 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const QStringList arguments = application.arguments();
+
+    if (arguments.size() == 2 && arguments.at(1) == QLatin1String("--list")) {
+        for (const Shot &shot : Shots::all())
+            std::printf("%s\n", qPrintable(shot.name));
+        return 0;
+    }
+    if (arguments.size() == 7 && arguments.at(1) == QLatin1String("--shot")
+        && arguments.at(3) == QLatin1String("--language") && arguments.at(5) == QLatin1String("--output"))
+        return runOneShot(application, arguments.at(2), arguments.at(4), arguments.at(6));
+    if (arguments.size() == 2 && !arguments.at(1).startsWith(QLatin1String("--")))
+        return runEveryShot(arguments.at(1));
+
+    std::fprintf(stderr, "usage: %s <folder> | --list | --shot <name> --language en|zh --output <file>\n",
+                 argv[0]);
+    return 2;
+}
