@@ -85,7 +85,7 @@ void ParameterStore::fillParameterDefaults()
 
     le::Bytes &pack = m_records["AUDIO_VEDIO_PACK_CFG_PARAM"];
     pack[0] = 1;
-    le::putU16(pack, 4, 10);
+    le::putU16(pack, 4, 256); // MP4: one packing bit, as cameras keep it
 }
 
 le::Bytes ParameterStore::identity() const
