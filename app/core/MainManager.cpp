@@ -7,32 +7,21 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QEventLoop>
-#include <QMutexLocker>
 #include <QThread>
-#include <QThreadPool>
 #include <QTimer>
-#include <QtConcurrent>
 
 #include <cstring>
 #include <functional>
+#include <thread>
 
 MainManager *MainManager::s_instance = nullptr;
 
 namespace {
 
-QMutex &instanceMutex()
+std::mutex &instanceMutex()
 {
-    static QMutex mutex;
+    static std::mutex mutex;
     return mutex;
-}
-
-// Closing a camera joins its reader, which may be serving a blocking emission
-// to the GUI thread; these run on their own pool so that discovery runs on the
-// global pool never wait behind them.
-QThreadPool &closePool()
-{
-    static QThreadPool pool;
-    return pool;
 }
 
 constexpr int kCallbackPauseMs = 20;
@@ -243,7 +232,7 @@ void registerMetaTypes()
 
 MainManager *MainManager::GetInstance()
 {
-    QMutexLocker lock(&instanceMutex());
+    std::lock_guard<std::mutex> lock(instanceMutex());
     if (!s_instance)
         s_instance = new MainManager;
     return s_instance;
@@ -253,7 +242,7 @@ void MainManager::DestroyInstance()
 {
     MainManager *instance = nullptr;
     {
-        QMutexLocker lock(&instanceMutex());
+        std::lock_guard<std::mutex> lock(instanceMutex());
         instance = s_instance;
         s_instance = nullptr;
     }
@@ -291,16 +280,16 @@ void MainManager::shutdown()
     SetMsgCallBack(nullptr, nullptr);
     disconnect(this, &MainManager::reqCloseDevice, this, &MainManager::onSignalCloseDevice);
     {
-        QMutexLocker lock(&m_mutex);
+        std::unique_lock<std::mutex> lock(m_mutex);
         ++m_generation;
-        m_discoveryWake.wakeAll();
+        m_discoveryWake.notify_all();
     }
     // A run stops at its next check; readers it waits for may be serving the
     // GUI thread, so wait with events handled.
     waitUntil([this] { return m_runningRuns == 0; });
     QList<int> all;
     {
-        QMutexLocker lock(&m_mutex);
+        std::unique_lock<std::mutex> lock(m_mutex);
         for (int index = 0; index < m_devCount; ++index)
             all << index;
     }
@@ -311,7 +300,7 @@ void MainManager::shutdown()
 void MainManager::waitUntil(const std::function<bool()> &done)
 {
     auto isDone = [this, &done] {
-        QMutexLocker lock(&m_mutex);
+        std::unique_lock<std::mutex> lock(m_mutex);
         return done();
     };
     if (isDone())
@@ -365,19 +354,19 @@ int MainManager::GetCurIndex() const
 
 DEV_CODE_PARA_T MainManager::GetDevCode() const
 {
-    QMutexLocker lock(&m_stateMutex);
+    std::lock_guard<std::mutex> lock(m_stateMutex);
     return m_devCode;
 }
 
 int MainManager::GetProtocolVer() const
 {
-    QMutexLocker lock(&m_stateMutex);
+    std::lock_guard<std::mutex> lock(m_stateMutex);
     return static_cast<int>(m_devCode.protocolVer);
 }
 
 int MainManager::GetDeviceType() const
 {
-    QMutexLocker lock(&m_stateMutex);
+    std::lock_guard<std::mutex> lock(m_stateMutex);
     return static_cast<int>(m_devCode.deviceType);
 }
 
@@ -385,73 +374,73 @@ uchar MainManager::GetDevCodeByte(int offset) const
 {
     if (offset < 0 || offset >= static_cast<int>(sizeof(DEV_CODE_PARA_T)))
         return 0;
-    QMutexLocker lock(&m_stateMutex);
+    std::lock_guard<std::mutex> lock(m_stateMutex);
     return reinterpret_cast<const uchar *>(&m_devCode)[offset];
 }
 
 DEVICE_ID_PARA_T MainManager::GetDevIdParam() const
 {
-    QMutexLocker lock(&m_stateMutex);
+    std::lock_guard<std::mutex> lock(m_stateMutex);
     return m_devIdParam;
 }
 
 DEVICE_ID_PARA_T MainManager::GetDevIdInfo() const
 {
-    QMutexLocker lock(&m_stateMutex);
+    std::lock_guard<std::mutex> lock(m_stateMutex);
     return m_devIdInfo;
 }
 
 SYSTEM_PARA_T MainManager::GetSystemParam() const
 {
-    QMutexLocker lock(&m_stateMutex);
+    std::lock_guard<std::mutex> lock(m_stateMutex);
     return m_systemParam;
 }
 
 Ex_Param_V3_T MainManager::GetExParamV3() const
 {
-    QMutexLocker lock(&m_stateMutex);
+    std::lock_guard<std::mutex> lock(m_stateMutex);
     return m_exParamV3;
 }
 
 DevJsonAbility MainManager::GetJsonAbility() const
 {
-    QMutexLocker lock(&m_stateMutex);
+    std::lock_guard<std::mutex> lock(m_stateMutex);
     return m_jsonAbility;
 }
 
 bool MainManager::IsJsonAbility() const
 {
-    QMutexLocker lock(&m_stateMutex);
+    std::lock_guard<std::mutex> lock(m_stateMutex);
     return m_bJsonAbility;
 }
 
 bool MainManager::IsFwVersion() const
 {
-    QMutexLocker lock(&m_stateMutex);
+    std::lock_guard<std::mutex> lock(m_stateMutex);
     return m_bFwVersion;
 }
 
 bool MainManager::IsSystemParamValid() const
 {
-    QMutexLocker lock(&m_stateMutex);
+    std::lock_guard<std::mutex> lock(m_stateMutex);
     return m_systemParamValid;
 }
 
 bool MainManager::IsExParamV3Valid() const
 {
-    QMutexLocker lock(&m_stateMutex);
+    std::lock_guard<std::mutex> lock(m_stateMutex);
     return m_exParamV3Valid;
 }
 
 QString MainManager::getLoginPwd() const
 {
-    QMutexLocker lock(&m_stateMutex);
+    std::lock_guard<std::mutex> lock(m_stateMutex);
     return m_password;
 }
 
 QMap<int, DEVICE_ID_PARA_T *> MainManager::GetDeviceMap() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     return m_device_info_list;
 }
 
@@ -461,7 +450,7 @@ void MainManager::SetDevIdInfo(const QString &deviceId, const QString &officerId
     std::memset(&record, 0, sizeof record);
     writeLocalField(record.userId, officerId);
     writeLocalField(record.deviceId, deviceId);
-    QMutexLocker lock(&m_stateMutex);
+    std::lock_guard<std::mutex> lock(m_stateMutex);
     m_devIdParam = record;
     m_devIdInfo = record;
 }
@@ -559,7 +548,7 @@ void MainManager::dispatch(int index, int cmd, int result, const char *data, int
             break;
         QByteArray copy = ownedCopy(data, length, sizeof(SYSTEM_PARA_T));
         {
-            QMutexLocker lock(&m_stateMutex);
+            std::lock_guard<std::mutex> lock(m_stateMutex);
             std::memcpy(&m_systemParam, copy.constData(), sizeof m_systemParam);
             m_systemParamValid = true;
         }
@@ -629,7 +618,7 @@ void MainManager::dispatch(int index, int cmd, int result, const char *data, int
             break;
         QByteArray copy = ownedCopy(data, length, sizeof(Ex_Param_V3_T));
         {
-            QMutexLocker lock(&m_stateMutex);
+            std::lock_guard<std::mutex> lock(m_stateMutex);
             std::memcpy(&m_exParamV3, copy.constData(), sizeof m_exParamV3);
             m_exParamV3Valid = true;
         }
@@ -687,7 +676,7 @@ void MainManager::RecvDevCode(const char *data, int length)
     DEV_CODE_PARA_T code;
     std::memcpy(&code, copy.constData(), sizeof code);
     {
-        QMutexLocker lock(&m_stateMutex);
+        std::lock_guard<std::mutex> lock(m_stateMutex);
         m_devCode = code;
     }
     const QByteArray serial = LocalText::decodeField(code.serNStr, sizeof code.serNStr).toUtf8();
@@ -704,7 +693,7 @@ void MainManager::RecvDevFW(int result, const char *data, int length)
         MOSTREL_LOG("RecvDevFW(), %s\n", version.constData());
     else
         MOSTREL_LOG("RecvDevFW(), old FW\n");
-    QMutexLocker lock(&m_stateMutex);
+    std::lock_guard<std::mutex> lock(m_stateMutex);
     m_bFwVersion = hasVersion;
 }
 
@@ -717,7 +706,7 @@ void MainManager::RecvDevJsonAbility(int result, const char *data, int length)
     if (result == 0 && !text.isEmpty())
         parsed = JsonHelper::parseDevAbility(ability, text);
     {
-        QMutexLocker lock(&m_stateMutex);
+        std::lock_guard<std::mutex> lock(m_stateMutex);
         m_jsonAbility = parsed ? ability : DevJsonAbility();
         m_bJsonAbility = parsed;
     }
@@ -749,32 +738,28 @@ void MainManager::RefreshDeviceList()
 {
     int generation = 0;
     {
-        QMutexLocker lock(&m_mutex);
+        std::unique_lock<std::mutex> lock(m_mutex);
         if (m_shutDown)
             return;
         generation = ++m_generation;
         ++m_runningRuns;
-        m_discoveryWake.wakeAll();
+        m_discoveryWake.notify_all();
     }
     {
-        QMutexLocker run(&m_runMutex);
+        std::lock_guard<std::mutex> run(m_runMutex);
         if (!isStale(generation))
             runDiscovery(generation);
     }
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     --m_runningRuns;
-    m_discoveryWake.wakeAll();
+    m_discoveryWake.notify_all();
 }
 
 template<typename Done>
-bool MainManager::waitLocked(int generation, int ms, Done done)
+bool MainManager::waitLocked(std::unique_lock<std::mutex> &lock, int generation, int ms, Done done)
 {
-    QDeadlineTimer deadline(ms);
-    while (!isStale(generation) && !done()) {
-        if (deadline.hasExpired())
-            break;
-        m_discoveryWake.wait(&m_mutex, deadline);
-    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    m_discoveryWake.wait_until(lock, deadline, [&] { return isStale(generation) || done(); });
     return !isStale(generation);
 }
 
@@ -782,17 +767,17 @@ void MainManager::runDiscovery(int generation)
 {
     QMap<int, DEVICE_ID_PARA_T *> old;
     {
-        QMutexLocker lock(&m_mutex);
+        std::unique_lock<std::mutex> lock(m_mutex);
         old.swap(m_device_info_list);
         m_failList.clear();
         m_devID_list.clear();
         m_refreshCount = 0;
         // A close still running could reach a camera enumerated anew.
-        waitLocked(generation, INT_MAX, [this] { return m_pendingCloses == 0; });
+        waitLocked(lock, generation, 24 * 3600 * 1000, [this] { return m_pendingCloses == 0; });
     }
     freeDeviceRecords(old);
     {
-        QMutexLocker lock(&m_stateMutex);
+        std::lock_guard<std::mutex> lock(m_stateMutex);
         std::memset(&m_systemParam, 0, sizeof m_systemParam);
         std::memset(&m_exParamV3, 0, sizeof m_exParamV3);
         m_systemParamValid = false;
@@ -805,15 +790,15 @@ void MainManager::runDiscovery(int generation)
     int count = 0;
     const int ret = RefreshDecice(&count);
     MOSTREL_LOG("RefreshDecice count = %d, req result = %d\n", count, ret);
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_devCount = ret == 0 ? qMax(count, 0) : 0;
     if (isStale(generation))
         return;
     if (ret != 0 || count <= 0) {
+        lock.unlock();
         emit refreshDeviceResult(false);
         return;
     }
-
-    QMutexLocker lock(&m_mutex);
-    m_devCount = count;
     for (int index = 0; index < count; ++index)
         m_devID_list << index;
 
@@ -827,7 +812,7 @@ void MainManager::runDiscovery(int generation)
             if (isStale(generation))
                 return;
             const int sent = GetIDParam(head);
-            lock.relock();
+            lock.lock();
             auto answered = [this, head] { return !m_devID_list.contains(head); };
             if (sent != 0) {
                 if (!m_failList.contains(head))
@@ -835,7 +820,7 @@ void MainManager::runDiscovery(int generation)
                 m_devID_list.removeAll(head);
             } else {
                 for (int repeat = 0; repeat < kIdentityRepeats && !answered(); ++repeat) {
-                    if (!waitLocked(generation, kIdentityRepeatMs, answered))
+                    if (!waitLocked(lock, generation, kIdentityRepeatMs, answered))
                         return;
                     if (answered())
                         break;
@@ -843,9 +828,9 @@ void MainManager::runDiscovery(int generation)
                     if (isStale(generation))
                         return;
                     GetIDParam(head);
-                    lock.relock();
+                    lock.lock();
                 }
-                if (!waitLocked(generation, m_identityMs, answered))
+                if (!waitLocked(lock, generation, m_identityMs, answered))
                     return;
                 if (!answered()) {
                     MOSTREL_LOG("no identity from index %d\n", head);
@@ -857,7 +842,7 @@ void MainManager::runDiscovery(int generation)
             if (!m_device_info_list.contains(head)) {
                 lock.unlock();
                 CloseDevice(head);
-                lock.relock();
+                lock.lock();
             }
         }
         if (m_failList.isEmpty() || m_refreshCount >= kExtraPasses)
@@ -873,7 +858,7 @@ void MainManager::runDiscovery(int generation)
 void MainManager::RecvDevIdParam(int index, int result, const char *data, int length)
 {
     Q_UNUSED(result)
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     if (!m_devID_list.contains(index))
         return;
     if (data) {
@@ -888,7 +873,7 @@ void MainManager::RecvDevIdParam(int index, int result, const char *data, int le
         m_failList << index;
     }
     m_devID_list.removeAll(index);
-    m_discoveryWake.wakeAll();
+    m_discoveryWake.notify_all();
 }
 
 // ---- log-in -----------------------------------------------------------------
@@ -915,7 +900,7 @@ void MainManager::LoginDevice(int index, const QString &password)
     std::memcpy(buffer, utf8.constData(), static_cast<size_t>(utf8.size()));
     int token = 0;
     {
-        QMutexLocker lock(&m_stateMutex);
+        std::lock_guard<std::mutex> lock(m_stateMutex);
         token = ++m_nextLoginToken;
         m_loginToken = token;
         m_loginIndex = index;
@@ -923,7 +908,7 @@ void MainManager::LoginDevice(int index, const QString &password)
     }
     if (::LoginDevice(index, buffer) != 0) {
         {
-            QMutexLocker lock(&m_stateMutex);
+            std::lock_guard<std::mutex> lock(m_stateMutex);
             if (m_loginToken == token) {
                 m_loginToken = 0;
                 m_password.clear();
@@ -938,7 +923,7 @@ void MainManager::LoginDevice(int index, const QString &password)
         [this, token, deadline] {
             QTimer::singleShot(deadline, this, [this, token] {
                 {
-                    QMutexLocker lock(&m_stateMutex);
+                    std::lock_guard<std::mutex> lock(m_stateMutex);
                     if (m_loginToken != token)
                         return;
                     m_loginToken = 0;
@@ -955,7 +940,7 @@ void MainManager::RecvDevLogin(int index, int result, const char *data, int leng
 {
     MOSTREL_LOG("RecvDevLogin(), index = %d, ret = %d\n", index, result);
     {
-        QMutexLocker lock(&m_stateMutex);
+        std::lock_guard<std::mutex> lock(m_stateMutex);
         if (m_loginToken == 0 || m_loginIndex != index)
             return;
         m_loginToken = 0;
@@ -969,7 +954,7 @@ void MainManager::RecvDevLogin(int index, int result, const char *data, int leng
     }
     m_curIndex = index;
     {
-        QMutexLocker lock(&m_stateMutex);
+        std::lock_guard<std::mutex> lock(m_stateMutex);
         m_bLogin = true;
         std::memset(&m_systemParam, 0, sizeof m_systemParam);
         std::memset(&m_exParamV3, 0, sizeof m_exParamV3);
@@ -987,7 +972,7 @@ void MainManager::onSignalCloseDevice(int index)
 {
     QList<int> others;
     {
-        QMutexLocker lock(&m_mutex);
+        std::unique_lock<std::mutex> lock(m_mutex);
         for (auto it = m_device_info_list.constBegin(); it != m_device_info_list.constEnd(); ++it) {
             if (it.key() != index)
                 others << it.key();
@@ -1016,7 +1001,7 @@ int MainManager::ReqLogOutDevice(int index)
 
 bool MainManager::isClosing(int index) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     return m_closing.contains(index);
 }
 
@@ -1025,23 +1010,21 @@ void MainManager::closeIndexesAsync(const QList<int> &indexes)
     if (indexes.isEmpty())
         return;
     {
-        QMutexLocker lock(&m_mutex);
+        std::unique_lock<std::mutex> lock(m_mutex);
         for (int index : indexes)
             m_closing.insert(index);
         ++m_pendingCloses;
     }
-    QThreadPool &pool = closePool();
-    if (pool.maxThreadCount() < 4)
-        pool.setMaxThreadCount(4);
-    QtConcurrent::run(&pool, [this, indexes] {
+    // A plain thread: it may wait for a reader that waits for the GUI thread.
+    std::thread([this, indexes] {
         for (int index : indexes)
             CloseDevice(index);
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         for (int index : indexes)
             m_closing.remove(index);
         --m_pendingCloses;
-        m_discoveryWake.wakeAll();
-    });
+        m_discoveryWake.notify_all();
+    }).detach();
 }
 
 void MainManager::waitForCloses()
@@ -1097,7 +1080,7 @@ int MainManager::ReqDevCodeParam(int index)
     MOSTREL_LOG("ReqDevCodeParam()\n");
     {
         // The reply rewrites it; until then it must not describe the last camera.
-        QMutexLocker lock(&m_stateMutex);
+        std::lock_guard<std::mutex> lock(m_stateMutex);
         std::memset(&m_devCode, 0, sizeof m_devCode);
     }
     return GetDeviceCode(index);
@@ -1107,7 +1090,7 @@ int MainManager::ReqDevFWParam(int index)
 {
     MOSTREL_LOG("ReqDevFWParam()\n");
     {
-        QMutexLocker lock(&m_stateMutex);
+        std::lock_guard<std::mutex> lock(m_stateMutex);
         m_bFwVersion = false;
     }
     return GetDevFWVersion(index);
@@ -1117,7 +1100,7 @@ int MainManager::ReqDevJsonAbility(int index)
 {
     MOSTREL_LOG("ReqDevJsonAbility()\n");
     {
-        QMutexLocker lock(&m_stateMutex);
+        std::lock_guard<std::mutex> lock(m_stateMutex);
         m_bJsonAbility = false;
         m_jsonAbility = DevJsonAbility();
     }
@@ -1130,7 +1113,16 @@ int MainManager::ReqDeviceKey(int index)
     const int ret = GetDeviceKey(index);
     if (ret != 0) {
         // Receivers connect blocking; from the GUI thread that would deadlock.
-        QtConcurrent::run(&closePool(), [this] { emit loadDeviceKey(-1, nullptr); });
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            ++m_pendingCloses;
+        }
+        std::thread([this] {
+            emit loadDeviceKey(-1, nullptr);
+            std::lock_guard<std::mutex> lock(m_mutex);
+            --m_pendingCloses;
+            m_discoveryWake.notify_all();
+        }).detach();
     }
     return ret;
 }

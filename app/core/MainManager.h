@@ -27,13 +27,13 @@
 #include <QList>
 #include <QMap>
 #include <QMetaType>
-#include <QMutex>
 #include <QObject>
 #include <QSet>
 #include <QString>
-#include <QWaitCondition>
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <functional>
 
 class MainManager : public QObject
@@ -367,6 +367,8 @@ private:
     qint64 m_fileLen = 0;
     QList<QString> m_logIndexList;
     QList<QString> m_logFileList;
+
+public: // what follows the block keeps the access it had before it
     // ======== END download block =============================================
 
 public:
@@ -501,7 +503,7 @@ private:
     // Waits until the run goes stale, `done` holds or the time is up; true
     // unless stale. m_mutex is held by the caller.
     template<typename Done>
-    bool waitLocked(int generation, int ms, Done done);
+    bool waitLocked(std::unique_lock<std::mutex> &lock, int generation, int ms, Done done);
     void RecvDevIdParam(int index, int result, const char *data, int length);
     void RecvDevLogin(int index, int result, const char *data, int length);
     void freeDeviceRecords(QMap<int, DEVICE_ID_PARA_T *> records);
@@ -529,8 +531,9 @@ private:
 
     static MainManager *s_instance;
 
-    // Guards the records, flags and password below (short holds only).
-    mutable QMutex m_stateMutex;
+    // Guards the records, flags and password below (short holds only). Plain
+    // standard mutexes, so that ThreadSanitizer sees every hand-over.
+    mutable std::mutex m_stateMutex;
     QString m_password;
     DEVICE_ID_PARA_T m_devIdParam;
     DEVICE_ID_PARA_T m_devIdInfo;
@@ -549,8 +552,8 @@ private:
     std::atomic<int> m_replyMs{5000};
 
     // Discovery lists; held for list updates only, never across a library call.
-    mutable QMutex m_mutex;
-    QWaitCondition m_discoveryWake;
+    mutable std::mutex m_mutex;
+    std::condition_variable m_discoveryWake;
     int m_devCount = 0;
     int m_refreshCount = 0;
     QList<int> m_failList;
@@ -558,10 +561,11 @@ private:
     QMap<int, DEVICE_ID_PARA_T *> m_device_info_list;
     QSet<int> m_closing;
     int m_runningRuns = 0;
+    // Closes and other worker threads still running (they use the instance).
     int m_pendingCloses = 0;
 
     // Serialises discovery runs; the generation stops older ones.
-    QMutex m_runMutex;
+    std::mutex m_runMutex;
     std::atomic<int> m_generation{0};
 
     // The log-in awaiting its reply (token 0: none); under m_stateMutex.

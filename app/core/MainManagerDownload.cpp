@@ -2,11 +2,11 @@
 //
 // The library reports replies 2, 3, 20, 22, 102 and 104 on the camera's
 // reader thread. The callback only copies what they carry and posts it here
-// (onTransferReply), so the queue, both log lists and every signal below live on the GUI thread
-// and replies are handled one at a time in the order the camera sent them.
-// Signals are therefore emitted on the GUI thread, and receivers connected
-// with the default type run at once, possibly calling back into the queue:
-// every handler finishes its own state change before it emits.
+// (onTransferReply), so the queue, both log lists and every signal below
+// live on the GUI thread and replies are handled one at a time in the order
+// the camera sent them. Receivers connected with the default type therefore
+// run at once and may call back into the queue: every handler finishes its
+// own state change before it emits.
 
 #include "MainManager.h"
 
@@ -250,7 +250,8 @@ void MainManager::advanceDownLoads()
 void MainManager::sendDownLoad(const DownLoadPair &pair)
 {
     const QByteArray name = pair.remoteName.toUtf8();
-    if (DownLoadFile(m_transferIndex, name.constData(), 0, QFile::encodeName(pair.localPath).constData()) != 0) {
+    const QByteArray local = QFile::encodeName(pair.localPath);
+    if (DownLoadFile(m_transferIndex, name.constData(), 0, local.constData()) != 0) {
         MOSTREL_LOG("DownLoadFile(%s) not sent\n", name.constData());
         stopAtFront(kStatusFailed);
         return;
@@ -318,7 +319,8 @@ void MainManager::armTransferDeadline()
             return;
         if (m_transferPhase != TransferPhase::AwaitLength && m_transferPhase != TransferPhase::AwaitAccept)
             return;
-        MOSTREL_LOG("no answer to the request for %s\n", m_downloadList.first().remoteName.toUtf8().constData());
+        const QByteArray name = m_downloadList.first().remoteName.toUtf8();
+        MOSTREL_LOG("no answer to the request for %s\n", name.constData());
         stopAtFront(kStatusFailed);
     });
 }

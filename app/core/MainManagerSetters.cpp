@@ -9,7 +9,7 @@
 
 #include <QDebug>
 #include <QFile>
-#include <QMutexLocker>
+#include <mutex>
 
 #include <cstring>
 
@@ -127,7 +127,7 @@ bool MainManager::SetDevSystemParam(quint8 positioning, quint32 screenSaverMs, q
     const int index = m_curIndex;
     SYSTEM_PARA_T record;
     {
-        QMutexLocker lock(&m_stateMutex);
+        std::lock_guard<std::mutex> lock(m_stateMutex);
         if (!m_systemParamValid) {
             MOSTREL_LOG("SetDevSystemParam(), no system record of the camera yet\n");
             return false;
@@ -152,7 +152,7 @@ bool MainManager::SetDevSystemParamEx(quint8 infrared, qint32 preRecord, qint32 
     const int index = m_curIndex;
     SYSTEM_PARA_T record;
     {
-        QMutexLocker lock(&m_stateMutex);
+        std::lock_guard<std::mutex> lock(m_stateMutex);
         if (!m_systemParamValid) {
             MOSTREL_LOG("SetDevSystemParamEx(), no system record of the camera yet\n");
             return false;
@@ -175,7 +175,7 @@ bool MainManager::SetDevExParamV3(quint8 first, quint8 second, quint8 third, qui
     const int index = m_curIndex;
     Ex_Param_V3_T record;
     {
-        QMutexLocker lock(&m_stateMutex);
+        std::lock_guard<std::mutex> lock(m_stateMutex);
         if (!m_exParamV3Valid) {
             MOSTREL_LOG("SetDevExParamV3(), no extended record of the camera yet\n");
             return false;
@@ -202,7 +202,7 @@ bool MainManager::SetDevExParamV3All(const Ex_Param_V3_T *page)
     const int index = m_curIndex;
     Ex_Param_V3_T record;
     {
-        QMutexLocker lock(&m_stateMutex);
+        std::lock_guard<std::mutex> lock(m_stateMutex);
         if (!m_exParamV3Valid) {
             MOSTREL_LOG("SetDevExParamV3All(), no extended record of the camera yet\n");
             return false;
@@ -224,7 +224,7 @@ bool MainManager::SetDevExParamV3Lumaro(bool cloudSwitch, const QString &code)
     const int index = m_curIndex;
     Ex_Param_V3_T record;
     {
-        QMutexLocker lock(&m_stateMutex);
+        std::lock_guard<std::mutex> lock(m_stateMutex);
         if (!m_exParamV3Valid) {
             MOSTREL_LOG("SetDevExParamV3Lumaro(), no extended record of the camera yet\n");
             return false;
@@ -349,7 +349,7 @@ bool MainManager::SetDevNetExtendParamJson(const QByteArray &json)
 bool MainManager::ChangeDevPassword(const QString &oldPassword, const QString &newPassword)
 {
     {
-        QMutexLocker lock(&m_stateMutex);
+        std::lock_guard<std::mutex> lock(m_stateMutex);
         if (oldPassword != m_password) {
             MOSTREL_LOG("ChangeDevPassword(), old password differs\n");
             return false;
@@ -367,14 +367,14 @@ bool MainManager::ChangeDevPassword(const QString &oldPassword, const QString &n
     w.text(128, 128, newPassword, Encoding::Utf8);
     {
         // Set before sending: the reply may come before the send returns.
-        QMutexLocker lock(&m_stateMutex);
+        std::lock_guard<std::mutex> lock(m_stateMutex);
         m_pendingPassword = newPassword;
         m_hasPendingPassword = true;
     }
     const int ret = ChangePassword(m_curIndex, &record);
     MOSTREL_LOG("ChangeDevPassword(), ret = %d\n", ret);
     if (ret < 0) {
-        QMutexLocker lock(&m_stateMutex);
+        std::lock_guard<std::mutex> lock(m_stateMutex);
         m_hasPendingPassword = false;
         m_pendingPassword.clear();
         return false;
@@ -384,7 +384,7 @@ bool MainManager::ChangeDevPassword(const QString &oldPassword, const QString &n
 
 void MainManager::onPasswordReply(int result)
 {
-    QMutexLocker lock(&m_stateMutex);
+    std::lock_guard<std::mutex> lock(m_stateMutex);
     if (m_hasPendingPassword && result == 0)
         m_password = m_pendingPassword;
     m_hasPendingPassword = false;
@@ -400,14 +400,14 @@ bool MainManager::SetDeviceIdParam(const QString &deviceId, const QString &userI
     w.text(0, 64, userId, Encoding::Local);
     w.text(64, 64, deviceId, Encoding::Local);
     {
-        QMutexLocker lock(&m_stateMutex);
+        std::lock_guard<std::mutex> lock(m_stateMutex);
         m_pendingDevId = record;
         m_hasPendingDevId = true;
     }
     const int ret = SetIDParam(m_curIndex, &record);
     MOSTREL_LOG("SetDeviceIdParam(), ret = %d\n", ret);
     if (ret < 0) {
-        QMutexLocker lock(&m_stateMutex);
+        std::lock_guard<std::mutex> lock(m_stateMutex);
         m_hasPendingDevId = false;
         return false;
     }
@@ -416,7 +416,7 @@ bool MainManager::SetDeviceIdParam(const QString &deviceId, const QString &userI
 
 void MainManager::onIdParamReply(int result)
 {
-    QMutexLocker lock(&m_stateMutex);
+    std::lock_guard<std::mutex> lock(m_stateMutex);
     if (m_hasPendingDevId && result == 0)
         m_devIdParam = m_pendingDevId;
     m_hasPendingDevId = false;

@@ -159,6 +159,7 @@ int DeviceTable::Enumerate()
         old.swap(records_);
     }
     retire(std::move(old));
+    awaitRetiredReaders();
 
     RecordMap found = scanBus();
     const int count = static_cast<int>(found.size());
@@ -197,7 +198,28 @@ void DeviceTable::retire(RecordMap records)
         }
         closeRecord(*entry.second);
         discard(*entry.second);
+        std::lock_guard<std::mutex> lock(LibraryLock::mutex());
+        if (entry.second->reader && entry.second->reader.get() != ownReader)
+            retiredWithReader_.push_back(entry.second);
     }
+}
+
+// A refresh from a callback could not wait for the readers it stopped; the
+// next refresh from a caller's thread does, so that no camera it finds is
+// still held by a reader of an earlier enumeration.
+void DeviceTable::awaitRetiredReaders()
+{
+    if (ownReader)
+        return;
+    std::unique_lock<std::mutex> lock(LibraryLock::mutex());
+    LibraryLock::changed().wait(lock, [this] {
+        for (const Record &record : retiredWithReader_) {
+            if (record->reader)
+                return false;
+        }
+        return true;
+    });
+    retiredWithReader_.clear();
 }
 
 // A record whose close failed would otherwise leave interface 0 claimed on a

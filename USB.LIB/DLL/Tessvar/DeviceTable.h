@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 struct DeviceRec;
 struct ReaderLife;
@@ -60,6 +61,7 @@ private:
     Record lookUp(int index) const;
     RecordMap scanBus();
     void retire(RecordMap records);
+    void awaitRetiredReaders();
     void discard(DeviceRec &record);
     static Record makeRecord(struct usb_device *device);
     int openRecord(DeviceRec &record);
@@ -75,6 +77,8 @@ private:
     static unsigned readerMain(void *argument);
 
     RecordMap records_;
+    // Records retired from a callback whose readers had not ended yet.
+    std::vector<Record> retiredWithReader_;
     // libusb's bus scan rebuilds its device lists in place: one scan at a time.
     std::mutex scanMutex_;
     ReceiveFn receive_ = nullptr;

@@ -114,7 +114,7 @@ void tst_MainManagerDiscovery::camerasAreAskedOneAfterTheOther()
     QCOMPARE(devices.keys(), QList<int>({0, 1, 2}));
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(devices.value(i)), 128), identityOf(profiles[size_t(i)]));
-        QCOMPARE(m_rig->sent(i, kGetId).size(), 1);
+        QVERIFY(!m_rig->sent(i, kGetId).isEmpty());
         QVERIFY(m_rig->isOpen(i));
     }
     QVERIFY(m_rig->sent(0, kGetId).first().time < m_rig->sent(1, kGetId).first().time);

@@ -191,7 +191,8 @@ void tst_MainManagerDownload::localPathForKeepsNamesInsideTheFolder_data()
     QTest::newRow("camera path") << name << "/data/media" << "/data/media/A.MP4";
     QTest::newRow("folder with its slash") << name << "/data/media/" << "/data/media/A.MP4";
     QTest::newRow("backslashes") << "a\\b\\C.JPG" << "D:\\media" << "D:/media/C.JPG";
-    QTest::newRow("127 bytes") << QString(127, QLatin1Char('a')) << "/d" << "/d/" + QString(127, QLatin1Char('a'));
+    const QString longest(127, QLatin1Char('a'));
+    QTest::newRow("127 bytes") << longest << "/d" << "/d/" + longest;
     QTest::newRow("128 bytes") << QString(128, QLatin1Char('a')) << "/d" << QString();
     QTest::newRow("128 bytes of UTF-8") << QString(42, QChar(0x4e2d)) + "ab" << "/d" << QString();
     QTest::newRow("parent step") << "../x" << "/d" << QString();
@@ -321,7 +322,8 @@ void tst_MainManagerDownload::freeSpaceAndFailedStepsParkTheFileUntilThePanelRem
         return qint64(size) + spare;
     });
     if (faultCommand != 0)
-        camera().setFault(quint32(faultCommand), silent ? sim::CommandFault::noAnswer() : sim::CommandFault::fail());
+        camera().setFault(quint32(faultCommand),
+                          silent ? sim::CommandFault::noAnswer() : sim::CommandFault::fail());
     manager()->setReplyDeadlines(500, 800);
     const QString media = folder("media");
 

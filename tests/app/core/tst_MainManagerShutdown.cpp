@@ -1,10 +1,10 @@
 #include "CameraRig.h"
 
 #include <QElapsedTimer>
-#include <QtConcurrent>
 #include <QtTest>
 
 #include <memory>
+#include <thread>
 
 // The GUI thread never waits for a reader that waits for the GUI thread:
 // shutting down, closing the camera in use and a failed key request all
@@ -58,9 +58,10 @@ bool tst_MainManagerShutdown::worksAfresh()
 {
     MainManager *fresh = MainManager::GetInstance();
     SignalProbe probe(fresh);
-    QtConcurrent::run([fresh] { fresh->RefreshDeviceList(); });
+    std::thread discovery([fresh] { fresh->RefreshDeviceList(); });
     const bool listed = probe.wait("updateDevListOver") && fresh->GetDeviceMap().size() == 1;
     MainManager::DestroyInstance();
+    discovery.join();
     return listed;
 }
 

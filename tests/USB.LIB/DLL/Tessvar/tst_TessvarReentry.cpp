@@ -241,6 +241,9 @@ void TestTessvarReentry::expectBothCamerasAnswer()
         if (report.command == IdentityCommand)
             answered.append(report.deviceIndex);
     }
+    // Closed from this thread, the readers have ended before the recorder goes.
+    QCOMPARE(CloseDevice(0), 0);
+    QCOMPARE(CloseDevice(1), 0);
     std::sort(answered.begin(), answered.end());
     QCOMPARE(answered, (QList<int>{0, 1}));
 }

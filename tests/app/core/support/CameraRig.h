@@ -19,6 +19,7 @@
 
 #include <chrono>
 #include <memory>
+#include <thread>
 #include <vector>
 
 class CameraRig
@@ -78,4 +79,5 @@ private:
     std::vector<std::unique_ptr<sim::FullCamera>> m_cameras;
     MainManager *m_manager = nullptr;
     std::unique_ptr<SignalProbe> m_probe;
+    std::vector<std::thread> m_discoveries;
 };

@@ -4,7 +4,6 @@
 
 #include <QHash>
 #include <QMetaMethod>
-#include <QMutexLocker>
 #include <QTest>
 #include <QThread>
 
@@ -117,13 +116,13 @@ void SignalProbe::record(int signalIndex, void **arguments)
         emission.nullPointer << false;
         emission.values << QVariant(method.parameterType(i), argument);
     }
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_emissions << emission;
 }
 
 int SignalProbe::count(const char *signal) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     int n = 0;
     for (const Emission &emission : m_emissions)
         n += emission.signal == signal;
@@ -132,7 +131,7 @@ int SignalProbe::count(const char *signal) const
 
 QList<SignalProbe::Emission> SignalProbe::emissions(const char *signal) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (!signal)
         return m_emissions;
     QList<Emission> list;
@@ -151,7 +150,7 @@ SignalProbe::Emission SignalProbe::last(const char *signal) const
 
 QStringList SignalProbe::order(const QStringList &skip) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     QStringList names;
     for (const Emission &emission : m_emissions) {
         const QString name = QString::fromLatin1(emission.signal);
@@ -168,6 +167,6 @@ bool SignalProbe::wait(const char *signal, int times, int timeoutMs) const
 
 void SignalProbe::clear()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_emissions.clear();
 }

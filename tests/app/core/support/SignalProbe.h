@@ -8,10 +8,11 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QMutex>
 #include <QObject>
 #include <QStringList>
 #include <QVariantList>
+
+#include <mutex>
 
 class QThread;
 
@@ -51,6 +52,6 @@ private:
 
     QObject *m_sender;
     QList<int> m_signals; // sender method index per connected slot number
-    mutable QMutex m_mutex;
+    mutable std::mutex m_mutex;
     QList<Emission> m_emissions;
 };
