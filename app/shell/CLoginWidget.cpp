@@ -328,7 +328,7 @@ void CLoginWidget::onLoginBtnClicked()
 {
     // One log-in at a time: a second press would count as a second attempt
     // toward the camera's lock, or bring a second success.
-    if (m_busy != Busy::None)
+    if (m_loginPending)
         return;
     const QString password = m_ui->pwdInput->text();
     if (password.isEmpty()) {
@@ -343,6 +343,7 @@ void CLoginWidget::onLoginBtnClicked()
     m_ui->refreshFrame->hide();
     m_ui->listWidget->hide();
     showBusy(Busy::LoggingIn, tr("登录中，请稍候..."));
+    m_loginPending = true;
     startLogin();
 }
 
@@ -358,6 +359,7 @@ void CLoginWidget::startLogin()
 
 void CLoginWidget::onLoginResult(bool ret, int locktime)
 {
+    m_loginPending = false;
     hideBusy();
     if (ret)
         return;
@@ -366,6 +368,7 @@ void CLoginWidget::onLoginResult(bool ret, int locktime)
 
 void CLoginWidget::onSendLoginCmdFailure()
 {
+    m_loginPending = false;
     hideBusy();
     showLoginError(tr("登录失败，请重启后再登录"));
 }
@@ -419,11 +422,9 @@ void CLoginWidget::showBusy(Busy busy, const QString &text)
     m_loading->SetWaitingText(text);
     m_loading->raise();
     m_loading->show();
-    m_busy = busy;
 }
 
 void CLoginWidget::hideBusy()
 {
     m_loading->hide();
-    m_busy = Busy::None;
 }

@@ -63,7 +63,7 @@ public slots:
     void onPwdTextChanged(QString pwd);
 
 private:
-    enum class Busy { None, Recognising, Loading, LoggingIn, Exiting };
+    enum class Busy { Recognising, Loading, LoggingIn, Exiting };
 
     // The controller's notifications to this page, made and removed as one
     // group so that a modal dialog with its own controller can take them over.
@@ -86,6 +86,7 @@ private:
     LoadingPlugin *m_loading;
     InitWidget *m_initWidget;
     int m_selectedIndex = -1;
-    Busy m_busy = Busy::None;
+    // From the log-in request until its result or the failure to send it.
+    bool m_loginPending = false;
     QList<QMetaObject::Connection> m_pageConnections;
 };
