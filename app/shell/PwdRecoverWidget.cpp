@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStyle>
 
 #include <cstring>
 
@@ -137,5 +138,10 @@ void PwdRecoverWidget::onValidateEncryptBtnClicked()
 void PwdRecoverWidget::onValidateEncrypt(int ret)
 {
     m_ui->errorTxt->setText(ret == 0 ? tr("验证加密成功") : tr("验证加密失败"));
+    // The style sheet colours a success apart from a failure.
+    m_ui->errorTxt->setProperty("validated", ret == 0);
+    m_ui->errorTxt->style()->unpolish(m_ui->errorTxt);
+    m_ui->errorTxt->style()->polish(m_ui->errorTxt);
+    m_ui->errorPic->setVisible(ret != 0);
     m_ui->errorFrame->show();
 }
