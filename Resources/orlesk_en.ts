@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>激活成功</source>
-        <translation>Activation done</translation>
+        <translation>Activated</translation>
     </message>
     <message>
         <source>请重置初始热点密码</source>
-        <translation>Please reset the initial hotspot password</translation>
+        <translation>Set a new hotspot password</translation>
     </message>
     <message>
         <source>激活失败</source>
@@ -89,6 +89,49 @@
     <message>
         <source>未激活</source>
         <translation>Not activated</translation>
+    </message>
+</context>
+<context>
+    <name>CLoginWidget</name>
+    <message>
+        <source>请输入密码</source>
+        <translation>Enter password</translation>
+    </message>
+    <message>
+        <source>输入的密码错误</source>
+        <translation>Wrong password</translation>
+    </message>
+    <message>
+        <source>设备已锁定</source>
+        <translation>Device locked. Try again in </translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>正在退出，请稍候...</source>
+        <translation>Exiting, please wait...</translation>
+    </message>
+    <message>
+        <source>正在识别设备，请稍候...</source>
+        <translation>Recognizing devices, please wait...</translation>
+    </message>
+    <message>
+        <source>正在加载，请稍候...</source>
+        <translation>Loading, please wait...</translation>
+    </message>
+    <message>
+        <source>登录失败，请重启后再登录</source>
+        <translation>Login failed. Restart the device and log in again</translation>
+    </message>
+    <message>
+        <source>密码不能为空</source>
+        <translation>Password cannot be empty</translation>
+    </message>
+    <message>
+        <source>登录中，请稍候...</source>
+        <translation>Logging in, please wait...</translation>
     </message>
 </context>
 <context>
@@ -174,6 +217,41 @@
     </message>
 </context>
 <context>
+    <name>InitWidget</name>
+    <message>
+        <source>设备激活</source>
+        <translation>Device activation</translation>
+    </message>
+    <message>
+        <source>设备密码</source>
+        <translation>Device password</translation>
+    </message>
+    <message>
+        <source>新密码：</source>
+        <translation>New:</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>确认密码：</source>
+        <translation>Confirm:</translation>
+    </message>
+    <message>
+        <source>AP密码</source>
+        <translation>Hotspot password</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Input</name>
     <message>
         <source>Input</source>
@@ -216,6 +294,88 @@
     <message>
         <source>Open Directory</source>
         <translation>Open Directory</translation>
+    </message>
+</context>
+<context>
+    <name>LoginListItem</name>
+    <message>
+        <source>设备ID</source>
+        <translation>Device ID</translation>
+    </message>
+    <message>
+        <source>人员ID</source>
+        <translation>Officer ID</translation>
+    </message>
+</context>
+<context>
+    <name>LoginWidgetNew</name>
+    <message>
+        <source>LoginWidget</source>
+        <translation>LoginWidget</translation>
+    </message>
+    <message>
+        <source>Vantrel</source>
+        <translation>Vantrel</translation>
+    </message>
+    <message>
+        <source>批量激活</source>
+        <translation>Batch activate</translation>
+    </message>
+    <message>
+        <source>最小化</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>登录</source>
+        <translation>Log in</translation>
+    </message>
+    <message>
+        <source>重新识别</source>
+        <translation>Recognize again</translation>
+    </message>
+    <message>
+        <source>开始识别设备</source>
+        <translation>Recognize devices</translation>
+    </message>
+    <message>
+        <source>未识别到设备，请检查连接。</source>
+        <translation>No device recognized. Check the connection.</translation>
+    </message>
+    <message>
+        <source>重新识别设备</source>
+        <translation>Recognize again</translation>
+    </message>
+    <message>
+        <source>设备ID</source>
+        <translation>Device ID</translation>
+    </message>
+    <message>
+        <source>人员ID</source>
+        <translation>Officer ID</translation>
+    </message>
+    <message>
+        <source>输入管理员密码</source>
+        <translation>Administrator password</translation>
+    </message>
+    <message>
+        <source>密码错误</source>
+        <translation>Wrong password</translation>
+    </message>
+    <message>
+        <source>登录失败</source>
+        <translation>Login failed</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>忘记密码</source>
+        <translation>Forgot password</translation>
     </message>
 </context>
 <context>

@@ -1,40 +1,38 @@
 #include "ActivationRules.h"
 
-ActivationRules::Field ActivationRules::firstError(const QString &devicePassword, const QString &deviceConfirm,
-                                                   const QString &apPassword, const QString &apConfirm)
+ActivationRules::InputCheck ActivationRules::checkInputs(const QString &devicePassword,
+                                                         const QString &deviceConfirm,
+                                                         const QString &apPassword, const QString &apConfirm)
 {
-    if (devicePassword.size() != kDevicePasswordLength)
-        return Field::DevicePassword;
+    if (devicePassword.length() != kDevicePasswordLength)
+        return {Input::DevicePassword, tr("请输入六位数字密码")};
     if (deviceConfirm != devicePassword)
-        return Field::DeviceConfirm;
-    if (!apPassword.isEmpty() && apPassword.size() < kApPasswordMinLength)
-        return Field::ApPassword;
+        return {Input::DeviceConfirm, tr("密码输入不一致")};
+    if (!apPassword.isEmpty() && apPassword.length() < kApPasswordMinLength)
+        return {Input::ApPassword, tr("请输入八位wifi密码")};
     if (apConfirm != apPassword)
-        return Field::ApConfirm;
-    return Field::None;
+        return {Input::ApConfirm, tr("密码输入不一致")};
+    return {};
 }
 
-QString ActivationRules::errorText(Field field)
+ActivationRules::Outcome ActivationRules::outcome(bool deviceResultGood, bool apResultGood, int lastApResult)
 {
-    switch (field) {
-    case Field::DevicePassword:
-        return tr("请输入六位数字密码");
-    case Field::DeviceConfirm:
-    case Field::ApConfirm:
-        return tr("密码输入不一致");
-    case Field::ApPassword:
-        return tr("请输入八位wifi密码");
-    case Field::None:
+    if (deviceResultGood && apResultGood)
+        return Outcome::Activated;
+    if (lastApResult == kApResultResetPassword)
+        return Outcome::ResetApPassword;
+    return Outcome::Failed;
+}
+
+QString ActivationRules::outcomeText(Outcome outcome)
+{
+    switch (outcome) {
+    case Outcome::Activated:
+        return tr("激活成功");
+    case Outcome::ResetApPassword:
+        return tr("请重置初始热点密码");
+    case Outcome::Failed:
         break;
     }
-    return QString();
-}
-
-QString ActivationRules::outcomeText(bool deviceGood, bool apGood, int lastApResult)
-{
-    if (deviceGood && apGood)
-        return tr("激活成功");
-    if (lastApResult == kResetHotspotResult)
-        return tr("请重置初始热点密码");
     return tr("激活失败");
 }

@@ -124,27 +124,26 @@ void BatchInitDlg::onRecogniteBtnClicked()
     hideErrors();
     const QString devPwd = m_ui->newPwdInput->text();
     const QString apPwd = m_ui->newPwdInput_ap->text();
-    const ActivationRules::Field error =
-            ActivationRules::firstError(devPwd, m_ui->rePwdInput->text(), apPwd, m_ui->rePwdInput_ap->text());
-    const QString errorText = ActivationRules::errorText(error);
-    switch (error) {
-    case ActivationRules::Field::DevicePassword:
-        m_ui->newPwdErrorText->setText(errorText);
+    const ActivationRules::InputCheck check =
+            ActivationRules::checkInputs(devPwd, m_ui->rePwdInput->text(), apPwd, m_ui->rePwdInput_ap->text());
+    switch (check.failing) {
+    case ActivationRules::Input::DevicePassword:
+        m_ui->newPwdErrorText->setText(check.text);
         m_ui->newErrorFrame->show();
         return;
-    case ActivationRules::Field::DeviceConfirm:
-        m_ui->rePwdErrorText->setText(errorText);
+    case ActivationRules::Input::DeviceConfirm:
+        m_ui->rePwdErrorText->setText(check.text);
         m_ui->confirmErrorFrame->show();
         return;
-    case ActivationRules::Field::ApPassword:
-        m_ui->newPwdErrorText_ap->setText(errorText);
+    case ActivationRules::Input::ApPassword:
+        m_ui->newPwdErrorText_ap->setText(check.text);
         m_ui->newPwdErrorFrame_ap->show();
         return;
-    case ActivationRules::Field::ApConfirm:
-        m_ui->rePwdErrorText_ap->setText(errorText);
+    case ActivationRules::Input::ApConfirm:
+        m_ui->rePwdErrorText_ap->setText(check.text);
         m_ui->confirmErrorFrame_ap->show();
         return;
-    case ActivationRules::Field::None:
+    case ActivationRules::Input::None:
         break;
     }
 
@@ -216,7 +215,7 @@ void BatchInitDlg::askCapability()
     m_curIndex = m_keys.at(m_row);
     m_pending = 0;
     if (m_loginManager->reqDevActiveCap(m_curIndex) != 0) {
-        setStatus(ActivationRules::outcomeText(false, false, 0));
+        setStatus(ActivationRules::outcomeText(ActivationRules::Outcome::Failed));
         nextDevice();
     }
 }
@@ -228,7 +227,7 @@ void BatchInitDlg::onRecvDevActiveCap(bool bdevpwd, bool bappwd)
     m_bDevpwd = bdevpwd;
     m_bAppwd = bappwd;
     if (m_loginManager->reqDevActiveStatus(m_curIndex) != 0) {
-        setStatus(ActivationRules::outcomeText(false, false, 0));
+        setStatus(ActivationRules::outcomeText(ActivationRules::Outcome::Failed));
         nextDevice();
     }
 }
@@ -286,7 +285,7 @@ void BatchInitDlg::record()
 {
     if (m_pending != 0)
         return;
-    setStatus(ActivationRules::outcomeText(m_devResultGood, m_apResultGood, m_lastApResult));
+    setStatus(ActivationRules::outcomeText(ActivationRules::outcome(m_devResultGood, m_apResultGood, m_lastApResult)));
     nextDevice();
 }
 

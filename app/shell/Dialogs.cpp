@@ -53,7 +53,8 @@ QString Dialogs::existingFolder(QWidget *parent, const QString &caption, const Q
     return QFileDialog::getExistingDirectory(parent, caption, folder, QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
 }
 
-QString Dialogs::openFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter)
+QString Dialogs::openFile(QWidget *parent, const QString &caption, const QString &folder,
+                          const QString &filter)
 {
     Answer answer;
     if (answeredByHook({Kind::OpenFile, parent, caption, {}, folder, filter, {}}, &answer))

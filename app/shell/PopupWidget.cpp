@@ -6,7 +6,7 @@
 namespace {
 const int kShownFor = 2000;
 const int kCornerGap = 2;
-}
+} // namespace
 
 PopupWidget::PopupWidget(QWidget *parent)
     : QWidget(parent)

@@ -50,7 +50,8 @@ bool QPasswordWithEye::event(QEvent *event)
     const QEvent::Type type = event->type();
     QClipboard *clipboard = QGuiApplication::clipboard();
     if (echoMode() != Normal || !clipboard->supportsSelection()
-        || (type != QEvent::KeyPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick))
+        || (type != QEvent::KeyPress && type != QEvent::MouseButtonRelease
+            && type != QEvent::MouseButtonDblClick))
         return QLineEdit::event(event);
 
     const bool ownedBefore = clipboard->ownsSelection();

@@ -362,12 +362,10 @@ void drawAll()
             p.drawLine(QPointF(1, y), QPointF(s.width() - 1, y));
     });
     const QSize strip(146, 30);
-    save(QStringLiteral("LOGIN_OUT_NORMAL"), strip, [](QPainter &p, const QSize &s) {
-        stripButton(p, s, QStringLiteral("Log out"), false, true);
-    });
-    save(QStringLiteral("LOGIN_OUT_PRESSED"), strip, [](QPainter &p, const QSize &s) {
-        stripButton(p, s, QStringLiteral("Log out"), true, true);
-    });
+    save(QStringLiteral("LOGIN_OUT_NORMAL"), strip,
+         [](QPainter &p, const QSize &s) { stripButton(p, s, QStringLiteral("Log out"), false, true); });
+    save(QStringLiteral("LOGIN_OUT_PRESSED"), strip,
+         [](QPainter &p, const QSize &s) { stripButton(p, s, QStringLiteral("Log out"), true, true); });
     save(QStringLiteral("CHANGE_DEVICE_NORMAL"), strip, [](QPainter &p, const QSize &s) {
         stripButton(p, s, QStringLiteral("Change device"), false, false);
     });
@@ -403,19 +401,16 @@ void drawAll()
         save(QStringLiteral("Loading_%1").arg(frame), QSize(32, 32),
              [frame](QPainter &p, const QSize &s) { spinner(p, s, frame - 1); });
 
-    save(QStringLiteral("DELETE_DOWNITEM_NORMAL"), icon, [](QPainter &p, const QSize &) {
-        crossInCircle(p, QColor(226, 230, 236), kSlate);
-    });
+    save(QStringLiteral("DELETE_DOWNITEM_NORMAL"), icon,
+         [](QPainter &p, const QSize &) { crossInCircle(p, QColor(226, 230, 236), kSlate); });
     save(QStringLiteral("DELETE_DOWNITEM_HOVER"), icon,
          [](QPainter &p, const QSize &) { crossInCircle(p, QColor(250, 214, 210), kRed); });
     save(QStringLiteral("DELETE_DOWNITEM_PRESSED"), icon,
          [](QPainter &p, const QSize &) { crossInCircle(p, kRed, kWhite); });
-    save(QStringLiteral("OPEN_EXPLORER_FOLDER_NORMAL"), icon, [](QPainter &p, const QSize &) {
-        folder(p, QColor(240, 190, 70), QRectF(3, 5, 18, 14));
-    });
-    save(QStringLiteral("OPEN_EXPLORER_FOLDER_PRESSED"), icon, [](QPainter &p, const QSize &) {
-        folder(p, QColor(214, 156, 30), QRectF(3, 5, 18, 14));
-    });
+    save(QStringLiteral("OPEN_EXPLORER_FOLDER_NORMAL"), icon,
+         [](QPainter &p, const QSize &) { folder(p, QColor(240, 190, 70), QRectF(3, 5, 18, 14)); });
+    save(QStringLiteral("OPEN_EXPLORER_FOLDER_PRESSED"), icon,
+         [](QPainter &p, const QSize &) { folder(p, QColor(214, 156, 30), QRectF(3, 5, 18, 14)); });
     save(QStringLiteral("Media_Split"), icon,
          [](QPainter &p, const QSize &) { separator(p, QColor(255, 255, 255, 150), 6, 18); });
     save(QStringLiteral("MEDIA_MSG_LINE"), icon,
@@ -426,8 +421,8 @@ void drawAll()
         p.drawRoundedRect(QRectF(3, 4.5, 18, 15), 2, 2);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(46, 160, 110));
-        p.drawPolygon(QPolygonF({QPointF(5, 18), QPointF(10, 11), QPointF(14, 16), QPointF(16, 13),
-                                 QPointF(19, 18)}));
+        p.drawPolygon(QPolygonF(
+                {QPointF(5, 18), QPointF(10, 11), QPointF(14, 16), QPointF(16, 13), QPointF(19, 18)}));
         p.drawEllipse(QPointF(16, 8.5), 1.6, 1.6);
     });
     save(QStringLiteral("Media_Radio"), icon, [](QPainter &p, const QSize &) {
@@ -463,8 +458,8 @@ void drawAll()
              [s](QPainter &p, const QSize &) { closeGlyph(p, s); });
         save(QStringLiteral("FOLDER_PICK_") + state.first, icon, [s](QPainter &p, const QSize &) {
             const QColor color = s == State::Normal ? QColor(240, 190, 70)
-                                 : s == State::Hover ? QColor(246, 204, 100)
-                                                     : QColor(214, 156, 30);
+                    : s == State::Hover             ? QColor(246, 204, 100)
+                                                    : QColor(214, 156, 30);
             folder(p, color, QRectF(3, 5, 18, 14));
             p.setPen(Qt::NoPen);
             p.setBrush(kSlate);
@@ -472,8 +467,10 @@ void drawAll()
                 p.drawEllipse(QPointF(9 + dot * 3.5, 15), 1.1, 1.1);
         });
     }
-    save(QStringLiteral("MIN_DISABLE"), icon, [](QPainter &p, const QSize &) { minimise(p, State::Disabled); });
-    save(QStringLiteral("MAX_DISABLE"), icon, [](QPainter &p, const QSize &) { maximise(p, State::Disabled); });
+    save(QStringLiteral("MIN_DISABLE"), icon,
+         [](QPainter &p, const QSize &) { minimise(p, State::Disabled); });
+    save(QStringLiteral("MAX_DISABLE"), icon,
+         [](QPainter &p, const QSize &) { maximise(p, State::Disabled); });
 
     save(QStringLiteral("EYE_OPEN"), QSize(20, 20), [](QPainter &p, const QSize &) { eye(p, true); });
     save(QStringLiteral("EYE_CLOSED"), QSize(20, 20), [](QPainter &p, const QSize &) { eye(p, false); });

@@ -30,10 +30,10 @@ QWidget *samplePage(ShotContext &context, const QSize &size)
     auto *form = new QFormLayout(page);
     form->setContentsMargins(40, 40, 40, 40);
     form->setVerticalSpacing(14);
-    const QList<QPair<const char *, const char *>> rows{{"设备ID", "Device ID"},
-                                                        {"人员ID", "Officer ID"},
-                                                        {"设备型号", "Model"}};
-    const QStringList values{QStringLiteral("CAM0000001"), QStringLiteral("100001"), QStringLiteral("ZR-BC300")};
+    const QList<QPair<const char *, const char *>> rows{
+            {"设备ID", "Device ID"}, {"人员ID", "Officer ID"}, {"设备型号", "Model"}};
+    const QStringList values{QStringLiteral("CAM0000001"), QStringLiteral("100001"),
+                             QStringLiteral("ZR-BC300")};
     for (int row = 0; row < rows.size(); ++row) {
         auto *edit = new QLineEdit(values.at(row));
         edit->setFixedWidth(240);
@@ -101,9 +101,8 @@ QWidget *pictureSheet(ShotContext &context)
         if (path.endsWith(QLatin1String(".png")) || path.endsWith(QLatin1String(".ico")))
             paths << path;
     }
-    std::sort(paths.begin(), paths.end(), [](const QString &a, const QString &b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
+    std::sort(paths.begin(), paths.end(),
+              [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
 
     const int columns = 4;
     const QSize cell(300, 190);
@@ -128,8 +127,8 @@ QWidget *pictureSheet(ShotContext &context)
         for (const QRect &area : {white, blue})
             painter.drawImage(area.center() - QPoint(picture.width() / 2, picture.height() / 2), picture);
         painter.setPen(Qt::black);
-        painter.drawText(QRect(origin + QPoint(8, 160), QSize(cell.width() - 16, 26)), Qt::AlignLeft | Qt::AlignVCenter,
-                         QFileInfo(paths.at(index)).fileName());
+        painter.drawText(QRect(origin + QPoint(8, 160), QSize(cell.width() - 16, 26)),
+                         Qt::AlignLeft | Qt::AlignVCenter, QFileInfo(paths.at(index)).fileName());
     }
     painter.end();
     auto *label = context.keep(new QLabel);

@@ -77,5 +77,6 @@ bool add(const Shot &shot);
 const QList<Shot> &all();
 } // namespace Shots
 
-#define VANTREL_SHOT(name, cameras, make) \
-    static const bool registered_##name = Shots::add(Shot{QStringLiteral(#name).replace('_', '-'), cameras, make})
+#define VANTREL_SHOT(name, cameras, make)                                                                    \
+    static const bool registered_##name =                                                                    \
+            Shots::add(Shot{QStringLiteral(#name).replace('_', '-'), cameras, make})

@@ -88,16 +88,17 @@ int runEveryShot(const QString &folder)
     int failed = 0;
     for (const Shot &shot : Shots::all()) {
         for (const char *language : {"en", "zh"}) {
-            const QString output = QDir(folder).filePath(QLatin1String(language) + QLatin1Char('/') + shot.name + ".png");
+            const QString output =
+                    QDir(folder).filePath(QLatin1String(language) + QLatin1Char('/') + shot.name + ".png");
             QFile::remove(output);
             QProcess process;
             process.setProcessChannelMode(QProcess::ForwardedChannels);
             process.start(QCoreApplication::applicationFilePath(),
-                          {QStringLiteral("--shot"), shot.name, QStringLiteral("--language"), QLatin1String(language),
-                           QStringLiteral("--output"), output});
+                          {QStringLiteral("--shot"), shot.name, QStringLiteral("--language"),
+                           QLatin1String(language), QStringLiteral("--output"), output});
             const bool finished = process.waitForFinished(60000);
             const bool written = finished && process.exitStatus() == QProcess::NormalExit
-                                 && process.exitCode() == 0 && QFile::exists(output);
+                    && process.exitCode() == 0 && QFile::exists(output);
             std::printf("%-6s %s/%s\n", written ? "ok" : "FAILED", language, qPrintable(shot.name));
             if (!written) {
                 process.kill();

@@ -291,7 +291,7 @@ void CameraBehaviour::answerLogin(const std::uint8_t *payload, std::size_t lengt
     const LoginGuard::Verdict verdict = m_login.attempt(le::textAt(payload, length, 0, PasswordField));
     if (!verdict.accepted) {
         reply.result = Failure;
-        reply.payload = u32Payload(verdict.remainingLockSeconds);
+        reply.payload = u32Payload(verdict.lockElapsedSeconds);
     }
 }
 

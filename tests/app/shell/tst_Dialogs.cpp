@@ -23,10 +23,12 @@ void tst_Dialogs::answersComeInOrderAndEveryRequestIsRecorded()
     answers.push(QStringLiteral("/tmp/firmware.bin"));
     answers.push(QMessageBox::Ok);
 
-    QCOMPARE(Dialogs::question(nullptr, QStringLiteral("提示"), QStringLiteral("确定吗？")), QMessageBox::Yes);
+    QCOMPARE(Dialogs::question(nullptr, QStringLiteral("提示"), QStringLiteral("确定吗？")),
+             QMessageBox::Yes);
     QCOMPARE(Dialogs::existingFolder(nullptr, QStringLiteral("Open Directory"), QStringLiteral("/tmp")),
              QStringLiteral("/tmp/media"));
-    QCOMPARE(Dialogs::openFile(nullptr, QStringLiteral("选择文件"), QStringLiteral("C:/"), QStringLiteral("*.bin")),
+    QCOMPARE(Dialogs::openFile(nullptr, QStringLiteral("选择文件"), QStringLiteral("C:/"),
+                               QStringLiteral("*.bin")),
              QStringLiteral("/tmp/firmware.bin"));
     QCOMPARE(Dialogs::warning(nullptr, QStringLiteral("Dravent"), QStringLiteral("Dravent is running.")),
              QMessageBox::Ok);

@@ -40,14 +40,11 @@ void tst_FlowLayout::placesItemsInRows_data()
 
     const QSize box(40, 20);
     QTest::newRow("two 40 px items a row in 100 px")
-            << QList<QSize>{box, box, box} << 100 << 0 << 0
-            << QList<QPoint>{{0, 0}, {40, 0}, {0, 20}} << 40;
+            << QList<QSize>{box, box, box} << 100 << 0 << 0 << QList<QPoint>{{0, 0}, {40, 0}, {0, 20}} << 40;
     QTest::newRow("vertical spacing between rows")
-            << QList<QSize>{box, box, box} << 100 << 0 << 6
-            << QList<QPoint>{{0, 0}, {40, 0}, {0, 26}} << 46;
+            << QList<QSize>{box, box, box} << 100 << 0 << 6 << QList<QPoint>{{0, 0}, {40, 0}, {0, 26}} << 46;
     QTest::newRow("horizontal spacing counts toward the wrap")
-            << QList<QSize>{box, box, box} << 100 << 10 << 0
-            << QList<QPoint>{{0, 0}, {50, 0}, {0, 20}} << 40;
+            << QList<QSize>{box, box, box} << 100 << 10 << 0 << QList<QPoint>{{0, 0}, {50, 0}, {0, 20}} << 40;
     QTest::newRow("an item wider than the layout sits alone, unshrunk")
             << QList<QSize>{box, QSize(150, 30), box} << 100 << 0 << 0
             << QList<QPoint>{{0, 0}, {0, 20}, {0, 50}} << 70;

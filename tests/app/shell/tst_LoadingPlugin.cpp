@@ -60,7 +60,8 @@ void tst_LoadingPlugin::animatesOnlyWhileShown()
     QWidget page;
     LoadingPlugin overlay(&page);
     overlay.SetWaitingText(QStringLiteral("正在读取参数..."));
-    QCOMPARE(overlay.findChild<QLabel *>(QStringLiteral("loadText"))->text(), QStringLiteral("正在读取参数..."));
+    QCOMPARE(overlay.findChild<QLabel *>(QStringLiteral("loadText"))->text(),
+             QStringLiteral("正在读取参数..."));
     overlay.hide();
     page.show();
     QTest::qWait(120);

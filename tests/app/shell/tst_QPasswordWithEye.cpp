@@ -64,7 +64,8 @@ void tst_QPasswordWithEye::middleButtonReleaseIsSwallowed()
 {
     QPasswordWithEye field;
     field.EyeClicked();
-    QMouseEvent middle(QEvent::MouseButtonRelease, QPointF(5, 5), Qt::MiddleButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent middle(QEvent::MouseButtonRelease, QPointF(5, 5), Qt::MiddleButton, Qt::NoButton,
+                       Qt::NoModifier);
     QMouseEvent left(QEvent::MouseButtonRelease, QPointF(5, 5), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QVERIFY(field.eventFilter(&field, &middle));
     QVERIFY(!field.eventFilter(&field, &left));

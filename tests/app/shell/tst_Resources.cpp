@@ -4,7 +4,6 @@
 #include "ApplicationLook.h"
 
 #include <QApplication>
-#include <QWidget>
 #include <QDirIterator>
 #include <QFile>
 #include <QFontInfo>
@@ -16,6 +15,7 @@
 #include <QSet>
 #include <QTest>
 #include <QTranslator>
+#include <QWidget>
 
 class tst_Resources : public QObject
 {
@@ -41,13 +41,31 @@ void tst_Resources::everyPictureLoads()
         ++count;
     }
     QVERIFY(count > 0);
-    for (const char *name : {"USER_NORMAL", "USER_DOWN", "MENU_LINE", "HINT_BUBBLE", "BUTTON_NORMAL",
-                             "BUTTON_HOVER", "BUTTON_PRESSED", "BUTTON_DISABLE", "DEVICE_CHANGE_BG",
-                             "LOGIN_OUT_NORMAL", "LOGIN_OUT_PRESSED", "CHANGE_DEVICE_NORMAL",
-                             "CHANGE_DEVICE_PRESSED", "USB_ICON", "ERROR_ICON", "DELETE_DOWNITEM_NORMAL",
-                             "DELETE_DOWNITEM_HOVER", "DELETE_DOWNITEM_PRESSED", "OPEN_EXPLORER_FOLDER_NORMAL",
-                             "OPEN_EXPLORER_FOLDER_PRESSED", "Media_Split", "MEDIA_MSG_LINE", "Media_Pictrue",
-                             "Media_Radio", "Meida_Video"}) {
+    for (const char *name : {"USER_NORMAL",
+                             "USER_DOWN",
+                             "MENU_LINE",
+                             "HINT_BUBBLE",
+                             "BUTTON_NORMAL",
+                             "BUTTON_HOVER",
+                             "BUTTON_PRESSED",
+                             "BUTTON_DISABLE",
+                             "DEVICE_CHANGE_BG",
+                             "LOGIN_OUT_NORMAL",
+                             "LOGIN_OUT_PRESSED",
+                             "CHANGE_DEVICE_NORMAL",
+                             "CHANGE_DEVICE_PRESSED",
+                             "USB_ICON",
+                             "ERROR_ICON",
+                             "DELETE_DOWNITEM_NORMAL",
+                             "DELETE_DOWNITEM_HOVER",
+                             "DELETE_DOWNITEM_PRESSED",
+                             "OPEN_EXPLORER_FOLDER_NORMAL",
+                             "OPEN_EXPLORER_FOLDER_PRESSED",
+                             "Media_Split",
+                             "MEDIA_MSG_LINE",
+                             "Media_Pictrue",
+                             "Media_Radio",
+                             "Meida_Video"}) {
         const QString path = QStringLiteral(":/Resources/image/%1.png").arg(QLatin1String(name));
         QVERIFY2(QFile::exists(path), qPrintable(path));
     }
@@ -82,7 +100,8 @@ void tst_Resources::everyStyleSheetUrlResolves()
 {
     const QString sheet = ApplicationLook::styleSheet();
     QVERIFY(!sheet.isEmpty());
-    QRegularExpressionMatchIterator it = QRegularExpression(QStringLiteral("url\\(([^)]*)\\)")).globalMatch(sheet);
+    QRegularExpressionMatchIterator it =
+            QRegularExpression(QStringLiteral("url\\(([^)]*)\\)")).globalMatch(sheet);
     int count = 0;
     while (it.hasNext()) {
         const QString path = it.next().captured(1);
@@ -107,6 +126,7 @@ void tst_Resources::translationTranslatesFormAndCodeTexts()
 {
     QTranslator translator;
     QVERIFY(translator.load(QString::fromLatin1(ApplicationLook::kTranslationPath)));
+    QCOMPARE(translator.translate("HintWnd", "确定"), QStringLiteral("OK"));
     QCOMPARE(translator.translate("EditTable", "新增"), QStringLiteral("Add"));
     QCOMPARE(translator.translate("UcBase", "请配置:%1"), QStringLiteral("Please configure: %1"));
 }

@@ -25,8 +25,7 @@ int holdKey(const QString &key)
     std::printf("held\n");
     std::fflush(stdout);
     std::string line;
-    while (std::getline(std::cin, line)) {
-    }
+    while (std::getline(std::cin, line)) { }
     return 0;
 }
 
