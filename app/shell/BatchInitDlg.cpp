@@ -124,8 +124,8 @@ void BatchInitDlg::onRecogniteBtnClicked()
     hideErrors();
     const QString devPwd = m_ui->newPwdInput->text();
     const QString apPwd = m_ui->newPwdInput_ap->text();
-    const ActivationRules::InputCheck check =
-            ActivationRules::checkInputs(devPwd, m_ui->rePwdInput->text(), apPwd, m_ui->rePwdInput_ap->text());
+    const ActivationRules::InputCheck check = ActivationRules::checkInputs(
+            devPwd, m_ui->rePwdInput->text(), apPwd, m_ui->rePwdInput_ap->text());
     switch (check.failing) {
     case ActivationRules::Input::DevicePassword:
         m_ui->newPwdErrorText->setText(check.text);
@@ -285,7 +285,8 @@ void BatchInitDlg::record()
 {
     if (m_pending != 0)
         return;
-    setStatus(ActivationRules::outcomeText(ActivationRules::outcome(m_devResultGood, m_apResultGood, m_lastApResult)));
+    setStatus(ActivationRules::outcomeText(
+            ActivationRules::outcome(m_devResultGood, m_apResultGood, m_lastApResult)));
     nextDevice();
 }
 

@@ -30,7 +30,8 @@ PwdRecoverWidget::PwdRecoverWidget(QWidget *parent)
     connect(m_ui->closeBtn, &QPushButton::clicked, this, &PwdRecoverWidget::onCloseBtnClicked);
     connect(m_ui->exportBtn, &QPushButton::clicked, this, &PwdRecoverWidget::onExportBtnClicked);
     connect(m_ui->importBtn, &QPushButton::clicked, this, &PwdRecoverWidget::onImportBtnClicked);
-    connect(m_ui->validateEncryptBtn, &QPushButton::clicked, this, &PwdRecoverWidget::onValidateEncryptBtnClicked);
+    connect(m_ui->validateEncryptBtn, &QPushButton::clicked, this,
+            &PwdRecoverWidget::onValidateEncryptBtnClicked);
     connect(m_mainManager, &MainManager::loadDeviceKey, this, &PwdRecoverWidget::onLoadDeviceKey,
             Qt::BlockingQueuedConnection);
     connect(m_mainManager, &MainManager::validateEncrypt, this, &PwdRecoverWidget::onValidateEncrypt);
@@ -105,7 +106,7 @@ void PwdRecoverWidget::onLoadDeviceKey(int ret, char *keyStr)
     content.append('\n');
     QFile file(QDir(m_exportFolder).filePath(QString::fromLatin1(kKeyFileName)));
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)
-                         && file.write(content) == content.size() && file.flush();
+            && file.write(content) == content.size() && file.flush();
     file.close();
     showHint(written ? tr("文件导出成功") : tr("文件导出失败"), true);
 }

@@ -15,7 +15,8 @@ UsbModeWnd::UsbModeWnd(QWidget *parent)
     connect(m_ui->popup_close_btn, &QPushButton::clicked, this, &UsbModeWnd::onSignalPopupClosed);
     connect(m_ui->popup_cancle_btn, &QPushButton::clicked, this, &UsbModeWnd::onSignalPopupClosed);
     connect(m_ui->popup_ok_btn, &QPushButton::clicked, this, &UsbModeWnd::onOKBtnClicked);
-    connect(MainManager::GetInstance(), &MainManager::switchUsbModel, this, &UsbModeWnd::onSignalSwitchUsbModel);
+    connect(MainManager::GetInstance(), &MainManager::switchUsbModel, this,
+            &UsbModeWnd::onSignalSwitchUsbModel);
 }
 
 UsbModeWnd::~UsbModeWnd()

@@ -134,21 +134,22 @@ QWidget *usbShot(ShotContext &context, bool failure)
         popup->findChild<QPushButton *>("popup_ok_btn")->click();
         context.waitFor([&cameras] { return cameras.probe().count("switchUsbModel") > 0; },
                         QStringLiteral("the switch answer"));
-        context.waitFor([window] {
-            for (QWidget *child : window->findChildren<QWidget *>())
-                if (child->inherits("PopupWidget") && child->isVisible())
-                    return true;
-            return false;
-        }, QStringLiteral("the failure toast"));
+        context.waitFor(
+                [window] {
+                    for (QWidget *child : window->findChildren<QWidget *>())
+                        if (child->inherits("PopupWidget") && child->isVisible())
+                            return true;
+                    return false;
+                },
+                QStringLiteral("the failure toast"));
     }
     return window;
 }
 
 } // namespace
 
-VANTREL_SHOT(batch_input_errors, {}, [](ShotContext &context) -> QWidget * {
-    return batchDialog(context, "12345", "12345");
-});
+VANTREL_SHOT(batch_input_errors, {},
+             [](ShotContext &context) -> QWidget * { return batchDialog(context, "12345", "12345"); });
 
 // A camera that never answers for its identity keeps discovery going.
 VANTREL_SHOT(batch_recognising, {NamedProfiles::NotActivated}, [](ShotContext &context) -> QWidget * {
@@ -164,7 +165,8 @@ VANTREL_SHOT(batch_table,
              [](ShotContext &context) -> QWidget * {
                  context.cameras();
                  BatchInitDlg *dialog = batchDialog(context, "135790", "135790");
-                 context.waitFor([dialog] { return !dialog->isRunning(); }, QStringLiteral("the end of the run"));
+                 context.waitFor([dialog] { return !dialog->isRunning(); },
+                                 QStringLiteral("the end of the run"));
                  if (dialog->findChild<QTableWidget *>("tableWidget")->rowCount() != 3)
                      throw ShotFailure("the table does not list the three cameras");
                  return dialog;
@@ -193,6 +195,7 @@ VANTREL_SHOT(settings, {}, [](ShotContext &context) { return settingsShot(contex
 VANTREL_SHOT(settings_without_log, {NamedProfiles::Gen3Classic},
              [](ShotContext &context) { return settingsShot(context, false); });
 
-VANTREL_SHOT(usb_mode, {NamedProfiles::Gen3Json}, [](ShotContext &context) { return usbShot(context, false); });
+VANTREL_SHOT(usb_mode, {NamedProfiles::Gen3Json},
+             [](ShotContext &context) { return usbShot(context, false); });
 VANTREL_SHOT(usb_mode_failed, {NamedProfiles::Gen3Json},
              [](ShotContext &context) { return usbShot(context, true); });

@@ -88,14 +88,18 @@ void TestBatchInitDlg::inputChecksStopBeforeAnythingIsAsked_data()
     QTest::addColumn<QStringList>("inputs"); // device, confirmation, AP, AP confirmation
     QTest::addColumn<QString>("frame");
     QTest::addColumn<QString>("text");
-    QTest::newRow("empty device password") << QStringList{"", "", "", ""} << "newErrorFrame" << "请输入六位数字密码";
-    QTest::newRow("five digits") << QStringList{"12345", "12345", "", ""} << "newErrorFrame" << "请输入六位数字密码";
+    QTest::newRow("empty device password") << QStringList{"", "", "", ""} << "newErrorFrame"
+                                           << "请输入六位数字密码";
+    QTest::newRow("five digits") << QStringList{"12345", "12345", "", ""} << "newErrorFrame"
+                                 << "请输入六位数字密码";
     QTest::newRow("confirmation differs") << QStringList{"123456", "123457", "", ""} << "confirmErrorFrame"
                                           << "密码输入不一致";
-    QTest::newRow("seven-character AP") << QStringList{"123456", "123456", "abcdefg", "abcdefg"}
-                                        << "newPwdErrorFrame_ap" << "请输入八位wifi密码";
-    QTest::newRow("AP confirmation differs") << QStringList{"123456", "123456", "abcdefgh", "abcdefgi"}
-                                             << "confirmErrorFrame_ap" << "密码输入不一致";
+    QTest::newRow("seven-character AP")
+            << QStringList{"123456", "123456", "abcdefg", "abcdefg"} << "newPwdErrorFrame_ap"
+            << "请输入八位wifi密码";
+    QTest::newRow("AP confirmation differs")
+            << QStringList{"123456", "123456", "abcdefgh", "abcdefgi"} << "confirmErrorFrame_ap"
+            << "密码输入不一致";
 }
 
 void TestBatchInitDlg::inputChecksStopBeforeAnythingIsAsked()
@@ -110,7 +114,8 @@ void TestBatchInitDlg::inputChecksStopBeforeAnythingIsAsked()
         child<QLineEdit>(names[i])->setText(inputs.at(i));
     child<QPushButton>("recogniteBtn")->click();
 
-    const QStringList frames{"newErrorFrame", "confirmErrorFrame", "newPwdErrorFrame_ap", "confirmErrorFrame_ap"};
+    const QStringList frames{"newErrorFrame", "confirmErrorFrame", "newPwdErrorFrame_ap",
+                             "confirmErrorFrame_ap"};
     for (const QString &name : frames)
         QCOMPARE(child<QWidget>(name.toLatin1())->isVisible(), name == frame);
     QCOMPARE(child<QWidget>(frame.toLatin1())->findChildren<QLabel *>().last()->text(), text);
@@ -125,17 +130,18 @@ void TestBatchInitDlg::aRunWritesEachCamerasOutcome_data()
     QTest::addColumn<int>("failActivationOf"); // -1: none
     QTest::addColumn<QStringList>("outcomes");
     QTest::newRow("the second already activated")
-            << QStringList{NamedProfiles::NotActivated, NamedProfiles::Gen3Json, NamedProfiles::NotActivatedNoHotspot}
+            << QStringList{NamedProfiles::NotActivated, NamedProfiles::Gen3Json,
+                           NamedProfiles::NotActivatedNoHotspot}
             << "abcdefgh" << -1 << QStringList{"激活成功", "已激活", "激活成功"};
     // The empty hotspot password still goes out; only a camera that takes one refuses it.
     QTest::newRow("empty hotspot password")
             << QStringList{NamedProfiles::NotActivated, NamedProfiles::NotActivatedNoHotspot} << "" << -1
             << QStringList{"请重置初始热点密码", "激活成功"};
     QTest::newRow("a camera rejects the device password")
-            << QStringList{NamedProfiles::NotActivatedNoHotspot, NamedProfiles::NotActivated} << "abcdefgh" << 0
-            << QStringList{"激活失败", "激活成功"};
-    QTest::newRow("a camera without activation") << QStringList{NamedProfiles::Gen2} << "abcdefgh" << -1
-                                                 << QStringList{"已激活"};
+            << QStringList{NamedProfiles::NotActivatedNoHotspot, NamedProfiles::NotActivated} << "abcdefgh"
+            << 0 << QStringList{"激活失败", "激活成功"};
+    QTest::newRow("a camera without activation")
+            << QStringList{NamedProfiles::Gen2} << "abcdefgh" << -1 << QStringList{"已激活"};
 }
 
 void TestBatchInitDlg::aRunWritesEachCamerasOutcome()
@@ -175,7 +181,8 @@ void TestBatchInitDlg::aRunWritesEachCamerasOutcome()
 
 void TestBatchInitDlg::camerasLeftOutOfDiscoveryLeaveNoGapAndASecondRunClearsTheTable()
 {
-    m_rig.reset(new CameraRig({NamedProfiles::NotActivated, NamedProfiles::NotActivated, NamedProfiles::NotActivated}));
+    m_rig.reset(new CameraRig(
+            {NamedProfiles::NotActivated, NamedProfiles::NotActivated, NamedProfiles::NotActivated}));
     start();
     QVERIFY(waitForTheEnd());
     QCOMPARE(column(1), QStringList({"激活成功", "激活成功", "激活成功"}));
@@ -193,7 +200,8 @@ void TestBatchInitDlg::camerasLeftOutOfDiscoveryLeaveNoGapAndASecondRunClearsThe
 
 void TestBatchInitDlg::aRefusedRequestCountsAsFailedAndTheRunGoesOn()
 {
-    m_rig.reset(new CameraRig({NamedProfiles::NotActivated, NamedProfiles::NotActivated, NamedProfiles::NotActivated}));
+    m_rig.reset(new CameraRig(
+            {NamedProfiles::NotActivated, NamedProfiles::NotActivated, NamedProfiles::NotActivated}));
     // Once discovery is over, nothing more can be written to the middle camera.
     QObject::connect(
             m_rig->manager(), &MainManager::updateDevListOver, m_rig->manager(),

@@ -108,7 +108,8 @@ void TestPwdRecoverWidget::cleanup()
 QString TestPwdRecoverWidget::keyText()
 {
     std::string key;
-    m_rig->camera(0).edit([&key](sim::camera::CameraBehaviour &camera) { key = camera.deviceKey().keyText(); });
+    m_rig->camera(0).edit(
+            [&key](sim::camera::CameraBehaviour &camera) { key = camera.deviceKey().keyText(); });
     return QString::fromStdString(key);
 }
 
@@ -180,7 +181,8 @@ void TestPwdRecoverWidget::aRefusedKeyRequestReportsTheFailure()
 void TestPwdRecoverWidget::theMakersAnswerRestoresTheFactoryPassword()
 {
     m_rig->camera(0).edit([](sim::camera::CameraBehaviour &camera) { camera.login().setPassword("654321"); });
-    QByteArray answer = QByteArray::fromStdString(sim::camera::DeviceKeyVault::answerFor(keyText().toStdString()));
+    QByteArray answer =
+            QByteArray::fromStdString(sim::camera::DeviceKeyVault::answerFor(keyText().toStdString()));
     // As a mail program saves it: CR LF line ends.
     answer.replace("\n", "\r\n");
     DialogAnswers answers;
@@ -216,10 +218,9 @@ void TestPwdRecoverWidget::unreadableOrOverlongFilesAreRefusedUnsent_data()
     QTest::newRow("empty path") << QByteArray() << false;
     QTest::newRow("1023 bytes") << QByteArray(1023, 'A') << true;
     QTest::newRow("1024 bytes") << QByteArray(1024, 'A') << false;
-    QTest::newRow("1023 bytes as 341 three-byte characters")
-            << QString(341, QChar(0x52A0)).toUtf8() << true;
-    QTest::newRow("1024 bytes, one of them past a character") << QString(341, QChar(0x52A0)).toUtf8() + "A"
-                                                               << false;
+    QTest::newRow("1023 bytes as 341 three-byte characters") << QString(341, QChar(0x52A0)).toUtf8() << true;
+    QTest::newRow("1024 bytes, one of them past a character")
+            << QString(341, QChar(0x52A0)).toUtf8() + "A" << false;
 }
 
 void TestPwdRecoverWidget::unreadableOrOverlongFilesAreRefusedUnsent()
