@@ -12,7 +12,7 @@
 struct DeviceSupport
 {
     enum : int {
-        kNetworkByte = 264,       // Wi-Fi
+        kNetworkByte = 264, // Wi-Fi
         kMobileNetworkByte = 265, // 4G
         kLogByte = 271,
     };
