@@ -29,6 +29,69 @@
     </message>
 </context>
 <context>
+    <name>BatchInitDlg</name>
+    <message>
+        <source>设备激活</source>
+        <translation>Device activation</translation>
+    </message>
+    <message>
+        <source>设备密码</source>
+        <translation>Device password</translation>
+    </message>
+    <message>
+        <source>新密码：</source>
+        <translation>New password:</translation>
+    </message>
+    <message>
+        <source>确认密码：</source>
+        <translation>Confirm password:</translation>
+    </message>
+    <message>
+        <source>AP密码</source>
+        <translation>Hotspot (AP) password</translation>
+    </message>
+    <message>
+        <source>开始识别设备</source>
+        <translation>Recognise devices</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>激活状态</source>
+        <translation>Activation state</translation>
+    </message>
+    <message>
+        <source>人员编号</source>
+        <translation>Officer ID</translation>
+    </message>
+    <message>
+        <source>设备编号</source>
+        <translation>Device ID</translation>
+    </message>
+    <message>
+        <source>未识别到设备，请检查连接。</source>
+        <translation>No device recognised, check the connection.</translation>
+    </message>
+    <message>
+        <source>正在识别设备，请稍候...</source>
+        <translation>Recognising devices, please wait...</translation>
+    </message>
+    <message>
+        <source>未识别到设备，请检查连接</source>
+        <translation>No device recognised, check the connection</translation>
+    </message>
+    <message>
+        <source>已激活</source>
+        <translation>Already activated</translation>
+    </message>
+    <message>
+        <source>未激活</source>
+        <translation>Not activated</translation>
+    </message>
+</context>
+<context>
     <name>CLoginWidget</name>
     <message>
         <source>请输入密码</source>
@@ -293,6 +356,26 @@
         <source>保存</source>
         <translation>Save</translation>
     </message>
+    <message>
+        <source> 本地配置</source>
+        <translation> Local settings</translation>
+    </message>
+    <message>
+        <source>本地文件保存目录：</source>
+        <translation>Download folder:</translation>
+    </message>
+    <message>
+        <source>日志保存目录：</source>
+        <translation>Log folder:</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Open Directory</source>
+        <translation>Open Directory</translation>
+    </message>
 </context>
 <context>
     <name>LoginListItem</name>
@@ -483,6 +566,89 @@
     </message>
 </context>
 <context>
+    <name>PwdRecoverWidget</name>
+    <message>
+        <source>返回登录界面</source>
+        <translation>Back to log-in</translation>
+    </message>
+    <message>
+        <source>设备ID</source>
+        <translation>Device ID</translation>
+    </message>
+    <message>
+        <source>人员ID</source>
+        <translation>Officer ID</translation>
+    </message>
+    <message>
+        <source>第一步：</source>
+        <translation>Step 1:</translation>
+    </message>
+    <message>
+        <source>请导出DeviceKey.xml，联系并发送给软件制造商以获得加密文件；</source>
+        <translation>Export DeviceKey.xml and send it to the software maker to obtain the encrypted file.</translation>
+    </message>
+    <message>
+        <source>导出文件</source>
+        <translation>Export file</translation>
+    </message>
+    <message>
+        <source>验证失败</source>
+        <translation>Validation failed</translation>
+    </message>
+    <message>
+        <source>第二步：</source>
+        <translation>Step 2:</translation>
+    </message>
+    <message>
+        <source>请导入从制造商处获得的加密文件Encrypt.xml，即可恢复设备缺省密码；</source>
+        <translation>Import the encrypted file Encrypt.xml from the maker to restore the device&apos;s default password.</translation>
+    </message>
+    <message>
+        <source>文件导入：</source>
+        <translation>Import file:</translation>
+    </message>
+    <message>
+        <source>验证加密</source>
+        <translation>Validate</translation>
+    </message>
+    <message>
+        <source>验证加密失败</source>
+        <translation>Validation failed</translation>
+    </message>
+    <message>
+        <source>Open Directory</source>
+        <translation>Open Directory</translation>
+    </message>
+    <message>
+        <source>正在导出文件...</source>
+        <translation>Exporting the file...</translation>
+    </message>
+    <message>
+        <source>文件导出失败</source>
+        <translation>Export failed</translation>
+    </message>
+    <message>
+        <source>文件导出成功</source>
+        <translation>Export done</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <source>xml(*.xml)</source>
+        <translation>XML files (*.xml)</translation>
+    </message>
+    <message>
+        <source>加密文件读取失败</source>
+        <translation>The encrypted file cannot be read</translation>
+    </message>
+    <message>
+        <source>验证加密成功</source>
+        <translation>Validation done</translation>
+    </message>
+</context>
+<context>
     <name>QPasswordWithEye</name>
     <message>
         <source>显示密码</source>
@@ -613,6 +779,22 @@
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>模式切换</source>
+        <translation>Switch mode</translation>
+    </message>
+    <message>
+        <source>确定要切换成U盘模式吗？</source>
+        <translation>Switch the device to USB-disk mode?</translation>
+    </message>
+    <message>
+        <source>进入U盘模式后，软件将自动退出，正在进行的操作都将中止。</source>
+        <translation>In USB-disk mode the program exits and every operation in progress stops.</translation>
+    </message>
+    <message>
+        <source>切换U盘模式失败</source>
+        <translation>Switching to USB-disk mode failed</translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,13 @@
 #include "CLoginWidget.h"
 
+#include "BatchInitDlg.h"
 #include "InitWidget.h"
 #include "LabelElider.h"
 #include "LoadingPlugin.h"
 #include "LocalText.h"
 #include "LoginListItem.h"
 #include "LoginManager.h"
+#include "PwdRecoverWidget.h"
 #include "WindowDragger.h"
 #include "ui_LoginWidgetNew.h"
 
@@ -38,6 +40,7 @@ CLoginWidget::CLoginWidget(QWidget *parent)
     , m_ui(new Ui::LoginWidgetNew)
     , m_loginManager(new LoginManager)
     , m_loading(nullptr)
+    , m_pwdRecoverWidget(nullptr)
     , m_initWidget(nullptr)
 {
     m_ui->setupUi(this);
@@ -60,6 +63,10 @@ CLoginWidget::CLoginWidget(QWidget *parent)
     m_loading->move(0, 0);
     m_loading->raise();
     m_loading->hide();
+
+    m_pwdRecoverWidget = new PwdRecoverWidget(this);
+    m_pwdRecoverWidget->move(0, 0);
+    m_pwdRecoverWidget->hide();
 
     m_initWidget = new InitWidget(this);
     m_initWidget->resize(size());
@@ -89,11 +96,16 @@ CLoginWidget::CLoginWidget(QWidget *parent)
     connect(m_ui->pwdInput, &QLineEdit::returnPressed, this, &CLoginWidget::onLoginBtnClicked);
     connect(m_ui->loginBtn, &QPushButton::clicked, this, &CLoginWidget::onLoginBtnClicked);
     connect(m_ui->backBtn, &QPushButton::clicked, this, &CLoginWidget::onBackBtnClicked);
+    connect(m_ui->recoverPwdBtn, &QPushButton::clicked, this, &CLoginWidget::onRecoverPwdBtnClicked);
+    connect(m_pwdRecoverWidget, &PwdRecoverWidget::backClicked, this, &CLoginWidget::onRcoverBackBtnClicked);
+    connect(m_pwdRecoverWidget, &PwdRecoverWidget::minClicked, this, &CLoginWidget::onMinBtnClicked);
+    connect(m_pwdRecoverWidget, &PwdRecoverWidget::closeClicked, this, &CLoginWidget::onCloseBtnClicked);
     connectPageSignals();
 }
 
 CLoginWidget::~CLoginWidget()
 {
+    disconnect(m_pwdRecoverWidget, nullptr, this, nullptr);
     disconnectPageSignals();
 }
 
@@ -254,6 +266,9 @@ void CLoginWidget::onListItemPressed(QListWidgetItem *pItem)
     m_ui->listWidget->hide();
 
     m_selectedIndex = row->getIndex();
+    m_pwdRecoverWidget->setDevId(row->getDevId());
+    m_pwdRecoverWidget->setPolId(row->getPolId());
+    m_pwdRecoverWidget->setDevIndex(m_selectedIndex);
     m_loginManager->setDevIdInfo(row->getDevId(), row->getPolId());
 
     // The labels are cut to their width, which they have only once the frame
@@ -399,7 +414,55 @@ void CLoginWidget::backToDeviceList()
     m_ui->resultFrame->show();
 }
 
+void CLoginWidget::onRecoverPwdBtnClicked()
+{
+    m_ui->frame->hide();
+    m_pwdRecoverWidget->move(0, 0);
+    m_pwdRecoverWidget->show();
+}
+
+void CLoginWidget::onRcoverBackBtnClicked()
+{
+    m_ui->frame->show();
+    m_pwdRecoverWidget->hide();
+    m_ui->errorTextFrame->hide();
+    m_ui->pwdInput->clear();
+    m_ui->pwdInput->clearFocus();
+}
+
 void CLoginWidget::onPwdTextChanged(QString) { }
+
+void CLoginWidget::on_batchInitBtn_clicked()
+{
+    BatchInitDlg dialog;
+    const QSize margin = (size() - dialog.size()) / 2;
+    dialog.move(mapToGlobal(QPoint(0, 0)) + QPoint(margin.width(), margin.height()));
+    // The dialog's own controller answers the shared device notifications
+    // while it runs; this window must not act on them meanwhile.
+    disconnectPageSignals();
+    dialog.showDlg();
+    connectPageSignals();
+    if (dialog.discoveryStarted())
+        backToStart();
+}
+
+void CLoginWidget::backToStart()
+{
+    hideBusy();
+    m_initWidget->hide();
+    m_ui->resultFrame->hide();
+    m_ui->listWidget->clear();
+    m_ui->listWidget->hide();
+    m_ui->reidentifyFrame->hide();
+    m_ui->loginFrame->hide();
+    m_ui->loginRetFrame->hide();
+    m_ui->errorTextFrame->hide();
+    m_ui->pwdInput->clear();
+    m_ui->pwdInput->clearFocus();
+    m_ui->refreshFrame->show();
+    m_ui->recogniteBtn->show();
+    m_selectedIndex = -1;
+}
 
 void CLoginWidget::showBusy(Busy busy, const QString &text)
 {

@@ -11,6 +11,7 @@
 
 class InitWidget;
 class LoadingPlugin;
+class PwdRecoverWidget;
 class LoginManager;
 class QListWidgetItem;
 
@@ -51,6 +52,8 @@ public slots:
     void onLoginBtnClicked();
     void onCursorPositionChanged(int, int);
     void onBackBtnClicked();
+    void onRecoverPwdBtnClicked();
+    void onRcoverBackBtnClicked();
     void onLoginResult(bool ret, int locktime);
     void onSendLoginCmdFailure();
     void onListUpdate(QMap<int, DEVICE_ID_PARA_T *> devMap);
@@ -61,6 +64,9 @@ public slots:
     void onShowLoginInput(bool intoLogin);
     // Declared by the form's design; nothing connects it.
     void onPwdTextChanged(QString pwd);
+    // Connected by name when the form is set up, and only so: a second
+    // connection would open the dialog twice for one click.
+    void on_batchInitBtn_clicked();
 
 private:
     enum class Busy { Recognising, Loading, LoggingIn, Exiting };
@@ -80,10 +86,14 @@ private:
     void failUnanswerable();
     void requestAbility();
     void startLogin();
+    // The window as first shown: only the start button. The device indexes of
+    // the list are gone once another enumeration has run.
+    void backToStart();
 
     const QScopedPointer<Ui::LoginWidgetNew> m_ui;
     const QScopedPointer<LoginManager> m_loginManager;
     LoadingPlugin *m_loading;
+    PwdRecoverWidget *m_pwdRecoverWidget;
     InitWidget *m_initWidget;
     int m_selectedIndex = -1;
     // From the log-in request until its result or the failure to send it.
