@@ -1,0 +1,9 @@
+#include "CameraConfigWnd.h"
+
+#include "StandIn.h"
+
+CameraConfigWnd::CameraConfigWnd(QWidget *parent)
+    : QWidget(parent)
+{
+    showStandInName(this);
+}

@@ -1,0 +1,14 @@
+#include "DeviceMessageWnd.h"
+
+#include "StandIn.h"
+
+DeviceMessageWnd::DeviceMessageWnd(QWidget *parent)
+    : QWidget(parent)
+{
+    showStandInName(this);
+}
+
+void DeviceMessageWnd::initParam()
+{
+    ++m_initParamCalls;
+}

@@ -1,0 +1,9 @@
+#include "LogMsgWnd.h"
+
+#include "StandIn.h"
+
+LogMsgWnd::LogMsgWnd(QWidget *parent)
+    : QWidget(parent)
+{
+    showStandInName(this);
+}

@@ -1,0 +1,9 @@
+#include "NetworkProWnd.h"
+
+#include "StandIn.h"
+
+NetworkProWnd::NetworkProWnd(QWidget *parent)
+    : QWidget(parent)
+{
+    showStandInName(this);
+}

@@ -1,0 +1,9 @@
+#include "PlatformWnd.h"
+
+#include "StandIn.h"
+
+PlatformWnd::PlatformWnd(QWidget *parent)
+    : QWidget(parent)
+{
+    showStandInName(this);
+}

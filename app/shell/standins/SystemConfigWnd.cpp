@@ -1,0 +1,9 @@
+#include "SystemConfigWnd.h"
+
+#include "StandIn.h"
+
+SystemConfigWnd::SystemConfigWnd(QWidget *parent)
+    : QWidget(parent)
+{
+    showStandInName(this);
+}

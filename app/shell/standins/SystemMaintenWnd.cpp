@@ -1,0 +1,14 @@
+#include "SystemMaintenWnd.h"
+
+#include "StandIn.h"
+
+SystemMaintenWnd::SystemMaintenWnd(QWidget *parent)
+    : QWidget(parent)
+{
+    showStandInName(this);
+}
+
+void SystemMaintenWnd::updateExportParamVisible()
+{
+    ++m_updateExportParamVisibleCalls;
+}
