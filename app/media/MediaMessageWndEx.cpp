@@ -85,6 +85,11 @@ void MediaMessageWndEx::setDownLoadPath(QString path)
     m_downLoadWnd->setPath(path);
 }
 
+MediaDownLoadWnd *MediaMessageWndEx::downLoadWnd() const
+{
+    return m_downLoadWnd.data();
+}
+
 QStringList MediaMessageWndEx::selection() const
 {
     if (m_selectionStale) {

@@ -40,7 +40,7 @@ public:
     // The device paths of the ticked files, in the order they were ticked.
     QStringList selection() const;
     TreeItemModel *model() const { return m_model; }
-    MediaDownLoadWnd *downLoadWnd() const { return m_downLoadWnd; }
+    MediaDownLoadWnd *downLoadWnd() const;
     HintWnd *hintWnd() const { return m_hintWnd; }
 
 public slots:

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTreeView>
 
 namespace {
 
@@ -124,7 +125,14 @@ void TreeItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
         painter->setPen(Qt::white);
         painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
         QStyleOption branch;
-        branch.state = option.state;
+        branch.initFrom(option.widget ? option.widget : m_checkBox.data());
+        branch.palette.setColor(QPalette::WindowText, Qt::white);
+        branch.palette.setColor(QPalette::ButtonText, Qt::white);
+        branch.palette.setColor(QPalette::Text, Qt::white);
+        branch.state = option.state | QStyle::State_Children;
+        // The view marks open rows only for its own branch column.
+        if (const auto *view = qobject_cast<const QTreeView *>(option.widget))
+            branch.state.setFlag(QStyle::State_Open, view->isExpanded(index));
         branch.rect = QRect(rect.right() - kBranchFromRight, rect.top(), rect.height(), rect.height());
         style->drawPrimitive(QStyle::PE_IndicatorBranch, &branch, painter, option.widget);
     }
