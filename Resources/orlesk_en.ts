@@ -78,6 +78,56 @@
     </message>
 </context>
 <context>
+    <name>DownLoadWnd</name>
+    <message>
+        <source>下载管理</source>
+        <translation>Downloads</translation>
+    </message>
+    <message>
+        <source>已下载</source>
+        <translation>Downloaded</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>下载进程</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>下载中，请稍候...</source>
+        <translation>Downloading, please wait...</translation>
+    </message>
+    <message>
+        <source>下载时间</source>
+        <translation>Downloaded at</translation>
+    </message>
+    <message>
+        <source>下载失败，磁盘空间不足</source>
+        <translation>Failed: not enough disk space</translation>
+    </message>
+    <message>
+        <source>下载失败，未知错误</source>
+        <translation>Failed: unknown error</translation>
+    </message>
+</context>
+<context>
+    <name>DownLoadWndDelegate</name>
+    <message>
+        <source>重新下载</source>
+        <translation>Retry</translation>
+    </message>
+</context>
+<context>
     <name>DynamicFormMgt</name>
     <message>
         <source>DynamicFormMgt</source>
@@ -175,6 +225,10 @@
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Open Directory</source>
+        <translation>Open Directory</translation>
     </message>
 </context>
 <context>

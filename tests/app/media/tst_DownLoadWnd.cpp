@@ -1,0 +1,299 @@
+// The download panel: its rows against MainManager's queue events, the
+// buttons each row shows, cleaning, deleting, retrying and opening folders,
+// and real downloads from the simulated camera.
+
+#include "CameraRig.h"
+#include "DownLoadWnd.h"
+#include "DownLoadWndDelegate.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+constexpr quint32 kCmdDownload = 2;
+
+using Buttons = QList<int>;
+
+QByteArray cameraBytes(sim::FullCamera &camera, const QString &name)
+{
+    const auto file = camera.store().file(name.toStdString());
+    if (!file)
+        return QByteArray();
+    QByteArray bytes(int(file->size()), Qt::Uninitialized);
+    file->read(0, reinterpret_cast<std::uint8_t *>(bytes.data()), size_t(bytes.size()));
+    return bytes;
+}
+
+QByteArray localBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// Receives the folders the panel asks the desktop to open.
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+} // namespace
+
+class tst_DownLoadWnd : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_dir.reset(new QTemporaryDir);
+        m_workingFolder = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_dir->path()));
+        m_rig.reset(new CameraRig);
+        m_panel.reset(new DownLoadWnd);
+    }
+
+    void cleanup()
+    {
+        m_panel.reset();
+        m_rig.reset();
+        QDir::setCurrent(m_workingFolder);
+        m_dir.reset();
+    }
+
+    void rowFollowsTheQueueEvents_data()
+    {
+        QTest::addColumn<int>("start");     // -2: no start event
+        QTest::addColumn<int>("over");      // -2: no over event
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<Buttons>("buttons");
+        QTest::addColumn<int>("queueSize");
+        const Buttons none, del{DownLoadWndDelegate::DeleteButton},
+                both{DownLoadWndDelegate::DeleteButton, DownLoadWndDelegate::RetryButton};
+        QTest::newRow("waiting") << -2 << -2 << "下载中，请稍候..." << -1 << del << 1;
+        QTest::newRow("started") << 0 << -2 << "下载中，请稍候..." << 0 << none << 1;
+        QTest::newRow("disk full") << 1 << -2 << "下载失败，磁盘空间不足" << 1 << both << 1;
+        QTest::newRow("refused start") << 7 << -2 << "下载失败，未知错误" << 7 << both << 1;
+        QTest::newRow("failed transfer") << 0 << 5 << "下载失败，未知错误" << 2 << both << 1;
+        QTest::newRow("finished") << 0 << 0 << "" << 0 << none << 0;
+    }
+
+    void rowFollowsTheQueueEvents()
+    {
+        QFETCH(int, start);
+        QFETCH(int, over);
+        QFETCH(QString, text);
+        QFETCH(int, state);
+        QFETCH(Buttons, buttons);
+        QFETCH(int, queueSize);
+
+        QSignalSpy counts(m_panel.get(), &DownLoadWnd::listCountChanged);
+        const QString folder = m_dir->filePath("f");
+        m_panel->addDownLoadList({"/D/a.MP4", "/D/b.JPG"}, folder);
+        m_panel->onSignalItemWidgetDelete(1);
+        QCOMPARE(counts.takeLast().at(0).toInt(), 1);
+        if (start != -2)
+            m_panel->onSignalStartDownLoad("/D/a.MP4", start);
+        if (over != -2)
+            m_panel->onSignalOverDownLoad("/D/a.MP4", folder + "/a.MP4", over);
+
+        QCOMPARE(m_panel->getDownLoadCount(), queueSize);
+        if (queueSize == 0) {
+            QCOMPARE(counts.takeLast().at(0).toInt(), 0);
+            QCOMPARE(m_panel->finished().size(), 1);
+            QCOMPARE(m_panel->finished().at(0).seq, 1);
+            QCOMPARE(m_panel->finished().at(0).local, QDir::toNativeSeparators(folder + "/a.MP4"));
+            return;
+        }
+        const DownLoadItem row = m_panel->queue().at(0);
+        QCOMPARE(row.text, text);
+        QCOMPARE(row.state, state);
+        QCOMPARE(shownButtons(0), buttons);
+    }
+
+    void buttonsAnswerOnlyWhereTheyAreDrawn()
+    {
+        auto *delegate = m_panel->findChild<DownLoadWndDelegate *>();
+        m_panel->addDownLoadList({"/D/a.MP4", "/D/b.MP4"}, "/tmp/x");
+        m_panel->onSignalStartDownLoad("/D/b.MP4", 7);
+        const QRect cell(0, 0, 112, 34);
+        struct Case { int row; QPoint point; int button; };
+        const Case cases[] = {
+            {0, {90, 12}, DownLoadWndDelegate::DeleteButton},         // delete: x 81..104
+            {0, {8, 12}, DownLoadWndDelegate::NoButton},              // no retry on a waiting row
+            {1, {8, 12}, DownLoadWndDelegate::RetryButton},
+            {1, {8, 24}, DownLoadWndDelegate::NoButton},              // retry answers 24 high
+            {1, {80, 12}, DownLoadWndDelegate::NoButton},
+            {2, {90, 12}, DownLoadWndDelegate::NoButton},             // no such row
+        };
+        for (const Case &c : cases)
+            QCOMPARE(int(delegate->buttonAt(c.row, cell, c.point)), c.button);
+        m_panel->onAlreadyLoadBtnClicked();
+        QCOMPARE(int(delegate->buttonAt(0, cell, {8, 12})), int(DownLoadWndDelegate::NoButton));
+    }
+
+    void rowsAreKeyedByFileAndLocalFile()
+    {
+        m_panel->addDownLoadList({"/D/a.MP4", "/D/a.MP4"}, "/tmp/x");
+        m_panel->addDownLoadList({"/D/a.MP4"}, "/tmp/x/");
+        QCOMPARE(m_panel->getDownLoadCount(), 1);
+        m_panel->addDownLoadList({"/D/a.MP4"}, "/tmp/y");
+        QCOMPARE(m_panel->getDownLoadCount(), 2);
+        // Each event applies to one row only.
+        m_panel->onSignalStartDownLoad("/D/a.MP4", 0);
+        QCOMPARE(m_panel->queue().at(0).state, 0);
+        QCOMPARE(m_panel->queue().at(1).state, -1);
+        m_panel->onSignalOverDownLoad("/D/a.MP4", "/tmp/y/a.MP4", 0);
+        QCOMPARE(m_panel->getDownLoadCount(), 1);
+        QCOMPARE(m_panel->queue().at(0).local, QStringLiteral("/tmp/x"));
+    }
+
+    void countersKeepCountingAcrossCleans()
+    {
+        m_panel->addDownLoadList({"/D/1.MP4", "/D/2.MP4", "/D/3.MP4"}, "/tmp/x");
+        m_panel->onSignalStartDownLoad("/D/1.MP4", 0);
+        m_panel->onSignalOverDownLoad("/D/1.MP4", "/tmp/x/1.MP4", 0);
+        m_panel->onSignalStartDownLoad("/D/2.MP4", 0);
+        QSignalSpy cleared(m_panel.get(), &DownLoadWnd::clearDownLoadList);
+        m_panel->onCleanBtnClicked();
+        QCOMPARE(cleared.count(), 1);
+        QCOMPARE(m_panel->getDownLoadCount(), 1);
+        QCOMPARE(m_panel->queue().at(0).usb_file, QStringLiteral("/D/2.MP4"));
+        // The row being fetched refuses deletion.
+        m_panel->onSignalItemWidgetDelete(0);
+        QCOMPARE(m_panel->getDownLoadCount(), 1);
+        m_panel->onSignalOverDownLoad("/D/2.MP4", "/tmp/x/2.MP4", 0);
+        m_panel->addDownLoadList({"/D/4.MP4"}, "/tmp/x");
+        QCOMPARE(m_panel->queue().at(0).seq, 4);
+        m_panel->onAlreadyLoadBtnClicked();
+        QCOMPARE(m_panel->viewMode(), 1);
+        QCOMPARE(m_panel->findChild<QPushButton *>("Already_Load_Btn")->isEnabled(), false);
+        QCOMPARE(m_panel->finished().at(1).seq, 2);
+        m_panel->onCleanBtnClicked();
+        QVERIFY(m_panel->finished().isEmpty());
+        m_panel->onSignalStartDownLoad("/D/4.MP4", 0);
+        m_panel->onSignalOverDownLoad("/D/4.MP4", "/tmp/x/4.MP4", 0);
+        QCOMPARE(m_panel->finished().at(0).seq, 3);
+    }
+
+    void openFolderAndRetryIgnoreRowsOutOfRange()
+    {
+        UrlRecorder recorder;
+        QDesktopServices::setUrlHandler("file", &recorder, "open");
+        m_panel->addDownLoadList({"/D/1.MP4"}, m_dir->filePath("x"));
+        m_panel->onSignalStartDownLoad("/D/1.MP4", 0);
+        m_panel->onSignalOverDownLoad("/D/1.MP4", m_dir->filePath("x") + "/1.MP4", 0);
+        m_panel->onSignalItemFileOpen(1);
+        m_panel->onSignalItemFileOpen(-1);
+        m_panel->onSignalItemReload(0);
+        m_panel->onSignalItemFileOpen(0);
+        QDesktopServices::unsetUrlHandler("file");
+        QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(m_dir->filePath("x"))});
+        QVERIFY(m_rig->manager()->activeDownLoad().isEmpty());
+    }
+
+    void theFileBeingFetchedStaysUntilItsOwnEnd()
+    {
+        QVERIFY(m_rig->discover());
+        QVERIFY(m_rig->loginAs(0, "123456"));
+        sim::FullCamera &camera = m_rig->camera(0);
+        const QStringList files = mediaFiles(2);
+        const QString folder = m_dir->filePath("视频");
+        camera.holdAnswers(kCmdDownload);
+        queue({files.at(0)}, folder);
+        QTRY_VERIFY_WITH_TIMEOUT(camera.waitHeld(kCmdDownload, 0), CameraRig::kWaitMs);
+        QTRY_VERIFY(!m_rig->manager()->activeDownLoad().isEmpty());
+        QCOMPARE(m_panel->queue().at(0).state, -1);
+        QVERIFY(DownLoadWnd::isBeingFetched(m_panel->queue().at(0)));
+        QCOMPARE(shownButtons(0), Buttons{});
+        m_panel->onSignalItemWidgetDelete(0);
+        m_panel->onCleanBtnClicked();
+        QCOMPARE(m_panel->getDownLoadCount(), 1);
+        QCOMPARE(m_rig->manager()->activeDownLoad().remoteName, files.at(0));
+
+        queue({files.at(1)}, folder);
+        camera.release(kCmdDownload);
+        QVERIFY(m_rig->probe().wait("allFileDownLoadOver", 1, 20000));
+        QTRY_COMPARE(m_panel->finished().size(), 2);
+        QCOMPARE(m_panel->getDownLoadCount(), 0);
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(m_panel->finished().at(i).usb_file, files.at(i));
+            QCOMPARE(localBytes(folder + "/" + files.at(i).section('/', -1)), cameraBytes(camera, files.at(i)));
+        }
+    }
+
+    void oneFileToTwoFoldersGivesTwoCopies()
+    {
+        QVERIFY(m_rig->discover());
+        QVERIFY(m_rig->loginAs(0, "123456"));
+        const QString file = mediaFiles(1).at(0);
+        queue({file}, m_dir->filePath("one"));
+        queue({file}, m_dir->filePath("two"));
+        QCOMPARE(m_panel->getDownLoadCount(), 2);
+        QVERIFY(m_rig->probe().wait("allFileDownLoadOver", 1, 20000));
+        QTRY_COMPARE(m_panel->finished().size(), 2);
+        for (const char *folder : {"one", "two"})
+            QCOMPARE(localBytes(m_dir->filePath(folder) + "/" + file.section('/', -1)),
+                     cameraBytes(m_rig->camera(0), file));
+    }
+
+    void aRefusedNameShowsARedRow()
+    {
+        m_panel->addDownLoadList({"/D/../../evil.MP4"}, m_dir->filePath("x"));
+        m_rig->manager()->AddDownLoadList({"/D/../../evil.MP4"}, m_dir->filePath("x"));
+        QTRY_COMPARE(m_panel->queue().at(0).state, 2);
+        QCOMPARE(m_panel->queue().at(0).text, QStringLiteral("下载失败，未知错误"));
+        QVERIFY(!QFile::exists(m_dir->filePath("evil.MP4")));
+    }
+
+private:
+    Buttons shownButtons(int row) const
+    {
+        auto *delegate = m_panel->findChild<DownLoadWndDelegate *>();
+        const QRect cell(0, 0, 112, 34);
+        Buttons shown;
+        for (auto button : {DownLoadWndDelegate::DeleteButton, DownLoadWndDelegate::OpenButton,
+                            DownLoadWndDelegate::RetryButton})
+            if (delegate->buttonAt(row, cell, DownLoadWndDelegate::buttonRect(button, cell).topLeft()) == button)
+                shown << button;
+        return shown;
+    }
+
+    // As the download dialog hands files over.
+    void queue(const QStringList &files, const QString &folder)
+    {
+        m_panel->addDownLoadList(files, folder);
+        m_rig->manager()->AddDownLoadList(files, folder);
+    }
+
+    QStringList mediaFiles(int count) const
+    {
+        QStringList files;
+        for (const auto &file : m_rig->camera(0).store().fileNames())
+            if (QString::fromStdString(file).contains("/DCIM/") && files.size() < count)
+                files << QString::fromStdString(file);
+        return files;
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_workingFolder;
+    std::unique_ptr<CameraRig> m_rig;
+    std::unique_ptr<DownLoadWnd> m_panel;
+};
+
+QTEST_MAIN(tst_DownLoadWnd)
+#include "tst_DownLoadWnd.moc"
