@@ -75,6 +75,8 @@ void SimCamera::dispatch(const CommandRequest &request)
     Outbox out;
     bool hold = false;
     HoldPoint holdPoint = HoldPoint::Whole;
+    bool failAfterStart = false;
+    std::uint8_t failResult = Failure;
     {
         std::lock_guard<std::mutex> lock(commandMutex_);
         const auto faultAt = faults_.find(request.command);
@@ -95,6 +97,8 @@ void SimCamera::dispatch(const CommandRequest &request)
                 out.cutReplyPayload(request.command, fault.length);
             else if (fault.kind == CommandFault::Kind::EmptyPayload)
                 out.cutReplyPayload(request.command, 0);
+            failAfterStart = fault.kind == CommandFault::Kind::FailAfterStart;
+            failResult = fault.result;
         }
         const auto holdAt = holds_.find(request.command);
         if (holdAt != holds_.end()) {
@@ -103,6 +107,8 @@ void SimCamera::dispatch(const CommandRequest &request)
         }
     }
     std::vector<Outbox::Item> items = out.take();
+    if (failAfterStart)
+        cutTransfer(items, failResult);
     if (!hold) {
         in_.append(std::move(items));
         return;
@@ -121,6 +127,18 @@ void SimCamera::dispatch(const CommandRequest &request)
         slot.insert(slot.end(), std::make_move_iterator(kept.begin()), std::make_move_iterator(kept.end()));
     }
     heldChanged_.notify_all();
+}
+
+void SimCamera::cutTransfer(std::vector<Outbox::Item> &items, std::uint8_t result)
+{
+    for (Outbox::Item &item : items) {
+        if (item.source) {
+            item.end = item.position + (item.end - item.position) / 2;
+        } else if (item.packet.size() >= Outbox::CommandHeadSize && camera::le::u32(item.packet.data() + 8) == 1
+                   && camera::le::u32(item.packet.data() + 12) == CmdTransferEnd) {
+            item.packet[18] = result;
+        }
+    }
 }
 
 void SimCamera::holdAnswers(std::uint32_t command, HoldPoint point)

@@ -108,6 +108,8 @@ private:
                 std::size_t carriedLength);
     void dispatch(const CommandRequest &request);
     void download(const CommandRequest &request, Outbox &out);
+    // A started transfer that breaks off: half its data, then reply 3 with result.
+    static void cutTransfer(std::vector<Outbox::Item> &items, std::uint8_t result);
     void nameListTransfer(std::uint32_t command, const std::vector<std::string> &names, Outbox &out);
 
     CameraStore store_;

@@ -5,6 +5,14 @@
 #include "CameraRig.h"
 #include "DownLoadWnd.h"
 #include "DownLoadWndDelegate.h"
+#include "HintWnd.h"
+#include "LocalPaths.h"
+#include "MediaDownLoadWnd.h"
+#include "MediaMessageWndEx.h"
+#include "TreeItemModel.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
 
 #include <QDesktopServices>
 #include <QDir>
@@ -51,6 +59,19 @@ public slots:
 };
 
 } // namespace
+
+// Stands for the main window: the download dialog hands its files to the
+// panel through the first ancestor of this class.
+class MainWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    DownLoadWnd *panel = nullptr;
+
+public slots:
+    void AddDownLoadTask(QStringList files, QString folder) { panel->addDownLoadList(files, folder); }
+};
 
 class tst_DownLoadWnd : public QObject
 {
@@ -258,6 +279,74 @@ private slots:
         QTRY_COMPARE(m_panel->queue().at(0).state, 2);
         QCOMPARE(m_panel->queue().at(0).text, QStringLiteral("下载失败，未知错误"));
         QVERIFY(!QFile::exists(m_dir->filePath("evil.MP4")));
+    }
+
+    void listTickAndDownloadEndToEnd()
+    {
+        QVERIFY(m_rig->discover());
+        QVERIFY(m_rig->loginAs(0, "123456"));
+        sim::FullCamera &camera = m_rig->camera(0);
+        const QString folder = m_dir->filePath("视频");
+        setLocalFilePath(folder);
+
+        MainWindow window;
+        window.resize(1216, 760);
+        window.panel = m_panel.get();
+        auto *holder = new QWidget(&window);
+        holder->resize(1216, 760);
+        auto *page = new MediaMessageWndEx(holder);
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(page->model()->rowCount() == 3 && !page->hintWnd()->isVisible(), CameraRig::kWaitMs);
+
+        // Two days of every kind: 12 files.
+        TreeItemModel *model = page->model();
+        model->setData(model->index(0, 0), true, Qt::CheckStateRole);
+        model->setData(model->index(1, 0), true, Qt::CheckStateRole);
+        const QStringList ticked = page->selection();
+        QCOMPARE(ticked.size(), 12);
+        auto okWith = [&](const QStringList &files) {
+            page->findChild<QPushButton *>("download_btn")->click();
+            MediaDownLoadWnd *dialog = page->downLoadWnd();
+            QVERIFY(dialog->isVisible());
+            if (!files.isEmpty())
+                dialog->setFileList(files);
+            dialog->findChild<QPushButton *>("Ok_btn")->click();
+        };
+        okWith({});
+        QCOMPARE(m_panel->getDownLoadCount(), 12);
+        QVERIFY(page->selection().isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(m_panel->finished().size(), 12, 20000);
+        QCOMPARE(m_panel->getDownLoadCount(), 0);
+        for (const QString &file : ticked)
+            QCOMPARE(localBytes(folder + "/" + file.section('/', -1)), cameraBytes(camera, file));
+
+        // A refused start, a transfer that breaks off and a file too large for the disk.
+        const QString huge = "/mnt/sdcard/DCIM/HUGE.MP4";
+        camera.edit([&](sim::camera::CameraBehaviour &behaviour) {
+            behaviour.media().add({huge.toStdString(), QDateTime::currentDateTime(), QDateTime::currentDateTime(),
+                                   quint64(1) << 40});
+        });
+        const QString last = mediaFiles(18).last();
+        camera.setFault(kCmdDownload, sim::CommandFault::fail(7));
+        model->setData(model->index(2, 0), true, Qt::CheckStateRole);
+        okWith({last});
+        QTRY_COMPARE_WITH_TIMEOUT(m_panel->queue().value(0).state, 2, CameraRig::kWaitMs);
+        camera.setFault(kCmdDownload, sim::CommandFault::failAfterStart(1));
+        model->setData(model->index(2, 0), true, Qt::CheckStateRole);
+        okWith({ticked.first()});
+        QTRY_COMPARE_WITH_TIMEOUT(m_panel->queue().value(1).state, 2, CameraRig::kWaitMs);
+        camera.clearFaults();
+        model->setData(model->index(2, 0), true, Qt::CheckStateRole);
+        okWith({huge});
+        QTRY_COMPARE_WITH_TIMEOUT(m_panel->queue().value(2).state, 1, CameraRig::kWaitMs);
+        QCOMPARE(m_panel->queue().at(2).text, QStringLiteral("下载失败，磁盘空间不足"));
+        QCOMPARE(shownButtons(0), Buttons({DownLoadWndDelegate::DeleteButton, DownLoadWndDelegate::RetryButton}));
+
+        m_panel->onSignalItemReload(0);
+        QTRY_COMPARE_WITH_TIMEOUT(m_panel->finished().size(), 13, CameraRig::kWaitMs);
+        QCOMPARE(m_panel->finished().last().usb_file, last);
+        QCOMPARE(localBytes(folder + "/" + last.section('/', -1)), cameraBytes(camera, last));
+        QCOMPARE(m_panel->getDownLoadCount(), 2);
     }
 
 private:
