@@ -14,6 +14,7 @@ const int kIconLeft = 12;
 const int kTextLeft = 41;
 const int kTextRoomCut = 76;
 const int kButtonFromRight = 36;
+const int kRowHeight = 30;
 
 // Tabs and blanks as the button's style has always had them.
 const char kDeleteButtonStyle[] =
@@ -40,6 +41,11 @@ QRect MediaDownLoadDelegate::deleteButtonRect(const QRect &rect)
 QString MediaDownLoadDelegate::fileName(const QString &path)
 {
     return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+QSize MediaDownLoadDelegate::sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const
+{
+    return QSize(0, kRowHeight);
 }
 
 void MediaDownLoadDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,

@@ -22,6 +22,9 @@ public:
     ~MediaDownLoadDelegate() override;
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    // No width of its own, so that a row spans the list and its delete button
+    // stays in sight; the name is elided instead.
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     bool editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,
                      const QModelIndex &index) override;
 

@@ -1,8 +1,13 @@
-// Shots of the media page: a listed day tree, the calendar pop-up, its
-// overlays and its inline error rows.
+// Shots of the media page (a listed day tree, the calendar pop-up, its
+// overlays and its inline error rows), the download dialog and the download
+// panel.
 
 #include "CameraRig.h"
+#include "DownLoadWnd.h"
 #include "HintWnd.h"
+#include "LocalPaths.h"
+#include "MainManager.h"
+#include "MediaDownLoadWnd.h"
 #include "MediaMessageWndEx.h"
 #include "NamedProfiles.h"
 #include "Shot.h"
@@ -11,6 +16,8 @@
 #include <QCalendarWidget>
 #include <QCoreApplication>
 #include <QDateTimeEdit>
+#include <QListWidget>
+#include <QTest>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -104,3 +111,54 @@ VANTREL_SHOT(media_errors, {NamedProfiles::Gen3Json}, [](ShotContext &context) -
     page->findChild<QPushButton *>(QStringLiteral("download_btn"))->click();
     return page;
 });
+
+namespace {
+
+const QStringList kSampleFiles{
+        QStringLiteral("/mnt/sdcard/DCIM/20261210/VID_20261210_081500.MP4"),
+        QStringLiteral("/mnt/sdcard/DCIM/20261210/PIC_20261210_090200.JPG"),
+        QStringLiteral("/mnt/sdcard/DCIM/20261210/AUD_20261210_102000.WAV"),
+        QStringLiteral("/mnt/sdcard/DCIM/20261210/IMP_VID_20261210_120000_a_very_long_name_of_a_recording_that_"
+                       "does_not_fit_in_its_row_at_all_and_keeps_going.MP4"),
+        QStringLiteral("/mnt/sdcard/DCIM/20261210/AUD_20261210_170500.AAC"),
+};
+
+} // namespace
+
+VANTREL_SHOT(download_dialog, {}, [](ShotContext &context) -> QWidget * {
+    setLocalFilePath(QStringLiteral("/home/operator/Downloads"));
+    auto *dialog = context.keep(new MediaDownLoadWnd);
+    dialog->resize(971, 739);
+    dialog->show();
+    dialog->setFileList(kSampleFiles);
+    auto *list = dialog->findChild<QListWidget *>(QStringLiteral("MediaInfo_lw"));
+    // The pointer rests on the long name: its row is hovered and shows its tooltip.
+    const QRect row = list->visualItemRect(list->item(3));
+    QTest::mouseMove(list->viewport(), row.center());
+    QMouseEvent move(QEvent::MouseMove, row.center(), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(list->viewport(), &move);
+    return dialog;
+});
+
+static QWidget *panelShot(ShotContext &context, bool finished)
+{
+    auto *panel = context.keep(new DownLoadWnd);
+    const QString folder = QStringLiteral("/home/operator/Downloads");
+    panel->addDownLoadList(kSampleFiles, folder);
+    if (finished) {
+        for (const QString &file : kSampleFiles) {
+            panel->onSignalStartDownLoad(file, 0);
+            panel->onSignalOverDownLoad(file, MainManager::localPathFor(file, folder), 0);
+        }
+        panel->onAlreadyLoadBtnClicked();
+    } else {
+        panel->onSignalStartDownLoad(kSampleFiles.at(0), 0);
+        panel->onSignalStartDownLoad(kSampleFiles.at(1), 1);
+        panel->onSignalStartDownLoad(kSampleFiles.at(2), 2);
+    }
+    panel->show();
+    return panel;
+}
+
+VANTREL_SHOT(download_panel_queue, {}, [](ShotContext &context) { return panelShot(context, false); });
+VANTREL_SHOT(download_panel_finished, {}, [](ShotContext &context) { return panelShot(context, true); });
