@@ -16,6 +16,7 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QDirIterator>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -272,13 +273,25 @@ private slots:
                      cameraBytes(m_rig->camera(0), file));
     }
 
-    void aRefusedNameShowsARedRow()
+    void cameraNamesNeverLeaveTheFolder_data()
     {
-        m_panel->addDownLoadList({"/D/../../evil.MP4"}, m_dir->filePath("x"));
-        m_rig->manager()->AddDownLoadList({"/D/../../evil.MP4"}, m_dir->filePath("x"));
+        QTest::addColumn<QString>("name");
+        for (const char *name : {"/D/../../evil.MP4", "../evil.MP4", ".bashrc", "/D/.evil.MP4", "a\\..\\evil.MP4",
+                                 "/D/", "/D/.", "/D/ev\x01il.MP4", ""})
+            QTest::newRow(name) << QString::fromUtf8(name);
+    }
+
+    void cameraNamesNeverLeaveTheFolder()
+    {
+        QFETCH(QString, name);
+        const QString folder = m_dir->filePath("x/y");
+        queue({name}, folder);
         QTRY_COMPARE(m_panel->queue().at(0).state, 2);
         QCOMPARE(m_panel->queue().at(0).text, QStringLiteral("下载失败，未知错误"));
-        QVERIFY(!QFile::exists(m_dir->filePath("evil.MP4")));
+        QVERIFY(m_rig->manager()->activeDownLoad().isEmpty());
+        // Nothing was written anywhere under the temporary folder.
+        QDirIterator written(m_dir->path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        QVERIFY(!written.hasNext());
     }
 
     void listTickAndDownloadEndToEnd()
