@@ -246,6 +246,56 @@
     </message>
 </context>
 <context>
+    <name>DownLoadWnd</name>
+    <message>
+        <source>下载管理</source>
+        <translation>Downloads</translation>
+    </message>
+    <message>
+        <source>已下载</source>
+        <translation>Downloaded</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>下载进程</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>下载中，请稍候...</source>
+        <translation>Downloading, please wait...</translation>
+    </message>
+    <message>
+        <source>下载时间</source>
+        <translation>Downloaded at</translation>
+    </message>
+    <message>
+        <source>下载失败，磁盘空间不足</source>
+        <translation>Failed: not enough disk space</translation>
+    </message>
+    <message>
+        <source>下载失败，未知错误</source>
+        <translation>Failed: unknown error</translation>
+    </message>
+</context>
+<context>
+    <name>DownLoadWndDelegate</name>
+    <message>
+        <source>重新下载</source>
+        <translation>Retry</translation>
+    </message>
+</context>
+<context>
     <name>DynamicFormMgt</name>
     <message>
         <source>DynamicFormMgt</source>
@@ -487,6 +537,96 @@
     <message>
         <source>当前版本：</source>
         <translation>Version: </translation>
+    </message>
+</context>
+<context>
+    <name>MediaDownLoadWnd</name>
+    <message>
+        <source>文件下载</source>
+        <translation>Download Files</translation>
+    </message>
+    <message>
+        <source>已选文件：</source>
+        <translation>Selected files:</translation>
+    </message>
+    <message>
+        <source>本地文件保存目录</source>
+        <translation>Local folder for the files</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Open Directory</source>
+        <translation>Open Directory</translation>
+    </message>
+</context>
+<context>
+    <name>MediaMessageWndEx</name>
+    <message>
+        <source>时间：</source>
+        <translation>Time:</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>查询</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>视频</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>音频</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>图片</source>
+        <translation>Pictures</translation>
+    </message>
+    <message>
+        <source>未选中任何文件</source>
+        <translation>No file selected</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>正在检索媒体信息，请稍候...</source>
+        <translation>Retrieving the media list, please wait...</translation>
+    </message>
+    <message>
+        <source>列表更新失败</source>
+        <translation>The list could not be updated</translation>
+    </message>
+    <message>
+        <source>未检索到媒体文件</source>
+        <translation>No media files found</translation>
+    </message>
+    <message>
+        <source>正在更新列表，请稍候...</source>
+        <translation>Updating the list, please wait...</translation>
+    </message>
+    <message>
+        <source>未检索到符合条件的媒体文件</source>
+        <translation>No media files match the filter</translation>
+    </message>
+    <message>
+        <source>开始时间不能大于结束时间</source>
+        <translation>The start time cannot be later than the end time</translation>
     </message>
 </context>
 <context>
@@ -761,6 +901,13 @@
     <message>
         <source>HH:mm</source>
         <translation>HH:mm</translation>
+    </message>
+</context>
+<context>
+    <name>TreeItemDelegate</name>
+    <message>
+        <source>文件数:</source>
+        <translation>Files:</translation>
     </message>
 </context>
 <context>
