@@ -32,6 +32,56 @@
     </message>
 </context>
 <context>
+    <name>DeviceChangeWnd</name>
+    <message>
+        <source>设备ID：</source>
+        <translation>Dev ID:</translation>
+    </message>
+    <message>
+        <source>人员ID：</source>
+        <translation>User ID:</translation>
+    </message>
+    <message>
+        <source>用 户 手 册</source>
+        <translation>User Manual</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceConfigureWnd</name>
+    <message>
+        <source>参数初始化中，请稍候...</source>
+        <translation>Reading the parameters, please wait...</translation>
+    </message>
+    <message>
+        <source>设备信息</source>
+        <translation>Device Information</translation>
+    </message>
+    <message>
+        <source>相机配置</source>
+        <translation>Camera</translation>
+    </message>
+    <message>
+        <source>系统配置</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>网络连接</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <source>网络应用</source>
+        <translation>Platforms</translation>
+    </message>
+    <message>
+        <source>拓展参数</source>
+        <translation>Extended Parameters</translation>
+    </message>
+    <message>
+        <source>系统维护</source>
+        <translation>Maintenance</translation>
+    </message>
+</context>
+<context>
     <name>DynamicFormMgt</name>
     <message>
         <source>DynamicFormMgt</source>
@@ -99,6 +149,43 @@
     <message>
         <source>正在加载，请稍后...</source>
         <translation>Loading, please wait...</translation>
+    </message>
+</context>
+<context>
+    <name>LocalSettingWnd</name>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>正在退出，请稍候...</source>
+        <translation>Exiting, please wait...</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowEx</name>
+    <message>
+        <source>媒体信息</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>设备配置</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>日志信息</source>
+        <translation>Device Logs</translation>
+    </message>
+    <message>
+        <source>切换U盘模式</source>
+        <translation>USB Disk Mode</translation>
+    </message>
+    <message>
+        <source>当前版本：</source>
+        <translation>Version: </translation>
     </message>
 </context>
 <context>
@@ -228,6 +315,17 @@
     <message>
         <source>请配置:%1</source>
         <translation>Please configure: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UsbModeWnd</name>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

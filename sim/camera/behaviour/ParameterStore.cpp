@@ -113,6 +113,9 @@ le::Bytes ParameterStore::deviceCode() const
     if (third)
         for (std::size_t at : {272, 293, 295, 318, 326, 337, 340})
             b[at] = 1;
+    for (const auto &[offset, value] : m_profile.deviceCodeOverrides)
+        if (offset < b.size())
+            b[offset] = value;
     return b;
 }
 

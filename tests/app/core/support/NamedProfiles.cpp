@@ -45,6 +45,12 @@ const Row kTable[] = {
          profile.noPasswordLogin = true;
          return profile;
      }},
+    {Gen3NoMedia,
+     [] {
+         CameraProfile profile;
+         profile.abilityOverrides = {{"showMediaInfo", 0}};
+         return profile;
+     }},
     {LongChineseIds,
      [] {
          CameraProfile profile;
