@@ -52,14 +52,23 @@ bool parse(const QString &line, LogEntry &entry)
     QString text = line;
     while (text.endsWith(QLatin1Char('\r')) || text.endsWith(QLatin1Char('\n')))
         text.chop(1);
-    const QStringList parts = text.split(kFieldSeparator, Qt::KeepEmptyParts, Qt::CaseSensitive);
-    QString timeText = parts.at(0);
-    timeText.remove(QLatin1Char('['));
-    timeText.remove(QStringLiteral("] "));
+    // Split on "[]" without building a list: part 0, and part 1 up to the next "[]".
+    const int first = text.indexOf(kFieldSeparator);
+    QString timeText = first < 0 ? text : text.left(first);
+    if (timeText.contains(QLatin1Char('[')))
+        timeText.remove(QLatin1Char('['));
+    if (timeText.contains(QLatin1String("] ")))
+        timeText.remove(QStringLiteral("] "));
     if (timeText.isEmpty())
         return false;
     entry.timeText = timeText;
-    entry.details = parts.size() > 1 ? parts.at(1) : QString();
+    if (first < 0) {
+        entry.details.clear();
+    } else {
+        const int start = first + kFieldSeparator.size();
+        const int second = text.indexOf(kFieldSeparator, start);
+        entry.details = second < 0 ? text.mid(start) : text.mid(start, second - start);
+    }
     entry.time = parseTime(timeText);
     if (!entry.time.isValid())
         entry.searchKey.clear();

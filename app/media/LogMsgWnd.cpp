@@ -157,6 +157,9 @@ void LogMsgWnd::loadLogFiles()
         return;
     }
     onClearBtnClicked();
+    // Each load reads the files anew; the entries of an earlier one would be
+    // listed twice.
+    m_allEntries.clear();
     for (const QString &path : qAsConst(m_logFiles))
         parseLogFile(path);
     m_currentPage = 1;
