@@ -330,6 +330,37 @@
     </message>
 </context>
 <context>
+    <name>FactoryResetWidget</name>
+    <message>
+        <source>恢复出厂设置</source>
+        <translation>Factory Reset</translation>
+    </message>
+    <message>
+        <source>人员ID</source>
+        <translation>Officer ID</translation>
+    </message>
+    <message>
+        <source>设备ID</source>
+        <translation>Device ID</translation>
+    </message>
+    <message>
+        <source>请输入密码</source>
+        <translation>Enter the password</translation>
+    </message>
+    <message>
+        <source>密码错误</source>
+        <translation>Wrong password</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>确认</source>
+        <translation>Confirm</translation>
+    </message>
+</context>
+<context>
     <name>GroupBox</name>
     <message>
         <source>GroupBox</source>
@@ -507,6 +538,113 @@
     <message>
         <source>忘记密码</source>
         <translation>Forgot password</translation>
+    </message>
+</context>
+<context>
+    <name>LogMsgWnd</name>
+    <message>
+        <source>时间：</source>
+        <translation>Time:</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd HH:mm:ss</source>
+        <translation>yyyy-MM-dd HH:mm:ss</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>查询</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>共 </source>
+        <translation>Total </translation>
+    </message>
+    <message>
+        <source> 条</source>
+        <translation> entries</translation>
+    </message>
+    <message>
+        <source>  第 </source>
+        <translation>  Page </translation>
+    </message>
+    <message>
+        <source> 页</source>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>每页显示 </source>
+        <translation>Per page </translation>
+    </message>
+    <message>
+        <source>到第 </source>
+        <translation>Go to page </translation>
+    </message>
+    <message>
+        <source>跳转</source>
+        <translation>Go</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>详细信息</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>正在加载，请稍候...</source>
+        <translation>Loading, please wait...</translation>
+    </message>
+    <message>
+        <source>未找到日志</source>
+        <translation>No logs found</translation>
+    </message>
+    <message>
+        <source>开始时间不能大于结束时间</source>
+        <translation>The start time cannot be after the end time</translation>
+    </message>
+    <message>
+        <source>没有符合条件的日志信息</source>
+        <translation>No log entries match</translation>
+    </message>
+    <message>
+        <source>未输入页数</source>
+        <translation>Enter a page number</translation>
+    </message>
+    <message>
+        <source>页数超出范围</source>
+        <translation>Page number out of range</translation>
+    </message>
+    <message>
+        <source>日志导出中，请稍候...</source>
+        <translation>Exporting the logs, please wait...</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足，导出失败</source>
+        <translation>Not enough disk space; export failed</translation>
+    </message>
+    <message>
+        <source>日志导出失败</source>
+        <translation>Log export failed</translation>
+    </message>
+    <message>
+        <source>日志导出结束</source>
+        <translation>Logs exported</translation>
     </message>
 </context>
 <context>
@@ -819,6 +957,105 @@
     <message>
         <source>label:</source>
         <translation>label:</translation>
+    </message>
+</context>
+<context>
+    <name>SystemMaintenWnd</name>
+    <message>
+        <source>设备操作</source>
+        <translation>Device Operations</translation>
+    </message>
+    <message>
+        <source>恢复参数</source>
+        <translation>Restore Parameters</translation>
+    </message>
+    <message>
+        <source>恢复设备默认参数</source>
+        <translation>Restore the device defaults</translation>
+    </message>
+    <message>
+        <source>恢复默认参数</source>
+        <translation>Restore Defaults</translation>
+    </message>
+    <message>
+        <source>系统重置</source>
+        <translation>System Reset</translation>
+    </message>
+    <message>
+        <source>重置所有参数</source>
+        <translation>Reset all parameters</translation>
+    </message>
+    <message>
+        <source>恢复出厂设置</source>
+        <translation>Factory Reset</translation>
+    </message>
+    <message>
+        <source>格式化</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>删除设备上存储的所有文件</source>
+        <translation>Delete every file stored on the device</translation>
+    </message>
+    <message>
+        <source>格式化设备存储</source>
+        <translation>Format Storage</translation>
+    </message>
+    <message>
+        <source>上传升级包</source>
+        <translation>Upload Upgrade Package</translation>
+    </message>
+    <message>
+        <source>升级文件：</source>
+        <translation>Upgrade file:</translation>
+    </message>
+    <message>
+        <source>选择升级包</source>
+        <translation>Choose Package</translation>
+    </message>
+    <message>
+        <source>升级</source>
+        <translation>Upgrade</translation>
+    </message>
+    <message>
+        <source>参数导出</source>
+        <translation>Export Parameters</translation>
+    </message>
+    <message>
+        <source>车牌库配置</source>
+        <translation>Plate List</translation>
+    </message>
+    <message>
+        <source>名牌图下发</source>
+        <translation>Name Tag</translation>
+    </message>
+    <message>
+        <source>LOGO下发</source>
+        <translation>Logo</translation>
+    </message>
+    <message>
+        <source>软件即将关闭</source>
+        <translation>The program will close</translation>
+    </message>
+    <message>
+        <source>恢复设备默认参数失败</source>
+        <translation>Restoring the device defaults failed</translation>
+    </message>
+    <message>
+        <source>恢复出厂设置操作失败</source>
+        <translation>Factory reset failed</translation>
+    </message>
+    <message>
+        <source>格式化存储操作失败</source>
+        <translation>Formatting the storage failed</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Save failed</translation>
+    </message>
+    <message>
+        <source>保存成功</source>
+        <translation>Saved</translation>
     </message>
 </context>
 <context>
