@@ -246,6 +246,37 @@
     </message>
 </context>
 <context>
+    <name>DeviceMessageWnd</name>
+    <message>
+        <source>DeviceMessageWnd</source>
+        <translation>DeviceMessageWnd</translation>
+    </message>
+    <message>
+        <source>用户信息</source>
+        <translation>User information</translation>
+    </message>
+    <message>
+        <source>人员ID</source>
+        <translation>Officer ID</translation>
+    </message>
+    <message>
+        <source>输入不得超过32字节数</source>
+        <translation>At most 32 bytes</translation>
+    </message>
+    <message>
+        <source>设备ID</source>
+        <translation>Device ID</translation>
+    </message>
+    <message>
+        <source>设备版本</source>
+        <translation>Device version</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
     <name>DownLoadWnd</name>
     <message>
         <source>下载管理</source>
@@ -459,88 +490,6 @@
     </message>
 </context>
 <context>
-    <name>LoginListItem</name>
-    <message>
-        <source>设备ID</source>
-        <translation>Device ID</translation>
-    </message>
-    <message>
-        <source>人员ID</source>
-        <translation>Officer ID</translation>
-    </message>
-</context>
-<context>
-    <name>LoginWidgetNew</name>
-    <message>
-        <source>LoginWidget</source>
-        <translation>LoginWidget</translation>
-    </message>
-    <message>
-        <source>Vantrel</source>
-        <translation>Vantrel</translation>
-    </message>
-    <message>
-        <source>批量激活</source>
-        <translation>Batch activate</translation>
-    </message>
-    <message>
-        <source>最小化</source>
-        <translation>Minimize</translation>
-    </message>
-    <message>
-        <source>关闭</source>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <source>登录</source>
-        <translation>Log in</translation>
-    </message>
-    <message>
-        <source>重新识别</source>
-        <translation>Recognize again</translation>
-    </message>
-    <message>
-        <source>开始识别设备</source>
-        <translation>Recognize devices</translation>
-    </message>
-    <message>
-        <source>未识别到设备，请检查连接。</source>
-        <translation>No device recognized. Check the connection.</translation>
-    </message>
-    <message>
-        <source>重新识别设备</source>
-        <translation>Recognize again</translation>
-    </message>
-    <message>
-        <source>设备ID</source>
-        <translation>Device ID</translation>
-    </message>
-    <message>
-        <source>人员ID</source>
-        <translation>Officer ID</translation>
-    </message>
-    <message>
-        <source>输入管理员密码</source>
-        <translation>Administrator password</translation>
-    </message>
-    <message>
-        <source>密码错误</source>
-        <translation>Wrong password</translation>
-    </message>
-    <message>
-        <source>登录失败</source>
-        <translation>Login failed</translation>
-    </message>
-    <message>
-        <source>返回</source>
-        <translation>Back</translation>
-    </message>
-    <message>
-        <source>忘记密码</source>
-        <translation>Forgot password</translation>
-    </message>
-</context>
-<context>
     <name>LogMsgWnd</name>
     <message>
         <source>时间：</source>
@@ -645,6 +594,88 @@
     <message>
         <source>日志导出结束</source>
         <translation>Logs exported</translation>
+    </message>
+</context>
+<context>
+    <name>LoginListItem</name>
+    <message>
+        <source>设备ID</source>
+        <translation>Device ID</translation>
+    </message>
+    <message>
+        <source>人员ID</source>
+        <translation>Officer ID</translation>
+    </message>
+</context>
+<context>
+    <name>LoginWidgetNew</name>
+    <message>
+        <source>LoginWidget</source>
+        <translation>LoginWidget</translation>
+    </message>
+    <message>
+        <source>Vantrel</source>
+        <translation>Vantrel</translation>
+    </message>
+    <message>
+        <source>批量激活</source>
+        <translation>Batch activate</translation>
+    </message>
+    <message>
+        <source>最小化</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>登录</source>
+        <translation>Log in</translation>
+    </message>
+    <message>
+        <source>重新识别</source>
+        <translation>Recognize again</translation>
+    </message>
+    <message>
+        <source>开始识别设备</source>
+        <translation>Recognize devices</translation>
+    </message>
+    <message>
+        <source>未识别到设备，请检查连接。</source>
+        <translation>No device recognized. Check the connection.</translation>
+    </message>
+    <message>
+        <source>重新识别设备</source>
+        <translation>Recognize again</translation>
+    </message>
+    <message>
+        <source>设备ID</source>
+        <translation>Device ID</translation>
+    </message>
+    <message>
+        <source>人员ID</source>
+        <translation>Officer ID</translation>
+    </message>
+    <message>
+        <source>输入管理员密码</source>
+        <translation>Administrator password</translation>
+    </message>
+    <message>
+        <source>密码错误</source>
+        <translation>Wrong password</translation>
+    </message>
+    <message>
+        <source>登录失败</source>
+        <translation>Login failed</translation>
+    </message>
+    <message>
+        <source>返回</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>忘记密码</source>
+        <translation>Forgot password</translation>
     </message>
 </context>
 <context>
@@ -949,6 +980,57 @@
     </message>
 </context>
 <context>
+    <name>SafeConfigWnd</name>
+    <message>
+        <source>SaveConfigWnd</source>
+        <translation>SaveConfigWnd</translation>
+    </message>
+    <message>
+        <source>旧密码</source>
+        <translation>Old password</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>TextLabel</translation>
+    </message>
+    <message>
+        <source>新密码</source>
+        <translation>New password</translation>
+    </message>
+    <message>
+        <source>确认密码</source>
+        <translation>Confirm password</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>输入的密码错误</source>
+        <translation>Wrong password</translation>
+    </message>
+    <message>
+        <source>密码不能为空</source>
+        <translation>The password cannot be empty</translation>
+    </message>
+    <message>
+        <source>6位数字</source>
+        <translation>6 digits</translation>
+    </message>
+    <message>
+        <source>请输入六位密码</source>
+        <translation>Enter a six-digit password</translation>
+    </message>
+    <message>
+        <source>新旧密码不可相同</source>
+        <translation>The new password must differ from the old one</translation>
+    </message>
+    <message>
+        <source>密码输入不一致</source>
+        <translation>The passwords do not match</translation>
+    </message>
+</context>
+<context>
     <name>Select</name>
     <message>
         <source>Select</source>
@@ -957,6 +1039,25 @@
     <message>
         <source>label:</source>
         <translation>label:</translation>
+    </message>
+</context>
+<context>
+    <name>SystemConfigWnd</name>
+    <message>
+        <source>SystemConfigWnd</source>
+        <translation>SystemConfigWnd</translation>
+    </message>
+    <message>
+        <source>时间参数</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>修改密码</source>
+        <translation>Change password</translation>
+    </message>
+    <message>
+        <source>系统参数</source>
+        <translation>System parameters</translation>
     </message>
 </context>
 <context>
@@ -1056,6 +1157,177 @@
     <message>
         <source>保存成功</source>
         <translation>Saved</translation>
+    </message>
+</context>
+<context>
+    <name>SystemParamWnd</name>
+    <message>
+        <source>SystemParamWnd</source>
+        <translation>SystemParamWnd</translation>
+    </message>
+    <message>
+        <source>蓝牙</source>
+        <translation>Bluetooth</translation>
+    </message>
+    <message>
+        <source>振动</source>
+        <translation>Vibration</translation>
+    </message>
+    <message>
+        <source>防抖</source>
+        <translation>Anti-shake</translation>
+    </message>
+    <message>
+        <source>GPS叠加</source>
+        <translation>GPS overlay</translation>
+    </message>
+    <message>
+        <source>图片自动上传</source>
+        <translation>Auto picture upload</translation>
+    </message>
+    <message>
+        <source>调试模式</source>
+        <translation>Debug mode</translation>
+    </message>
+    <message>
+        <source>快充</source>
+        <translation>Quick charge</translation>
+    </message>
+    <message>
+        <source>提示音</source>
+        <translation>Prompt tone</translation>
+    </message>
+    <message>
+        <source>U盘只读</source>
+        <translation>USB drive read-only</translation>
+    </message>
+    <message>
+        <source>Gsensor报警</source>
+        <translation>G-sensor alarm</translation>
+    </message>
+    <message>
+        <source>定时拍照</source>
+        <translation>Timed photo</translation>
+    </message>
+    <message>
+        <source>防抖模式</source>
+        <translation>Anti-shake mode</translation>
+    </message>
+    <message>
+        <source>水平模式</source>
+        <translation>Horizontal mode</translation>
+    </message>
+    <message>
+        <source>FPV模式</source>
+        <translation>FPV mode</translation>
+    </message>
+    <message>
+        <source>对讲音频格式</source>
+        <translation>Intercom audio format</translation>
+    </message>
+    <message>
+        <source>G722_1</source>
+        <translation>G722_1</translation>
+    </message>
+    <message>
+        <source>G711_MU</source>
+        <translation>G711_MU</translation>
+    </message>
+    <message>
+        <source>G711_A</source>
+        <translation>G711_A</translation>
+    </message>
+    <message>
+        <source>GPS上传间隔</source>
+        <translation>GPS upload interval</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>通道名称</source>
+        <translation>Channel name</translation>
+    </message>
+    <message>
+        <source>定位设置</source>
+        <translation>Positioning</translation>
+    </message>
+    <message>
+        <source>屏幕保护时间</source>
+        <translation>Screen saver</translation>
+    </message>
+    <message>
+        <source>系统音</source>
+        <translation>System sound</translation>
+    </message>
+    <message>
+        <source>操作密码</source>
+        <translation>Operation password</translation>
+    </message>
+    <message>
+        <source>LED指示灯</source>
+        <translation>LED indicator</translation>
+    </message>
+    <message>
+        <source>GPS校时</source>
+        <translation>GPS time sync</translation>
+    </message>
+    <message>
+        <source>低电量告警阈值</source>
+        <translation>Low-battery alarm threshold</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>北斗</source>
+        <translation>BeiDou</translation>
+    </message>
+    <message>
+        <source>混合</source>
+        <translation>Mixed</translation>
+    </message>
+    <message>
+        <source>30秒</source>
+        <translation>30 s</translation>
+    </message>
+    <message>
+        <source>2分钟</source>
+        <translation>2 min</translation>
+    </message>
+    <message>
+        <source>5分钟</source>
+        <translation>5 min</translation>
+    </message>
+    <message>
+        <source>10分钟</source>
+        <translation>10 min</translation>
+    </message>
+    <message>
+        <source>开</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>5秒</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>10秒</source>
+        <translation>10 s</translation>
+    </message>
+    <message>
+        <source>60秒</source>
+        <translation>60 s</translation>
     </message>
 </context>
 <context>
