@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>CameraConfigWnd</name>
+    <message>
+        <source>CameraConfigWnd</source>
+        <translation>CameraConfigWnd</translation>
+    </message>
+    <message>
+        <source>编码参数</source>
+        <translation>Encoding</translation>
+    </message>
+    <message>
+        <source>录像参数</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>OSD</source>
+        <translation>OSD</translation>
+    </message>
+    <message>
+        <source>加密参数</source>
+        <translation>Encryption</translation>
+    </message>
+    <message>
+        <source>音视频类型</source>
+        <translation>Audio/Video</translation>
+    </message>
+    <message>
+        <source>照片参数</source>
+        <translation>Photo</translation>
+    </message>
+</context>
+<context>
     <name>ChargeTimes</name>
     <message>
         <source>ChargeTimes</source>
@@ -29,6 +60,56 @@
     <message>
         <source>label:</source>
         <translation>label:</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceChangeWnd</name>
+    <message>
+        <source>设备ID：</source>
+        <translation>Dev ID:</translation>
+    </message>
+    <message>
+        <source>人员ID：</source>
+        <translation>User ID:</translation>
+    </message>
+    <message>
+        <source>用 户 手 册</source>
+        <translation>User Manual</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceConfigureWnd</name>
+    <message>
+        <source>设备信息</source>
+        <translation>Device Information</translation>
+    </message>
+    <message>
+        <source>相机配置</source>
+        <translation>Camera</translation>
+    </message>
+    <message>
+        <source>系统配置</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>网络连接</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <source>网络应用</source>
+        <translation>Platforms</translation>
+    </message>
+    <message>
+        <source>拓展参数</source>
+        <translation>Extended Parameters</translation>
+    </message>
+    <message>
+        <source>系统维护</source>
+        <translation>Maintenance</translation>
+    </message>
+    <message>
+        <source>参数初始化中，请稍候...</source>
+        <translation>Reading the parameters, please wait...</translation>
     </message>
 </context>
 <context>
@@ -102,10 +183,116 @@
     </message>
 </context>
 <context>
+    <name>LocalSettingWnd</name>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>正在退出，请稍候...</source>
+        <translation>Exiting, please wait...</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowEx</name>
+    <message>
+        <source>媒体信息</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>设备配置</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>日志信息</source>
+        <translation>Device Logs</translation>
+    </message>
+    <message>
+        <source>切换U盘模式</source>
+        <translation>USB Disk Mode</translation>
+    </message>
+    <message>
+        <source>当前版本：</source>
+        <translation>Version: </translation>
+    </message>
+</context>
+<context>
+    <name>OSDSConfigWnd</name>
+    <message>
+        <source>OSDSConfigWnd</source>
+        <translation>OSDSConfigWnd</translation>
+    </message>
+    <message>
+        <source>启用</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>OSD1</source>
+        <translation>OSD1</translation>
+    </message>
+    <message>
+        <source>OSD2</source>
+        <translation>OSD2</translation>
+    </message>
+    <message>
+        <source>OSD3</source>
+        <translation>OSD3</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>ParamPage</name>
+    <message>
+        <source>保存失败</source>
+        <translation>Save failed</translation>
+    </message>
+    <message>
+        <source>保存成功</source>
+        <translation>Saved</translation>
+    </message>
+</context>
+<context>
     <name>PayRuleDynamicForm</name>
     <message>
         <source>PayRuleDynamicForm</source>
         <translation>PayRuleDynamicForm</translation>
+    </message>
+</context>
+<context>
+    <name>PicParamWnd</name>
+    <message>
+        <source>PicParamWnd</source>
+        <translation>PicParamWnd</translation>
+    </message>
+    <message>
+        <source>图片质量</source>
+        <translation>Picture quality</translation>
+    </message>
+    <message>
+        <source>5MP</source>
+        <translation>5MP</translation>
+    </message>
+    <message>
+        <source>16MP</source>
+        <translation>16MP</translation>
+    </message>
+    <message>
+        <source>30MP</source>
+        <translation>30MP</translation>
+    </message>
+    <message>
+        <source>40MP</source>
+        <translation>40MP</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
     </message>
 </context>
 <context>
@@ -228,6 +415,124 @@
     <message>
         <source>请配置:%1</source>
         <translation>Please configure: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UsbModeWnd</name>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPackConfigWnd</name>
+    <message>
+        <source>VideoPackConfigWnd</source>
+        <translation>VideoPackConfigWnd</translation>
+    </message>
+    <message>
+        <source>启用</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>音频类型</source>
+        <translation>Audio type</translation>
+    </message>
+    <message>
+        <source>G711_MU</source>
+        <translation>G711_MU</translation>
+    </message>
+    <message>
+        <source>G711_A</source>
+        <translation>G711_A</translation>
+    </message>
+    <message>
+        <source>G722_1</source>
+        <translation>G722_1</translation>
+    </message>
+    <message>
+        <source>G723</source>
+        <translation>G723</translation>
+    </message>
+    <message>
+        <source>MP1L2</source>
+        <translation>MP1L2</translation>
+    </message>
+    <message>
+        <source>MP2L2</source>
+        <translation>MP2L2</translation>
+    </message>
+    <message>
+        <source>G726</source>
+        <translation>G726</translation>
+    </message>
+    <message>
+        <source>AAC</source>
+        <translation>AAC</translation>
+    </message>
+    <message>
+        <source>MP1L3</source>
+        <translation>MP1L3</translation>
+    </message>
+    <message>
+        <source>ADPCM</source>
+        <translation>ADPCM</translation>
+    </message>
+    <message>
+        <source>RAW</source>
+        <translation>RAW</translation>
+    </message>
+    <message>
+        <source>视频类型</source>
+        <translation>Video type</translation>
+    </message>
+    <message>
+        <source>PS</source>
+        <translation>PS</translation>
+    </message>
+    <message>
+        <source>TS</source>
+        <translation>TS</translation>
+    </message>
+    <message>
+        <source>RTP</source>
+        <translation>RTP</translation>
+    </message>
+    <message>
+        <source>Zorv</source>
+        <translation>Zorv</translation>
+    </message>
+    <message>
+        <source>MEGA_PS</source>
+        <translation>MEGA_PS</translation>
+    </message>
+    <message>
+        <source>ORG</source>
+        <translation>ORG</translation>
+    </message>
+    <message>
+        <source>RTMP</source>
+        <translation>RTMP</translation>
+    </message>
+    <message>
+        <source>AVI</source>
+        <translation>AVI</translation>
+    </message>
+    <message>
+        <source>MP4</source>
+        <translation>MP4</translation>
+    </message>
+    <message>
+        <source>FLV</source>
+        <translation>FLV</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
     </message>
 </context>
 <context>

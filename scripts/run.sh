@@ -4,6 +4,7 @@
 set -e
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
+"$root/scripts/install-udev-rule.sh"
 "$root/scripts/build.sh" "$root/build"
 cd "$root/build/bin"
 if [ "$1" = "--cameras" ]; then

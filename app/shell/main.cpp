@@ -1,36 +1,24 @@
 #include "ApplicationLook.h"
 #include "Dialogs.h"
+#include "MainManager.h"
 #include "Mostrel.h"
 #include "SingleInstanceGuard.h"
+#include "StartUp.h"
 #include "Tessvar.h"
+#include "WidgetManager.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QIcon>
 
 #include <cstdio>
-
-namespace {
-
-// Every build uses this key: it is what makes a second start recognise the first.
-const char kInstanceKey[] = "Dravent1.0{6F1C2A9E-3B7D-4E58-9A0C-D24B81E7F536}";
-
-void addPluginFolder(const QString &folder)
-{
-    QCoreApplication::addLibraryPath(QDir::cleanPath(folder + QDir::separator() + QStringLiteral("plugins")));
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     MostrelInit("log4cxx.properties", 1);
-    // Each call puts its folder first: the working folder's plug-ins win.
-    addPluginFolder(QCoreApplication::applicationDirPath());
-    addPluginFolder(QDir::currentPath());
+    StartUp::addPluginFolders();
 
-    SingleInstanceGuard instance(QString::fromLatin1(kInstanceKey));
+    SingleInstanceGuard instance(QString::fromLatin1(StartUp::kInstanceKey));
     if (!instance.acquire()) {
         Dialogs::warning(nullptr, QCoreApplication::translate("main", "Dravent"),
                          QCoreApplication::translate("main", "Dravent is running."));
@@ -42,13 +30,27 @@ int main(int argc, char *argv[])
     ApplicationLook::installTranslation(&application);
     application.setStyleSheet(ApplicationLook::styleSheet());
 
-    // Until the log-in window arrives the program lists the attached cameras.
+    int result = 0;
+#if __has_include("CLoginWidget.h")
+    {
+        WidgetManager manager;
+        manager.ShowLoginWidget();
+        result = application.exec();
+    }
+#else
+    // Until the log-in window is built in, the program lists the attached
+    // cameras.
     int count = 0;
     RefreshDecice(&count);
     std::printf("Attached cameras: %d\n", count);
     for (int index = 0; index < count; ++index)
         std::printf("  camera %d\n", index);
-
     MostrelShutdown();
-    return 0;
+#endif
+    // Cameras still open (the strip's log-out and the USB-disk answer leave
+    // theirs open) are closed here, before their reader threads could run
+    // into the static objects' destruction.
+    MainManager::DestroyInstance();
+    instance.release();
+    return result;
 }

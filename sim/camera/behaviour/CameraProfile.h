@@ -4,7 +4,9 @@
 // it describes itself in JSON, its identity and its secrets. Each simulated
 // camera gets its own profile, so one test bus can mix old and new models.
 
+#include <cstddef>
 #include <cstdint>
+#include <map>
 #include <string>
 
 namespace sim::camera {
@@ -37,6 +39,14 @@ public:
 
     int loginFailuresBeforeLock = 5;
     int lockSeconds = 300;
+
+    // Models differ in what they offer. These replace single values of the
+    // typical camera's ability description (JSON key -> value, the key added
+    // when the description lacks it) and of its device-code record (byte
+    // offset -> value; offsets past the record are ignored), so a test can
+    // describe any model through the camera's real replies.
+    std::map<std::string, int> abilityOverrides;
+    std::map<std::size_t, std::uint8_t> deviceCodeOverrides;
 
     int mediaDays = 3;              // days of recordings in the default media store
     std::uint64_t uploadLimitBytes = 64ull * 1024 * 1024;

@@ -155,6 +155,8 @@ std::string JsonTexts::ability() const
     a.insert("supportStreamNum", 2);
     a.insert("supportAudioAndVedioPackChg", 1);
     a.insert("supportNoPwdLogin", m_profile.noPasswordLogin ? 1 : 0);
+    for (const auto &[key, value] : m_profile.abilityOverrides)
+        a.insert(QString::fromStdString(key), value);
     return QJsonDocument(a).toJson(QJsonDocument::Compact).toStdString();
 }
 

@@ -85,7 +85,7 @@ void ParameterStore::fillParameterDefaults()
 
     le::Bytes &pack = m_records["AUDIO_VEDIO_PACK_CFG_PARAM"];
     pack[0] = 1;
-    le::putU16(pack, 4, 10);
+    le::putU16(pack, 4, 256); // MP4: one packing bit, as cameras keep it
 }
 
 le::Bytes ParameterStore::identity() const
@@ -113,6 +113,9 @@ le::Bytes ParameterStore::deviceCode() const
     if (third)
         for (std::size_t at : {272, 293, 295, 318, 326, 337, 340})
             b[at] = 1;
+    for (const auto &[offset, value] : m_profile.deviceCodeOverrides)
+        if (offset < b.size())
+            b[offset] = value;
     return b;
 }
 

@@ -128,6 +128,7 @@ private slots:
     void setOfWrongSizeIsRefused();
     void compositeRepliesAreAssembledFromTheirParts();
     void jsonGroupsKeepValidTextsOnly();
+    void profileOverridesReachTheCameraReplies();
     void loginLocksAfterRepeatedFailures();
     void activationGivesTheCameraItsPassword();
     void deviceKeyAnswerRestoresFactoryPassword();
@@ -326,6 +327,37 @@ void tst_FullCamera::jsonGroupsKeepValidTextsOnly()
                               .object();
     QCOMPARE(a.value("protocolVer").toInt(), 3);
     QCOMPARE(a.value("supportNoPwdLogin").toInt(), 0);
+}
+
+void tst_FullCamera::profileOverridesReachTheCameraReplies()
+{
+    CameraProfile profile;
+    profile.abilityOverrides = {{"showMediaInfo", 0}, {"supportLog", 7}, {"madeUpKey", 3}};
+    profile.deviceCodeOverrides = {{264, 0}, {271, 0}, {300, 9}, {388, 5}};
+    FullCamera camera(profile);
+
+    const Bytes ability = ask(camera, 100).payload;
+    const QJsonObject a = QJsonDocument::fromJson(QByteArray(reinterpret_cast<const char *>(ability.data()),
+                                                             int(ability.size())))
+                              .object();
+    QCOMPARE(a.value("showMediaInfo").toInt(-1), 0);
+    QCOMPARE(a.value("supportLog").toInt(-1), 7);
+    QCOMPARE(a.value("madeUpKey").toInt(-1), 3);
+    QCOMPARE(a.value("showDeviceInfo").toInt(-1), 1);
+
+    const Bytes code = ask(camera, 39).payload;
+    QCOMPARE(code.size(), std::size_t(388));
+    QCOMPARE(int(code[264]), 0);
+    QCOMPARE(int(code[265]), 1);
+    QCOMPARE(int(code[271]), 0);
+    QCOMPARE(int(code[300]), 9);
+    QCOMPARE(u32At(code, 256), 3u);
+
+    // A profile without overrides keeps the typical camera's values.
+    FullCamera plain;
+    const Bytes plainCode = ask(plain, 39).payload;
+    QCOMPARE(int(plainCode[264]), 1);
+    QCOMPARE(int(plainCode[271]), 1);
 }
 
 void tst_FullCamera::loginLocksAfterRepeatedFailures()

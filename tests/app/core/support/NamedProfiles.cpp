@@ -19,6 +19,31 @@ struct Row
     std::function<CameraProfile()> make;
 };
 
+// A classic third-generation camera of the model type with every capability
+// byte the camera and system pages read set, and the bytes that limit a page
+// (single stream, fixed pre-record, delayed recording and infrared, no
+// 60-second pre-record, network stream limited) clear.
+CameraProfile classicGeneration3(std::uint32_t model)
+{
+    CameraProfile profile = CameraProfile::generation(3, false);
+    profile.deviceType = model;
+    for (std::size_t at : {264, 265, 266, 268, 272, 273, 274, 275, 276, 280, 281, 282, 287, 288, 295, 314, 315,
+                           317, 321, 322, 330, 332, 333, 336, 338, 341, 342})
+        profile.deviceCodeOverrides[at] = 1;
+    profile.deviceCodeOverrides[267] = 1; // one video channel
+    profile.deviceCodeOverrides[293] = 3; // audio and video packing
+    for (std::size_t at : {320, 323, 324, 325, 328, 329})
+        profile.deviceCodeOverrides[at] = 0;
+    return profile;
+}
+
+CameraProfile olderGeneration(int generation)
+{
+    CameraProfile profile = CameraProfile::generation(generation, false);
+    profile.deviceType = 4;
+    return profile;
+}
+
 CameraProfile notActivated(bool hotspot)
 {
     CameraProfile profile;
@@ -37,12 +62,55 @@ const Row kTable[] = {
     {Gen3Json, [] { return CameraProfile(); }},
     {Gen3Classic, [] { return CameraProfile::generation(3, false); }},
     {Gen2, [] { return CameraProfile::generation(2, false); }},
+    // Camera configuration: generations and model types as the pages tell them apart.
+    {"G1", [] { return olderGeneration(1); }},
+    {"G2",
+     [] {
+         // Capability bytes that only count from generation 3 on.
+         CameraProfile profile = olderGeneration(2);
+         for (std::size_t at : {272, 288, 293, 295, 314})
+             profile.deviceCodeOverrides[at] = 1;
+         return profile;
+     }},
+    {"G3-12", [] { return classicGeneration3(12); }},
+    {"G3-3",
+     [] {
+         CameraProfile profile = classicGeneration3(3);
+         profile.deviceCodeOverrides[267] = 4; // four video channels
+         return profile;
+     }},
+    {"G3-5", [] { return classicGeneration3(5); }},
+    {"G3-7", [] { return classicGeneration3(7); }},
+    {"G3-1", [] { return classicGeneration3(1); }},
+    // A JSON camera with every ability key the configuration pages read set;
+    // tests take keys away with abilityOverrides.
+    {"J",
+     [] {
+         CameraProfile profile;
+         for (const char *key :
+              {"supportEncodedParam", "supportVideoParam", "supportExtraOsd", "picQuality", "support4MPhoto",
+               "supportTimeParam", "supportDST", "supportPasswordParam", "supportSystemParam", "support4G",
+               "netSystem", "supportCCID", "supportWifi", "supportAp", "wifiAndDialMutualExclusion",
+               "supportTarvioV20", "supportTarvioName", "supportTarvioForceSubStream", "supportFtp",
+               "supportTarvioV50", "supportQuensaForceSubStream", "supportGB28181", "gbStreamIdx",
+               "supportGroupTalk", "supportLumaroV3", "supportFace", "supportPlatform1400", "supportRTMP",
+               "supportPlatformCustom", "supportExtendNetworkParam", "showCustomParam"})
+             profile.abilityOverrides[key] = 1;
+         profile.abilityOverrides["supportAudioAndVedioPackChg"] = 3;
+         return profile;
+     }},
     {NotActivated, [] { return notActivated(true); }},
     {NotActivatedNoHotspot, [] { return notActivated(false); }},
     {NoPassword,
      [] {
          CameraProfile profile;
          profile.noPasswordLogin = true;
+         return profile;
+     }},
+    {Gen3NoMedia,
+     [] {
+         CameraProfile profile;
+         profile.abilityOverrides = {{"showMediaInfo", 0}};
          return profile;
      }},
     {LongChineseIds,

@@ -24,6 +24,8 @@ constexpr const char *NotActivatedNoHotspot = "not-activated-no-hotspot";
 constexpr const char *NoPassword = "no-password";
 // Officer and device IDs of Chinese text that fill most of their 64 bytes.
 constexpr const char *LongChineseIds = "long-chinese-ids";
+// A third-generation JSON camera without media (showMediaInfo 0).
+constexpr const char *Gen3NoMedia = "gen3-no-media";
 
 // The profile of that name; aborts the test program for an unknown name.
 sim::camera::CameraProfile profile(const char *name);

@@ -1,0 +1,98 @@
+#include "ParamPage.h"
+
+#include "HintWnd.h"
+#include "MainManager.h"
+#include "PopupWidget.h"
+
+#include <QLabel>
+
+namespace {
+// The overlay covers the page area of the configuration window.
+constexpr int kOverlayWidth = 1044;
+constexpr int kOverlayHeight = 696;
+} // namespace
+
+ParamPage::ParamPage(QWidget *parent, Options options)
+    : QWidget(parent)
+    , m_manager(MainManager::GetInstance())
+    , m_refresh(options.refresh)
+{
+    m_toast = new PopupWidget(this);
+    m_toast->hide();
+    m_toast->raise();
+    if (options.overlay) {
+        m_overlay = new HintWnd(this);
+        m_overlay->resize(kOverlayWidth, kOverlayHeight);
+        m_overlay->raise();
+        m_overlay->hide();
+        m_overlay->showOkBtn(true);
+    }
+}
+
+ParamPage::~ParamPage()
+{
+    disconnect(m_manager, nullptr, this, nullptr);
+    delete m_toast;
+}
+
+void ParamPage::refreshParam()
+{
+    hideErrorFrames();
+    requestParam();
+}
+
+void ParamPage::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_refresh == Refresh::OnShow)
+        refreshParam();
+}
+
+void ParamPage::addErrorFrame(QWidget *frame, QLabel *textLabel)
+{
+    m_errorFrames.append({frame, textLabel});
+    frame->hide();
+}
+
+void ParamPage::showError(QWidget *frame, const QString &text)
+{
+    for (const ErrorFrame &error : qAsConst(m_errorFrames)) {
+        if (error.frame == frame) {
+            error.text->setText(text);
+            error.frame->show();
+        }
+    }
+}
+
+void ParamPage::hideErrorFrames()
+{
+    for (const ErrorFrame &error : qAsConst(m_errorFrames))
+        error.frame->hide();
+}
+
+void ParamPage::beginSave()
+{
+    hideErrorFrames();
+    m_savePending = true;
+}
+
+void ParamPage::saveRefused()
+{
+    m_savePending = false;
+    showToast(tr("保存失败"));
+}
+
+void ParamPage::finishSave(int result)
+{
+    if (!m_savePending)
+        return;
+    m_savePending = false;
+    showToast(result == 0 ? tr("保存成功") : tr("保存失败"));
+}
+
+void ParamPage::showToast(const QString &text)
+{
+    m_toast->setText(text);
+    m_toast->show();
+    emit toastShown(text);
+}

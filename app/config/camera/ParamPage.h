@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QVector>
+#include <QWidget>
+
+class HintWnd;
+class MainManager;
+class PopupWidget;
+class QLabel;
+
+// The base of every page that edits one fixed-size camera record: it asks the
+// camera when the page is refreshed, reports a save's outcome in the toast and
+// keeps the error frames of the page's checks.
+//
+// A save runs beginSave() (frames hidden, save pending), the page's checks,
+// the setter (false: saveRefused()), and ends with finishSave(result) from the
+// page's result slot. Result signals reach every page connected to them,
+// whichever page saved, so finishSave() ignores a result unless this page has
+// a save pending: a page reports only the saves it started.
+//
+// Record signals carry a pointer that is valid only while the signal is
+// delivered: slots copy what they need into widgets or members at once.
+class ParamPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class Refresh {
+        OnShow, // every show of the page asks the camera
+        OnRequest, // only refreshParam(), which the container calls
+    };
+
+    ~ParamPage() override;
+
+    // Hides the error frames and asks the camera again; the reply fills the
+    // page later. Containers call it on every selection of the page's tab.
+    void refreshParam();
+
+    bool savePending() const { return m_savePending; }
+
+signals:
+    // Every message the toast shows, also one that replaces a visible toast.
+    void toastShown(const QString &text);
+
+protected:
+    struct Options
+    {
+        Refresh refresh = Refresh::OnShow;
+        bool overlay = false; // a HintWnd for notices that block the page
+    };
+
+    explicit ParamPage(QWidget *parent, Options options);
+    ParamPage(QWidget *parent = nullptr)
+        : ParamPage(parent, Options())
+    {
+    }
+
+    // The page's request(s) to the camera; the answer arrives as a record signal.
+    virtual void requestParam() { }
+
+    MainManager *manager() const { return m_manager; }
+    HintWnd *overlay() const { return m_overlay; }
+
+    // Error frames: the frame holds the icon and the red text label.
+    void addErrorFrame(QWidget *frame, QLabel *textLabel);
+    void showError(QWidget *frame, const QString &text);
+    void hideErrorFrames();
+
+    void beginSave();
+    // The setter did not send the record.
+    void saveRefused();
+    // The camera's answer to a save: 0 accepted, anything else refused.
+    void finishSave(int result);
+
+    void showToast(const QString &text);
+
+    // MainManager's record signal to a page slot. The camera's reader thread
+    // waits until the slot has copied the record.
+    template<typename Signal, typename Slot>
+    void connectRecord(Signal signal, Slot slot)
+    {
+        connect(m_manager, signal, receiverFor(slot), slot, Qt::BlockingQueuedConnection);
+    }
+    // MainManager's result signal to a page slot; it arrives queued.
+    template<typename Signal, typename Slot>
+    void connectResult(Signal signal, Slot slot)
+    {
+        connect(m_manager, signal, receiverFor(slot), slot);
+    }
+
+    void showEvent(QShowEvent *event) override;
+
+private:
+    template<typename Slot>
+    typename QtPrivate::FunctionPointer<Slot>::Object *receiverFor(Slot)
+    {
+        return static_cast<typename QtPrivate::FunctionPointer<Slot>::Object *>(this);
+    }
+
+    struct ErrorFrame
+    {
+        QWidget *frame;
+        QLabel *text;
+    };
+
+    MainManager *const m_manager;
+    PopupWidget *m_toast = nullptr;
+    HintWnd *m_overlay = nullptr;
+    const Refresh m_refresh;
+    QVector<ErrorFrame> m_errorFrames;
+    bool m_savePending = false;
+};

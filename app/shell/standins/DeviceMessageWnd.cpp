@@ -1,0 +1,16 @@
+#include "DeviceMessageWnd.h"
+
+#include "StandIn.h"
+
+DeviceMessageWnd::DeviceMessageWnd(QWidget *parent)
+    : QWidget(parent)
+{
+    showStandInName(this);
+}
+
+void DeviceMessageWnd::initParam()
+{
+    ++m_initParamCalls;
+}
+
+#include "moc_DeviceMessageWnd.cpp"

@@ -1,0 +1,11 @@
+#include "SystemConfigWnd.h"
+
+#include "StandIn.h"
+
+SystemConfigWnd::SystemConfigWnd(QWidget *parent)
+    : QWidget(parent)
+{
+    showStandInName(this);
+}
+
+#include "moc_SystemConfigWnd.cpp"

@@ -1,0 +1,72 @@
+// The camera configuration as the operator reaches it: main window, "相机配置",
+// the OSD tab, an edit and a save that the camera keeps.
+
+#include "CameraConfigWnd.h"
+#include "LocalText.h"
+#include "MainWindow.h"
+#include "OSDSConfigWnd.h"
+#include "PageFixture.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+namespace {
+
+void clickRow(QListWidget *list, const QString &text)
+{
+    const QList<QListWidgetItem *> items = list->findItems(text, Qt::MatchExactly);
+    QVERIFY(!items.isEmpty());
+    const QPoint centre = list->visualItemRect(items.first()).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+}
+
+} // namespace
+
+class tst_CameraConfigEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void anOsdLineSavedFromTheMainWindowStaysOnTheCamera()
+    {
+        PageFixture fixture;
+        fixture.loginTo(PageFixture::profile("G3-12"));
+        MainWindow window;
+        window.show();
+        QTest::mouseClick(window.findChild<QPushButton *>("deviceConfig_btn"), Qt::LeftButton);
+        auto *rows = window.findChild<QListWidget *>("listWidget");
+        QVERIFY(rows);
+
+        clickRow(rows, "相机配置");
+        QTRY_VERIFY(window.findChild<CameraConfigWnd *>());
+        auto *container = window.findChild<CameraConfigWnd *>();
+        const int before = fixture.replies();
+        container->findChild<QTabWidget *>("tabWidget")->setCurrentIndex(CameraConfigWnd::kOsdTab);
+        QVERIFY(fixture.waitForReplies(1, before));
+        auto *page = qobject_cast<OSDSConfigWnd *>(container->pageAt(CameraConfigWnd::kOsdTab));
+        QVERIFY(page);
+        auto *line = page->findChild<QLineEdit *>("OSD1_edit");
+
+        line->selectAll();
+        QTest::keyClicks(line, "Patrol ");
+        line->insert(QStringLiteral("二组"));
+        QTest::mouseClick(page->findChild<QPushButton *>("save_btn"), Qt::LeftButton);
+        QTRY_COMPARE(fixture.toasts(page), QStringList{"保存成功"});
+        QCOMPARE(LocalText::decodeField(fixture.record("EXTRA_OSD").constData() + 4, 64),
+                 QStringLiteral("Patrol 二组"));
+
+        // Away and back: the page shows what the camera holds, not the edit.
+        line->setText("unsaved");
+        clickRow(rows, "设备信息");
+        const int again = fixture.replies();
+        clickRow(rows, "相机配置");
+        QVERIFY(fixture.waitForReplies(1, again));
+        QCOMPARE(line->text(), QStringLiteral("Patrol 二组"));
+    }
+};
+
+QTEST_MAIN(tst_CameraConfigEndToEnd)
+#include "tst_CameraConfigEndToEnd.moc"
