@@ -361,6 +361,65 @@
     </message>
 </context>
 <context>
+    <name>EncryptParamWnd</name>
+    <message>
+        <source>EncryptParamWnd</source>
+        <translation>EncryptParamWnd</translation>
+    </message>
+    <message>
+        <source>通道号</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>录像分辨率@帧率</source>
+        <translation>Recording resolution@frame rate</translation>
+    </message>
+    <message>
+        <source>录像码率</source>
+        <translation>Recording bit rate</translation>
+    </message>
+    <message>
+        <source>录像流类型</source>
+        <translation>Recording stream type</translation>
+    </message>
+    <message>
+        <source>网传分辨率@帧率</source>
+        <translation>Network resolution@frame rate</translation>
+    </message>
+    <message>
+        <source>网传码率</source>
+        <translation>Network bit rate</translation>
+    </message>
+    <message>
+        <source>网传流类型</source>
+        <translation>Network stream type</translation>
+    </message>
+    <message>
+        <source>视频编码类型</source>
+        <translation>Video encoding</translation>
+    </message>
+    <message>
+        <source>必须小于等于录像分辨率@帧率</source>
+        <translation>Must not exceed the recording resolution@frame rate</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>视频流</source>
+        <translation>Video stream</translation>
+    </message>
+    <message>
+        <source>复合流</source>
+        <translation>Composite stream</translation>
+    </message>
+    <message>
+        <source>配置参数异常，请重试。</source>
+        <translation>Invalid configuration parameters, please try again.</translation>
+    </message>
+</context>
+<context>
     <name>FactoryResetWidget</name>
     <message>
         <source>恢复出厂设置</source>
@@ -1451,6 +1510,113 @@
     <message>
         <source>切换U盘模式失败</source>
         <translation>Switching to USB-disk mode failed</translation>
+    </message>
+</context>
+<context>
+    <name>VideoConfigWnd</name>
+    <message>
+        <source>VideoConfigWnd</source>
+        <translation>VideoConfigWnd</translation>
+    </message>
+    <message>
+        <source>循环录像</source>
+        <translation>Loop recording</translation>
+    </message>
+    <message>
+        <source>开机录像</source>
+        <translation>Record at power-on</translation>
+    </message>
+    <message>
+        <source>3D数字降噪</source>
+        <translation>3D noise reduction</translation>
+    </message>
+    <message>
+        <source>强制录像</source>
+        <translation>Forced recording</translation>
+    </message>
+    <message>
+        <source>视频遮蔽报警</source>
+        <translation>Video-cover alarm</translation>
+    </message>
+    <message>
+        <source>编码类型</source>
+        <translation>Encoding</translation>
+    </message>
+    <message>
+        <source>录像格式</source>
+        <translation>Recording format</translation>
+    </message>
+    <message>
+        <source>红外设置</source>
+        <translation>Infrared</translation>
+    </message>
+    <message>
+        <source>预录时间</source>
+        <translation>Pre-record time</translation>
+    </message>
+    <message>
+        <source>延时录像时间</source>
+        <translation>Delayed recording time</translation>
+    </message>
+    <message>
+        <source>录像分段时间</source>
+        <translation>Recording segment length</translation>
+    </message>
+    <message>
+        <source>MP4格式下不支持预录</source>
+        <translation>No pre-recording in MP4 format</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>关</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>5分钟</source>
+        <translation>5 minutes</translation>
+    </message>
+    <message>
+        <source>10分钟</source>
+        <translation>10 minutes</translation>
+    </message>
+    <message>
+        <source>20分钟</source>
+        <translation>20 minutes</translation>
+    </message>
+    <message>
+        <source>30分钟</source>
+        <translation>30 minutes</translation>
+    </message>
+    <message>
+        <source>3秒</source>
+        <translation>3 s</translation>
+    </message>
+    <message>
+        <source>5秒</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>10秒</source>
+        <translation>10 s</translation>
+    </message>
+    <message>
+        <source>60秒</source>
+        <translation>60 s</translation>
+    </message>
+    <message>
+        <source>开</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>MP4格式不支持H265</source>
+        <translation>MP4 does not support H.265</translation>
     </message>
 </context>
 <context>
