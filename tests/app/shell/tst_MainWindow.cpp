@@ -259,7 +259,7 @@ void tst_MainWindow::settingsSaveReachesTheMediaPage()
     const QString folder = QDir::tempPath();
     m_window->findChild<QLineEdit *>("Local_File_Edit")->setText(folder);
     QTest::mouseClick(button("Save_Setting_Btn"), Qt::LeftButton);
-    QCOMPARE(m_window->findChild<MediaMessageWndEx *>()->downLoadPaths(), QStringList{folder});
+    QCOMPARE(m_window->findChild<MediaMessageWndEx *>()->downLoadWnd()->findChild<QLineEdit *>("Path_edit")->text(), folder);
 }
 
 void tst_MainWindow::usbDiskModeYesEndsTheProgram()

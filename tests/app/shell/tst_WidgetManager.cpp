@@ -173,7 +173,7 @@ void tst_WidgetManager::endToEnd()
     const QString folder = QDir::tempPath();
     main->findChild<QLineEdit *>("Local_File_Edit")->setText(folder);
     QTest::mouseClick(button(main, "Save_Setting_Btn"), Qt::LeftButton);
-    QCOMPARE(main->findChild<MediaMessageWndEx *>()->downLoadPaths().value(0), folder);
+    QCOMPARE(main->findChild<MediaMessageWndEx *>()->downLoadWnd()->findChild<QLineEdit *>("Path_edit")->text(), folder);
 
     // The camera's yes to USB-disk mode closes the main window, and with the
     // log-in window hidden that ends the program.
