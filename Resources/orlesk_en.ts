@@ -220,6 +220,21 @@
     </message>
 </context>
 <context>
+    <name>NetworkProWnd</name>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Wi-Fi静态IP</source>
+        <translation>Wi-Fi Static IP</translation>
+    </message>
+    <message>
+        <source>拨号</source>
+        <translation>Dial-up</translation>
+    </message>
+</context>
+<context>
     <name>OSDSConfigWnd</name>
     <message>
         <source>OSDSConfigWnd</source>
@@ -533,6 +548,57 @@
     <message>
         <source>保 存</source>
         <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>WifiParamWnd</name>
+    <message>
+        <source>WiFi参数</source>
+        <translation>Wi-Fi Settings</translation>
+    </message>
+    <message>
+        <source>wifi和拨号不能同时启用</source>
+        <translation>Wi-Fi and dial-up cannot be enabled together</translation>
+    </message>
+    <message>
+        <source>启用</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>WepAsc</source>
+        <translation>WepAsc</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>密钥key</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>AP热点参数</source>
+        <translation>Hotspot Settings</translation>
+    </message>
+    <message>
+        <source>使用默认SSID</source>
+        <translation>Default SSID</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Wifi和AP热点不能同时启用</source>
+        <translation>Wi-Fi and hotspot cannot be enabled together</translation>
+    </message>
+    <message>
+        <source>SSID不能为空</source>
+        <translation>SSID must not be empty</translation>
+    </message>
+    <message>
+        <source>请输入八位wifi密码</source>
+        <translation>Enter a Wi-Fi key of at least 8 characters</translation>
     </message>
 </context>
 <context>
