@@ -2,10 +2,15 @@
 // that the Wi-Fi page is built once and asks the camera on every selection
 // and every show.
 
+#include "MainWindow.h"
 #include "NetworkProWnd.h"
 #include "PageFixture.h"
 #include "WifiParamWnd.h"
 
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -55,6 +60,7 @@ private slots:
     void tabsFollowWhatTheCameraCanDo_data();
     void tabsFollowWhatTheCameraCanDo();
     void theWifiPageIsBuiltOnceAndAsksOnEverySelectionAndShow();
+    void aWifiClientSavedFromTheMainWindowStaysOnTheCamera();
 
 private:
     QScopedPointer<PageFixture> m_fixture;
@@ -122,6 +128,41 @@ void tst_NetworkProWnd::theWifiPageIsBuiltOnceAndAsksOnEverySelectionAndShow()
     QCOMPARE(m_fixture->requestCount(kGetWifiV2), 3);
     QCOMPARE(container->pageAt(NetworkProWnd::kWifiTab), page);
     QCOMPARE(container->findChildren<WifiParamWnd *>().size(), 1);
+}
+
+void tst_NetworkProWnd::aWifiClientSavedFromTheMainWindowStaysOnTheCamera()
+{
+    m_fixture->loginTo(json(1, 1));
+    MainWindow window;
+    window.show();
+    QTest::mouseClick(window.findChild<QPushButton *>("deviceConfig_btn"), Qt::LeftButton);
+    auto *rows = window.findChild<QListWidget *>("listWidget");
+    QVERIFY(rows);
+    const QList<QListWidgetItem *> items = rows->findItems("网络连接", Qt::MatchExactly);
+    QVERIFY(!items.isEmpty());
+    const int before = m_fixture->replies();
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      rows->visualItemRect(items.first()).center());
+    QTRY_VERIFY(window.findChild<NetworkProWnd *>());
+    QVERIFY(m_fixture->waitForReplies(1, before));
+    auto *page = window.findChild<WifiParamWnd *>();
+    QVERIFY(page);
+
+    page->findChild<QCheckBox *>("ap_enable")->setChecked(false);
+    page->findChild<QCheckBox *>("wifi_enable")->setChecked(true);
+    auto *ssid = page->findChild<QLineEdit *>("wifi_ssid_edit");
+    auto *key = page->findChild<QLineEdit *>("wifi_secertKey_edit");
+    ssid->clear();
+    QTest::keyClicks(ssid, "Station-7");
+    key->clear();
+    QTest::keyClicks(key, "s3cret-key");
+    QTest::mouseClick(page->findChild<QPushButton *>("save_btn"), Qt::LeftButton);
+    QTRY_COMPARE(m_fixture->toasts(page), QStringList {"保存成功"});
+
+    const QByteArray stored = m_fixture->record("WIFI_PARA_V2_T");
+    QCOMPARE(stored.left(2), QByteArray("\x01\x01"));
+    QCOMPARE(stored.mid(100, 10), QByteArray("Station-7\0", 10));
+    QCOMPARE(stored.mid(132, 11), QByteArray("s3cret-key\0", 11));
 }
 
 QTEST_MAIN(tst_NetworkProWnd)
