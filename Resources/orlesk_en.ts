@@ -602,6 +602,65 @@
     </message>
 </context>
 <context>
+    <name>WifiStaticParamWnd</name>
+    <message>
+        <source>启用</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>IP地址</source>
+        <translation>IP Address</translation>
+    </message>
+    <message>
+        <source>IP掩码</source>
+        <translation>Subnet Mask</translation>
+    </message>
+    <message>
+        <source>自动获取DNS</source>
+        <translation>Automatic DNS</translation>
+    </message>
+    <message>
+        <source>网关</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>DNS1</source>
+        <translation>DNS 1</translation>
+    </message>
+    <message>
+        <source>DNS2</source>
+        <translation>DNS 2</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>非法的IP地址</source>
+        <translation>Invalid IP address</translation>
+    </message>
+    <message>
+        <source>非法的IP掩码</source>
+        <translation>Invalid subnet mask</translation>
+    </message>
+    <message>
+        <source>非法的网关</source>
+        <translation>Invalid gateway</translation>
+    </message>
+    <message>
+        <source>非法的DNS地址</source>
+        <translation>Invalid DNS address</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Dravent</source>

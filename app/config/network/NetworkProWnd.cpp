@@ -3,6 +3,7 @@
 
 #include "DeviceCaps.h"
 #include "WifiParamWnd.h"
+#include "WifiStaticParamWnd.h"
 
 namespace {
 
@@ -31,8 +32,8 @@ NetworkProWnd::NetworkProWnd(QWidget *parent)
     const QVector<TabEntry> tabs = {
             {kWifiTab, m_ui->gridLayout_wifi, [wifi] { return wifi; }, [] { return new WifiParamWnd; },
              callOnPage(&WifiParamWnd::refreshParam), true},
-            {kStaticTab, m_ui->gridLayout_static, [wifi, caps] { return wifi && caps.generation() != 1; }, {},
-             {}},
+            {kStaticTab, m_ui->gridLayout_static, [wifi, caps] { return wifi && caps.generation() != 1; },
+             [] { return new WifiStaticParamWnd; }, callOnPage(&WifiStaticParamWnd::refreshParam)},
             {kApnTab, m_ui->gridLayout_apn, [dial] { return dial; }, {}, {}},
     };
     initTabs(m_ui->tabWidget, tabs);
