@@ -220,6 +220,29 @@
     </message>
 </context>
 <context>
+    <name>NetChecks</name>
+    <message>
+        <source>非法的IP</source>
+        <translation>Invalid IP</translation>
+    </message>
+    <message>
+        <source>非法的域名</source>
+        <translation>Invalid domain name</translation>
+    </message>
+    <message>
+        <source>端口号的范围是1~65535</source>
+        <translation>The port must be 1 to 65535</translation>
+    </message>
+    <message>
+        <source>不能为空</source>
+        <translation>Must not be empty</translation>
+    </message>
+    <message>
+        <source>请输入不超过32个英文、字符或16个中文</source>
+        <translation>Enter at most 32 English characters or 16 Chinese characters</translation>
+    </message>
+</context>
+<context>
     <name>NetworkProWnd</name>
     <message>
         <source>Wi-Fi</source>

@@ -1,7 +1,7 @@
 // Shots of the network configuration: the container with the Wi-Fi page on a
 // classic third-generation camera (hint and hotspot rows), the page's hints
 // after a refused save, a first-generation camera (WepAsc, no hotspot) and a
-// JSON camera that only dials up.
+// JSON camera that only dials up, and the static IP tab with a hint.
 
 #include "CameraRig.h"
 #include "NetworkProWnd.h"
@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 
 namespace {
 
@@ -66,3 +67,20 @@ VANTREL_SHOT(network_g1_wifi, {"G1"},
 // Only "拨号" is usable; its page comes with its own piece of work.
 VANTREL_SHOT(network_json_dial_only, {"J-NoWifi"},
              [](ShotContext &context) { return container(context, nullptr); });
+
+// The static IP tab after a save with a bad gateway.
+VANTREL_SHOT(network_static_ip_hint, {"G3-Net"}, [](ShotContext &context) -> QWidget * {
+    NetworkProWnd *widget = container(context, "devWifiV2ParamChanged");
+    CameraRig &cameras = context.cameras();
+    const int before = cameras.probe().count("devStaitcWifiParamChanged");
+    widget->findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentIndex(NetworkProWnd::kStaticTab);
+    context.waitFor([&] { return cameras.probe().count("devStaitcWifiParamChanged") > before; },
+                    QStringLiteral("devStaitcWifiParamChanged"));
+    QElapsedTimer settle;
+    settle.start();
+    context.waitFor([&] { return settle.elapsed() >= 200; }, QStringLiteral("the page"));
+    QWidget *page = widget->pageAt(NetworkProWnd::kStaticTab);
+    page->findChild<QLineEdit *>(QStringLiteral("gateway"))->setText(QStringLiteral("192.168.1.300"));
+    page->findChild<QPushButton *>(QStringLiteral("saveBtn"))->click();
+    return widget;
+});
