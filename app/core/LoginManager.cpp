@@ -57,10 +57,9 @@ void LoginManager::reqDevFW(int index)
         m_mainManager->ReqDevFWParam(index);
 }
 
-void LoginManager::reqDevJsonAbility(int index)
+int LoginManager::reqDevJsonAbility(int index)
 {
-    if (m_mainManager)
-        m_mainManager->ReqDevJsonAbility(index);
+    return m_mainManager ? m_mainManager->ReqDevJsonAbility(index) : -1;
 }
 
 void LoginManager::reqLogin(int index, QString password)

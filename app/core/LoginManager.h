@@ -26,7 +26,9 @@ public:
     int reqDevActiveStatus(int index);
     void reqDevCode(int index);
     void reqDevFW(int index);
-    void reqDevJsonAbility(int index);
+    // The library's result (0 = request written): a refused request is never
+    // answered, so the log-in window must not wait for it.
+    int reqDevJsonAbility(int index);
     void reqLogin(int index, QString password);
     void closeLoginDevice();
     void setDevIdInfo(QString deviceId, QString officerId);

@@ -50,7 +50,7 @@ QString Dialogs::existingFolder(QWidget *parent, const QString &caption, const Q
     Answer answer;
     if (answeredByHook({Kind::ExistingFolder, parent, caption, {}, folder, {}, {}}, &answer))
         return answer.path;
-    return QFileDialog::getExistingDirectory(parent, caption, folder, QFileDialog::ShowDirsOnly);
+    return QFileDialog::getExistingDirectory(parent, caption, folder, QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
 }
 
 QString Dialogs::openFile(QWidget *parent, const QString &caption, const QString &folder,

@@ -4,13 +4,10 @@
 #include "Mostrel.h"
 #include "SingleInstanceGuard.h"
 #include "StartUp.h"
-#include "Tessvar.h"
 #include "WidgetManager.h"
 
 #include <QApplication>
 #include <QIcon>
-
-#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -31,22 +28,11 @@ int main(int argc, char *argv[])
     application.setStyleSheet(ApplicationLook::styleSheet());
 
     int result = 0;
-#if __has_include("CLoginWidget.h")
     {
         WidgetManager manager;
         manager.ShowLoginWidget();
         result = application.exec();
     }
-#else
-    // Until the log-in window is built in, the program lists the attached
-    // cameras.
-    int count = 0;
-    RefreshDecice(&count);
-    std::printf("Attached cameras: %d\n", count);
-    for (int index = 0; index < count; ++index)
-        std::printf("  camera %d\n", index);
-    MostrelShutdown();
-#endif
     // Cameras still open (the strip's log-out and the USB-disk answer leave
     // theirs open) are closed here, before their reader threads could run
     // into the static objects' destruction.

@@ -73,6 +73,10 @@ void SimCamera::dataReceived(const std::uint8_t *, std::size_t)
 void SimCamera::dispatch(const CommandRequest &request)
 {
     Outbox out;
+    bool hold = false;
+    HoldPoint holdPoint = HoldPoint::Whole;
+    bool failAfterStart = false;
+    std::uint8_t failResult = Failure;
     {
         std::lock_guard<std::mutex> lock(commandMutex_);
         const auto faultAt = faults_.find(request.command);
@@ -93,9 +97,83 @@ void SimCamera::dispatch(const CommandRequest &request)
                 out.cutReplyPayload(request.command, fault.length);
             else if (fault.kind == CommandFault::Kind::EmptyPayload)
                 out.cutReplyPayload(request.command, 0);
+            failAfterStart = fault.kind == CommandFault::Kind::FailAfterStart;
+            failResult = fault.result;
+        }
+        const auto holdAt = holds_.find(request.command);
+        if (holdAt != holds_.end()) {
+            hold = true;
+            holdPoint = holdAt->second;
         }
     }
-    in_.append(out.take());
+    std::vector<Outbox::Item> items = out.take();
+    if (failAfterStart)
+        cutTransfer(items, failResult);
+    if (!hold) {
+        in_.append(std::move(items));
+        return;
+    }
+    std::vector<Outbox::Item> kept;
+    auto keepFrom = items.begin();
+    if (holdPoint == HoldPoint::AfterStart && !items.empty())
+        ++keepFrom;
+    kept.assign(std::make_move_iterator(keepFrom), std::make_move_iterator(items.end()));
+    items.erase(keepFrom, items.end());
+    if (!items.empty())
+        in_.append(std::move(items));
+    {
+        std::lock_guard<std::mutex> lock(heldMutex_);
+        auto &slot = held_[request.command];
+        slot.insert(slot.end(), std::make_move_iterator(kept.begin()), std::make_move_iterator(kept.end()));
+    }
+    heldChanged_.notify_all();
+}
+
+void SimCamera::cutTransfer(std::vector<Outbox::Item> &items, std::uint8_t result)
+{
+    for (Outbox::Item &item : items) {
+        if (item.source) {
+            item.end = item.position + (item.end - item.position) / 2;
+        } else if (item.packet.size() >= Outbox::CommandHeadSize && camera::le::u32(item.packet.data() + 8) == 1
+                   && camera::le::u32(item.packet.data() + 12) == CmdTransferEnd) {
+            item.packet[18] = result;
+        }
+    }
+}
+
+void SimCamera::holdAnswers(std::uint32_t command, HoldPoint point)
+{
+    std::lock_guard<std::mutex> lock(commandMutex_);
+    holds_[command] = point;
+}
+
+bool SimCamera::waitHeld(std::uint32_t command, int timeoutMs) const
+{
+    std::unique_lock<std::mutex> lock(heldMutex_);
+    return heldChanged_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] {
+        const auto found = held_.find(command);
+        return found != held_.end() && !found->second.empty();
+    });
+}
+
+void SimCamera::release(std::uint32_t command)
+{
+    // Stop holding first, so that nothing asked from now on is kept.
+    {
+        std::lock_guard<std::mutex> lock(commandMutex_);
+        holds_.erase(command);
+    }
+    std::vector<Outbox::Item> kept;
+    {
+        std::lock_guard<std::mutex> lock(heldMutex_);
+        const auto found = held_.find(command);
+        if (found != held_.end()) {
+            kept = std::move(found->second);
+            held_.erase(found);
+        }
+    }
+    if (!kept.empty())
+        in_.append(std::move(kept));
 }
 
 void SimCamera::download(const CommandRequest &request, Outbox &out)

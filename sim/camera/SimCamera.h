@@ -59,6 +59,18 @@ public:
     void setFault(std::uint32_t command, CommandFault fault);
     void clearFaults();
 
+    // Where a held answer is cut: Whole keeps every packet of the answer to
+    // the command (for a transfer: its reply, the data and reply 3);
+    // AfterStart lets a transfer's own reply out and keeps its data and
+    // reply 3. Other commands are answered meanwhile.
+    enum class HoldPoint { Whole, AfterStart };
+    // Keeps the answers to command from now on until release.
+    void holdAnswers(std::uint32_t command, HoldPoint point = HoldPoint::Whole);
+    // True once an answer to command is kept (waits at most timeoutMs).
+    bool waitHeld(std::uint32_t command, int timeoutMs) const;
+    // Sends what was kept for command, in order, and stops holding it.
+    void release(std::uint32_t command);
+
     // Queues any bytes as one IN transfer, as a faulty camera might send them.
     void injectIn(Bytes packet);
     std::size_t pendingIn() const;
@@ -96,6 +108,8 @@ private:
                 std::size_t carriedLength);
     void dispatch(const CommandRequest &request);
     void download(const CommandRequest &request, Outbox &out);
+    // A started transfer that breaks off: half its data, then reply 3 with result.
+    static void cutTransfer(std::vector<Outbox::Item> &items, std::uint8_t result);
     void nameListTransfer(std::uint32_t command, const std::vector<std::string> &names, Outbox &out);
 
     CameraStore store_;
@@ -105,6 +119,11 @@ private:
     std::map<std::uint32_t, Command> commands_;
     std::map<std::uint32_t, CommandFault> faults_;
     std::size_t chunk_ = MaxDataChunk;
+    std::map<std::uint32_t, HoldPoint> holds_;
+
+    mutable std::mutex heldMutex_;
+    mutable std::condition_variable heldChanged_;
+    std::map<std::uint32_t, std::vector<Outbox::Item>> held_;
 
     mutable std::mutex receivedMutex_;
     mutable std::condition_variable receivedChanged_;

@@ -2,8 +2,10 @@
 #include "ui_CameraConfigWnd.h"
 
 #include "DeviceCaps.h"
+#include "EncryptParamWnd.h"
 #include "OSDSConfigWnd.h"
 #include "PicParamWnd.h"
+#include "VideoConfigWnd.h"
 #include "VideoPackConfigWnd.h"
 
 CameraConfigWnd::CameraConfigWnd(QWidget *parent)
@@ -13,17 +15,22 @@ CameraConfigWnd::CameraConfigWnd(QWidget *parent)
     m_ui->setupUi(this);
 
     const DeviceCaps caps = DeviceCaps::current();
+    // The record pages of the first two tabs serve cameras without a JSON
+    // description.
+    const auto recordPage = [&caps](std::function<QWidget *()> create) {
+        return caps.isJson() ? std::function<QWidget *()>() : create;
+    };
     const QVector<TabEntry> tabs = {
             {kEncodingTab,
              m_ui->gridLayout_Encrypt,
              [caps] { return !caps.isJson() || caps.ability(&DevJsonAbility::supportEncodedParam) != 0; },
-             {},
-             {}},
+             recordPage([] { return new EncryptParamWnd; }),
+             callOnPage(&EncryptParamWnd::refreshParam)},
             {kRecordingTab,
              m_ui->gridLayout_video,
              [caps] { return !caps.isJson() || caps.ability(&DevJsonAbility::supportVideoParam) != 0; },
-             {},
-             {}},
+             recordPage([] { return new VideoConfigWnd; }),
+             callOnPage(&VideoConfigWnd::refreshParam)},
             {kOsdTab, m_ui->gridLayout_osd,
              [caps] { return caps.has(&DevJsonAbility::supportExtraOsd, CapByte::kOsd); },
              [] { return new OSDSConfigWnd; }, showPage()},

@@ -96,3 +96,10 @@ void ParamPage::showToast(const QString &text)
     m_toast->show();
     emit toastShown(text);
 }
+
+void ParamPage::placeToastIn(QWidget *parent)
+{
+    m_toast->setParent(parent);
+    m_toast->hide();
+    m_toast->raise();
+}

@@ -73,6 +73,8 @@ protected:
     void finishSave(int result);
 
     void showToast(const QString &text);
+    // Pages whose form nests the fields in a tab show the toast over that tab.
+    void placeToastIn(QWidget *parent);
 
     // MainManager's record signal to a page slot. The camera's reader thread
     // waits until the slot has copied the record.

@@ -291,7 +291,7 @@ void CameraBehaviour::answerLogin(const std::uint8_t *payload, std::size_t lengt
     const LoginGuard::Verdict verdict = m_login.attempt(le::textAt(payload, length, 0, PasswordField));
     if (!verdict.accepted) {
         reply.result = Failure;
-        reply.payload = u32Payload(verdict.remainingLockSeconds);
+        reply.payload = u32Payload(verdict.lockElapsedSeconds);
     }
 }
 
@@ -325,11 +325,11 @@ void CameraBehaviour::answerVideoV3Query(const std::uint8_t *payload, std::size_
 {
     const std::uint32_t channel = length >= 4 ? le::u32(payload) : 0;
     const std::uint32_t stream = length >= 8 ? le::u32(payload + 4) : 0;
-    if (channel != 0 || stream > 1) {
+    if (channel >= m_parameters.channelCount() || stream > 1) {
         reply.result = Failure;
         return;
     }
-    reply.payload = m_parameters.videoV3(stream);
+    reply.payload = m_parameters.videoV3(stream, channel);
 }
 
 void CameraBehaviour::answerVideoV3Set(const std::uint8_t *payload, std::size_t length,
@@ -346,11 +346,10 @@ void CameraBehaviour::answerVideoV3Set(const std::uint8_t *payload, std::size_t 
     const std::uint32_t stream = le::u32At(record, 4);
     const std::uint32_t frameRate = le::u32At(record, 16);
     const std::uint32_t bitRate = le::u32At(record, 20);
-    if (channel != 0 || stream > 1 || frameRate == 0 || frameRate > 60 || bitRate == 0) {
+    // Up to 120 fps: the fastest lists offer 720p@120 and D1@120.
+    if (stream > 1 || frameRate == 0 || frameRate > 120 || bitRate == 0
+        || !m_parameters.setVideoV3(stream, record, channel))
         reply.result = Refused;
-        return;
-    }
-    m_parameters.setVideoV3(stream, record);
 }
 
 void CameraBehaviour::answerJsonSet(std::uint32_t command, const std::uint8_t *payload,

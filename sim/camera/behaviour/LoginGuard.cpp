@@ -19,25 +19,25 @@ void LoginGuard::setPassword(const std::string &password)
     m_password = password;
 }
 
-std::uint32_t LoginGuard::remainingSeconds() const
+bool LoginGuard::lockRunning() const
 {
-    if (!m_locked)
-        return 0;
-    const auto left = m_lockedUntil - m_clock();
-    if (left <= std::chrono::steady_clock::duration::zero())
-        return 0;
-    // Round up: a lock with 0.2 s left is still a lock.
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(left).count();
-    return std::uint32_t((ms + 999) / 1000);
+    return m_locked && m_clock() - m_lockedSince < std::chrono::seconds(m_lockSeconds);
+}
+
+std::uint32_t LoginGuard::elapsedSeconds() const
+{
+    const auto elapsed = std::chrono::duration_cast<std::chrono::seconds>(m_clock() - m_lockedSince).count();
+    return std::uint32_t(elapsed < 1 ? 1 : elapsed);
 }
 
 LoginGuard::Verdict LoginGuard::attempt(const std::string &password)
 {
     Verdict verdict;
     if (m_locked) {
-        verdict.remainingLockSeconds = remainingSeconds();
-        if (verdict.remainingLockSeconds > 0)
+        if (lockRunning()) {
+            verdict.lockElapsedSeconds = elapsedSeconds();
             return verdict;
+        }
         m_locked = false;
         m_failures = 0;
     }
@@ -49,8 +49,8 @@ LoginGuard::Verdict LoginGuard::attempt(const std::string &password)
     }
     if (++m_failures >= m_failuresBeforeLock) {
         m_locked = true;
-        m_lockedUntil = m_clock() + std::chrono::seconds(m_lockSeconds);
-        verdict.remainingLockSeconds = remainingSeconds();
+        m_lockedSince = m_clock();
+        verdict.lockElapsedSeconds = elapsedSeconds();
     }
     return verdict;
 }

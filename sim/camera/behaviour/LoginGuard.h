@@ -2,7 +2,8 @@
 
 // The camera's log-in check: the device password, a count of consecutive
 // failures and a lock that refuses every log-in, the right password included,
-// until it has run out.
+// until it has run out. A refusal during the lock reports how long the lock
+// has already lasted; the program works out the seconds still to wait.
 
 #include <chrono>
 #include <cstdint>
@@ -19,7 +20,9 @@ public:
     struct Verdict
     {
         bool accepted = false;
-        std::uint32_t remainingLockSeconds = 0;
+        // 0 for a plain wrong password; during a lock the whole seconds since
+        // it began, at least 1, so that 0 never reads as "not locked".
+        std::uint32_t lockElapsedSeconds = 0;
     };
 
     LoginGuard(int failuresBeforeLock, int lockSeconds);
@@ -36,7 +39,8 @@ public:
     void logOut() { m_loggedIn = false; }
 
 private:
-    std::uint32_t remainingSeconds() const;
+    bool lockRunning() const;
+    std::uint32_t elapsedSeconds() const;
 
     int m_failuresBeforeLock;
     int m_lockSeconds;
@@ -44,7 +48,7 @@ private:
     std::string m_password;
     int m_failures = 0;
     bool m_locked = false;
-    std::chrono::steady_clock::time_point m_lockedUntil;
+    std::chrono::steady_clock::time_point m_lockedSince;
     bool m_loggedIn = false;
 };
 

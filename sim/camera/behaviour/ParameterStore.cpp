@@ -17,10 +17,11 @@ le::Bytes videoRecord(std::uint32_t resolution, std::uint32_t frameRate, std::ui
     return b;
 }
 
-le::Bytes videoV3Record(std::uint32_t stream, std::uint32_t resolution, std::uint32_t frameRate,
-                        std::uint32_t bitRate)
+le::Bytes videoV3Record(std::uint32_t channel, std::uint32_t stream, std::uint32_t resolution,
+                        std::uint32_t frameRate, std::uint32_t bitRate)
 {
     le::Bytes b(88, 0);
+    le::putU32(b, 0, channel);
     le::putU32(b, 4, stream);
     le::putU32(b, 12, resolution);
     le::putU32(b, 16, frameRate);
@@ -68,14 +69,24 @@ void ParameterStore::fillParameterDefaults()
         if (!m_records.count(e.name))
             m_records[e.name] = le::Bytes(e.size, 0);
 
-    m_records["VIDEO_PARA_T recording"] = videoRecord(2, 25, 4096);
-    m_records["VIDEO_PARA_T network"] = videoRecord(1, 15, 1024);
-    m_videoV3[0] = videoV3Record(0, 2, 25, 4096);
-    m_videoV3[1] = videoV3Record(1, 1, 15, 1024);
+    // Settings the program's lists offer: recording 1080p@25 at 4M, network
+    // 720p@15 at 1M.
+    constexpr std::uint32_t k1080p = 0x1000;
+    constexpr std::uint32_t k720p = 0x1001;
+    constexpr std::uint32_t k1M = 1048576;
+    constexpr std::uint32_t k4M = 4194304;
+    m_records["VIDEO_PARA_T recording"] = videoRecord(k1080p, 25, k4M);
+    m_records["VIDEO_PARA_T network"] = videoRecord(k720p, 15, k1M);
+    for (auto &channels : m_videoV3)
+        channels.clear();
+    for (std::uint32_t channel = 0; channel < channelCount(); ++channel) {
+        m_videoV3[0][channel] = videoV3Record(channel, 0, k1080p, 25, k4M);
+        m_videoV3[1][channel] = videoV3Record(channel, 1, k720p, 15, k1M);
+    }
 
     le::Bytes &system = m_records["SYSTEM_PARA_T"];
     le::putU32(system, 0, 30000);   // screen saver after 30 s
-    le::putU32(system, 4, 10);      // ten-minute segments
+    le::putU32(system, 4, 2);       // ten-minute segments (code 2)
     system[16] = 1;                 // key tones
     system[18] = 1;                 // LED
     system[19] = 1;                 // positioning
@@ -132,14 +143,26 @@ void ParameterStore::setRecord(const std::string &name, const le::Bytes &bytes)
     m_records[name] = bytes;
 }
 
-le::Bytes ParameterStore::videoV3(std::uint32_t stream) const
+std::uint32_t ParameterStore::channelCount() const
 {
-    return m_videoV3[stream == 0 ? 0 : 1];
+    auto it = m_records.find("DEV_CODE_PARA_T");
+    const std::uint8_t count = it != m_records.end() && it->second.size() > 267 ? it->second[267] : 0;
+    return count == 0 ? 1 : count;
 }
 
-void ParameterStore::setVideoV3(std::uint32_t stream, const le::Bytes &bytes)
+le::Bytes ParameterStore::videoV3(std::uint32_t stream, std::uint32_t channel) const
 {
-    m_videoV3[stream == 0 ? 0 : 1] = bytes;
+    const auto &channels = m_videoV3[stream == 0 ? 0 : 1];
+    auto it = channels.find(channel);
+    return it == channels.end() ? le::Bytes() : it->second;
+}
+
+bool ParameterStore::setVideoV3(std::uint32_t stream, const le::Bytes &bytes, std::uint32_t channel)
+{
+    if (channel >= channelCount())
+        return false;
+    m_videoV3[stream == 0 ? 0 : 1][channel] = bytes;
+    return true;
 }
 
 le::Bytes ParameterStore::time() const

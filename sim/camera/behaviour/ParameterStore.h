@@ -26,9 +26,12 @@ public:
     le::Bytes record(const std::string &name) const;
     void setRecord(const std::string &name, const le::Bytes &bytes);
 
-    // VIDEO_PARA_T_V3 of stream 0 (recording) or 1 (network).
-    le::Bytes videoV3(std::uint32_t stream) const;
-    void setVideoV3(std::uint32_t stream, const le::Bytes &bytes);
+    // VIDEO_PARA_T_V3 of a channel and stream 0 (recording) or 1 (network).
+    // The camera has as many channels as its device code says (at least one);
+    // a channel beyond them has no record (empty) and cannot be set (false).
+    std::uint32_t channelCount() const;
+    le::Bytes videoV3(std::uint32_t stream, std::uint32_t channel = 0) const;
+    bool setVideoV3(std::uint32_t stream, const le::Bytes &bytes, std::uint32_t channel = 0);
 
     le::Bytes time() const;
     bool setTime(const le::Bytes &bytes);
@@ -40,7 +43,7 @@ private:
 
     const CameraProfile &m_profile;
     std::map<std::string, le::Bytes> m_records;
-    le::Bytes m_videoV3[2];
+    std::map<std::uint32_t, le::Bytes> m_videoV3[2];
     std::int64_t m_clockOffsetSeconds = 0;
     std::int32_t m_zoneHours = 8;
     std::int32_t m_zoneMinutes = 0;

@@ -12,6 +12,8 @@ using sim::camera::CameraProfile;
 
 namespace {
 
+constexpr quint32 kGetSystem = 30;
+
 constexpr quint32 kGetOsd = 400;
 constexpr quint32 kGetPack = 550;
 constexpr quint32 kGetPic = 1015;
@@ -68,13 +70,14 @@ void tst_CameraConfigWnd::tabsFollowWhatTheCameraCanDo_data()
     QTest::addColumn<quint32>("request");
 
     // Generation 2 ignores the capability bytes it carries.
-    QTest::newRow("G1") << PageFixture::profile("G1") << QList<int> {0, 1} << 0 << QStringList() << 0u;
-    QTest::newRow("G2") << PageFixture::profile("G2") << QList<int> {0, 1} << 0 << QStringList() << 0u;
+    QTest::newRow("G1") << PageFixture::profile("G1") << QList<int> {0, 1} << 0 << QStringList {"EncryptParamWnd"} << 0u;
+    QTest::newRow("G2") << PageFixture::profile("G2") << QList<int> {0, 1} << 0 << QStringList {"EncryptParamWnd"} << 0u;
     QTest::newRow("G3-12") << PageFixture::profile("G3-12") << QList<int> {0, 1, 2, 4, 5} << 0
-                           << QStringList() << 0u;
+                           << QStringList {"EncryptParamWnd"} << 0u;
     CameraProfile noOsd = PageFixture::profile("G3-12");
     noOsd.deviceCodeOverrides[288] = 0;
-    QTest::newRow("G3-12 without OSD") << noOsd << QList<int> {0, 1, 4, 5} << 0 << QStringList() << 0u;
+    QTest::newRow("G3-12 without OSD") << noOsd << QList<int> {0, 1, 4, 5} << 0 << QStringList {"EncryptParamWnd"}
+                                       << 0u;
     QTest::newRow("J") << PageFixture::profile("J") << QList<int> {0, 1, 2, 4, 5} << 0 << QStringList() << 0u;
     QTest::newRow("J without encoding and recording")
             << jsonWithout({"supportEncodedParam", "supportVideoParam"}) << QList<int> {2, 4, 5} << 2
@@ -123,7 +126,7 @@ void tst_CameraConfigWnd::everySelectionAndEveryShowAsksAgainWithOnePagePerTab()
     QVERIFY(m_fixture->waitForReplies(1));
 
     QCOMPARE(container->pageAt(CameraConfigWnd::kOsdTab), osd);
-    QCOMPARE(builtPages(container).count(), 2);
+    QCOMPARE(builtPages(container).count(), 3); // the encoding page came with the first show
     QCOMPARE(m_fixture->requestCount(kGetOsd), 2);
     QCOMPARE(m_fixture->requestCount(kGetPack), 1);
 
@@ -131,7 +134,16 @@ void tst_CameraConfigWnd::everySelectionAndEveryShowAsksAgainWithOnePagePerTab()
     container->show();
     QVERIFY(m_fixture->waitForReplies(1));
     QCOMPARE(m_fixture->requestCount(kGetOsd), 3);
-    QCOMPARE(builtPages(container).count(), 2);
+    QCOMPARE(builtPages(container).count(), 3);
+
+    // The recording tab's page asks for the system record on every selection.
+    tabs->setCurrentIndex(CameraConfigWnd::kRecordingTab);
+    QVERIFY(m_fixture->waitForReplies(1));
+    tabs->setCurrentIndex(CameraConfigWnd::kEncodingTab);
+    tabs->setCurrentIndex(CameraConfigWnd::kRecordingTab);
+    QVERIFY(m_fixture->waitForReplies(1));
+    QTRY_COMPARE(m_fixture->requestCount(kGetSystem), 2);
+    QCOMPARE(builtPages(container).count(), 4);
 }
 
 QTEST_MAIN(tst_CameraConfigWnd)

@@ -90,7 +90,8 @@ void tst_MainManagerLogin::aRefusedLogInReportsTheCamerasLockTime_data()
     QTest::addColumn<bool>("injected");
     QTest::addColumn<int>("lockTime");
     QTest::newRow("wrong password") << 5 << false << 0;
-    QTest::newRow("locked by the camera") << 1 << false << 300;
+    // The camera reports the seconds since its lock began: 1 on the locking failure.
+    QTest::newRow("locked by the camera") << 1 << false << 1;
     QTest::newRow("lock time passed unchanged") << 5 << true << 0x7ffffffe;
 }
 

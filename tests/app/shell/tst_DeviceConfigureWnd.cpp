@@ -8,6 +8,8 @@
 #include "CustomConfigWndEX.h"
 #include "DeviceConfigureWnd.h"
 #include "DeviceMessageWnd.h"
+
+#include <QLineEdit>
 #include "HintWnd.h"
 #include "LittleEndian.h"
 #include "NamedProfiles.h"
@@ -86,7 +88,11 @@ void tst_DeviceConfigureWnd::pagesAreBuiltOnFirstSelectionAndKept()
     QVERIFY(list->item(5)->isHidden());
     auto *identity = navigator.findChild<DeviceMessageWnd *>();
     QVERIFY(identity);
-    QCOMPARE(identity->initParamCalls(), 1);
+    // initParam() ran: the fields hold the identity picked at log-in.
+    auto *deviceId = identity->findChild<QLineEdit *>("deviceID_edit");
+    QVERIFY(deviceId->validator());
+    const QString pickedId = deviceId->text();
+    QVERIFY(!pickedId.isEmpty());
     QVERIFY(!navigator.findChild<CameraConfigWnd *>());
 
     navigator.show();
@@ -96,8 +102,9 @@ void tst_DeviceConfigureWnd::pagesAreBuiltOnFirstSelectionAndKept()
     QVERIFY(camera->isVisible());
     QVERIFY(!identity->isVisible());
 
+    deviceId->setText(QStringLiteral("edited"));
     clickRow(list, 0);
-    QCOMPARE(identity->initParamCalls(), 3); // pressed and clicked
+    QCOMPARE(deviceId->text(), pickedId);
     QVERIFY(identity->isVisible());
     clickRow(list, 1);
     QCOMPARE(navigator.findChildren<CameraConfigWnd *>(), QList<CameraConfigWnd *>{camera});

@@ -9,6 +9,7 @@
 #include "DeviceConfigureWnd.h"
 #include "HintWnd.h"
 #include "LittleEndian.h"
+#include "LoadingPlugin.h"
 #include "MainWindow.h"
 #include "MediaMessageWndEx.h"
 #include "NamedProfiles.h"
@@ -41,13 +42,13 @@ int received(const CameraRig &rig, int camera, std::uint32_t command)
 class LoginWindowCounter : public QObject
 {
 public:
-    int shown = 0;
+    QSet<QObject *> shown;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Show && qobject_cast<CLoginWidget *>(watched))
-            ++shown;
+            shown.insert(watched);
         return false;
     }
 };
@@ -138,7 +139,7 @@ void tst_WidgetManager::aRepeatedSuccessStillChangesTheDeviceOnce()
     qApp->installEventFilter(&built);
     emit main->findChild<DeviceChangeWnd *>()->changeDevice();
     qApp->removeEventFilter(&built);
-    QCOMPARE(built.shown, 1);
+    QCOMPARE(built.shown.size(), 1);
     QCOMPARE(received(*m_rig, 0, 24), 1);
 }
 
@@ -146,17 +147,22 @@ void tst_WidgetManager::endToEnd()
 {
     WidgetManager windows;
     CLoginWidget *login = windows.loginWidget();
+    auto *busy = login->findChild<LoadingPlugin *>();
     QTest::mouseClick(button(login, "recogniteBtn"), Qt::LeftButton);
     auto *list = login->findChild<QListWidget *>("listWidget");
-    QTRY_COMPARE(list->count(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(list->count(), 2, CameraRig::kWaitMs);
+    QTRY_VERIFY(busy->isHidden());
     QTest::mousePress(list->viewport(), Qt::LeftButton, Qt::NoModifier,
                       list->visualItemRect(list->item(0)).center());
+    QTRY_COMPARE(m_rig->probe().count("devRecvDevJsonAbility"), 1);
+    QTRY_VERIFY(busy->isHidden());
     auto *password = login->findChild<QLineEdit *>("pwdInput");
-    QTRY_VERIFY(password->isVisible());
+    QVERIFY(password->isVisible());
     QTest::keyClicks(password, kPassword);
     QTest::mouseClick(button(login, "loginBtn"), Qt::LeftButton);
 
-    QTRY_VERIFY(windows.mainWindow() && windows.mainWindow()->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(windows.mainWindow() && windows.mainWindow()->isVisible(), CameraRig::kWaitMs);
+    QVERIFY(login->isHidden());
     MainWindow *main = windows.mainWindow();
     auto *overlay = main->findChild<DeviceConfigureWnd *>()->findChild<HintWnd *>();
     QTRY_VERIFY(overlay->isHidden());

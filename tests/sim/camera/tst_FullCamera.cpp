@@ -372,14 +372,18 @@ void tst_FullCamera::loginLocksAfterRepeatedFailures()
         QCOMPARE(r.payload.size(), std::size_t(4));
         QCOMPARE(u32At(r.payload, 0), 0u);
     }
-    QCOMPARE(u32At(ask(camera, 1, text("654321", 128)).payload, 0), 300u);
+    // During the lock the camera reports the seconds since it began, never 0.
+    QCOMPARE(u32At(ask(camera, 1, text("654321", 128)).payload, 0), 1u);
 
-    *now += std::chrono::seconds(100);
+    *now += std::chrono::milliseconds(100500);
     const Reply locked = ask(camera, 1, text("123456", 128));
     QCOMPARE(locked.result, 1);
-    QCOMPARE(u32At(locked.payload, 0), 200u);
+    QCOMPARE(u32At(locked.payload, 0), 100u);
 
-    *now += std::chrono::seconds(200);
+    *now += std::chrono::milliseconds(199499);
+    QCOMPARE(u32At(ask(camera, 1, text("123456", 128)).payload, 0), 299u);
+
+    *now += std::chrono::milliseconds(1);
     const Reply open = ask(camera, 1, text("123456", 128));
     QCOMPARE(open.result, 0);
     QVERIFY(open.payload.empty());

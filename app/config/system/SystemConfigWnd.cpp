@@ -1,0 +1,53 @@
+#include "SystemConfigWnd.h"
+#include "ui_SystemConfigWnd.h"
+
+#include "DeviceCaps.h"
+#include "JsonSystemPage.h"
+#include "SafeConfigWnd.h"
+#include "SystemParamWnd.h"
+
+namespace {
+
+// A tab a JSON camera may leave out; every other camera has all three.
+std::function<bool()> offeredUnless(const DeviceCaps &caps, DeviceCaps::AbilityKey key)
+{
+    return [caps, key] { return !caps.isJson() || caps.ability(key) != 0; };
+}
+
+} // namespace
+
+SystemConfigWnd::SystemConfigWnd(QWidget *parent)
+    : TabContainer(parent)
+    , m_ui(new Ui::SystemConfigWnd)
+{
+    m_ui->setupUi(this);
+
+    const DeviceCaps caps = DeviceCaps::current();
+    const bool json = caps.isJson();
+    const QVector<TabEntry> tabs = {
+            {kTimeTab, m_ui->gridLayout_time, offeredUnless(caps, &DevJsonAbility::supportTimeParam), {}, {}},
+            {kPasswordTab, m_ui->gridLayout_safe, offeredUnless(caps, &DevJsonAbility::supportPasswordParam),
+             [] { return new SafeConfigWnd; },
+             [](QWidget *page) {
+                 // Whatever the operator typed before goes with every return to the tab.
+                 auto *safe = static_cast<SafeConfigWnd *>(page);
+                 safe->resetInput();
+                 safe->show();
+             }},
+            {kSystemTab, m_ui->gridLayout_sys, offeredUnless(caps, &DevJsonAbility::supportSystemParam),
+             [json]() -> QWidget * {
+                 if (json)
+                     return JsonSystemPage::create();
+                 return new SystemParamWnd;
+             },
+             [json](QWidget *page) {
+                 if (json)
+                     JsonSystemPage::refresh(page);
+                 else
+                     static_cast<SystemParamWnd *>(page)->refreshParam();
+             }},
+    };
+    initTabs(m_ui->tabWidget, tabs);
+}
+
+SystemConfigWnd::~SystemConfigWnd() = default;

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QScopedPointer>
+#include <QWidget>
+
+class FactoryResetWidget;
+class HintWnd;
+class MainManager;
+class PopupWidget;
+
+namespace Ui {
+class SystemMaintenWnd;
+}
+
+// The maintenance page: default reset, factory reset, storage format and
+// parameter export (each behind the device password unless the camera waives
+// it), and the tabs of the uploads. The rows and tabs follow the camera's
+// abilities. A reset or format that the camera accepted ends with a countdown,
+// the log-out and the closing of the main window.
+class SystemMaintenWnd : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SystemMaintenWnd(QWidget *parent = nullptr);
+    ~SystemMaintenWnd() override;
+
+    // Shows the parameter-export row only to cameras whose ability
+    // description offers it; called each time the page is shown.
+    void updateExportParamVisible();
+
+public slots:
+    void onDefaultRestBtnClicked();
+    void onFactoryRestBtnClicked();
+    void onFormatBtnClicked();
+    void on_exportParamBtn_clicked();
+    void onDeviceDefaultOkBtnClicked();
+    void onFactoryResetOkBtnClicked();
+    void onFormatOkBtnClicked();
+    void onExportParamsOkBtnClicked();
+    void onDeviceDefaultRet(int ret);
+    void onFactoryResetRet(int ret);
+    void onMemoryFormatRet(int ret);
+    void onExportParamsRet(int ret);
+    void onTimerOver();
+
+private:
+    enum class Operation { DefaultReset, FactoryReset, Format, ExportParams };
+
+    void applyGating();
+    // Runs the request at once when the camera needs no password, else asks.
+    void startOperation(Operation operation);
+    void sendRequest(Operation operation);
+    void showResult(FactoryResetWidget *confirmation, int ret, const QString &failureText);
+    FactoryResetWidget *confirmationOf(Operation operation) const;
+    QWidget *topLevelWindow();
+
+    MainManager *m_manager = nullptr;
+    FactoryResetWidget *m_factoryResetConfirm = nullptr;
+    FactoryResetWidget *m_formatConfirm = nullptr;
+    FactoryResetWidget *m_defaultResetConfirm = nullptr;
+    FactoryResetWidget *m_exportConfirm = nullptr;
+    HintWnd *m_overlay = nullptr;
+    const QScopedPointer<Ui::SystemMaintenWnd> m_ui;
+    PopupWidget *m_toast = nullptr;
+};

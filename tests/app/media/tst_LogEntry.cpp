@@ -1,0 +1,103 @@
+// Reading one camera log line and searching the entries by time.
+
+#include "LogEntry.h"
+#include "LocalText.h"
+
+#include <QtTest>
+
+class tst_LogEntry : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void aLineGivesItsTimeAndDetails_data();
+    void aLineGivesItsTimeAndDetails();
+    void theFastTimeReadingAgreesWithQt_data();
+    void theFastTimeReadingAgreesWithQt();
+    void aSearchKeepsTheEntriesBetweenItsBoundsIncluded();
+};
+
+void tst_LogEntry::aLineGivesItsTimeAndDetails_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("isEntry");
+    QTest::addColumn<QString>("timeText");
+    QTest::addColumn<QString>("details");
+    QTest::addColumn<QString>("searchKey");
+
+    QTest::newRow("normal") << "[2024-03-05 - 08:15:00] []Record start" << true << "2024-03-05 - 08:15:00"
+                            << "Record start" << "2024-03-05 08:15:00";
+    QTest::newRow("CR LF") << "[2024-03-05 - 08:15:00] []Record stop\r\n" << true << "2024-03-05 - 08:15:00"
+                           << "Record stop" << "2024-03-05 08:15:00";
+    QTest::newRow("no separator") << "abc" << true << "abc" << QString() << QString();
+    QTest::newRow("empty") << "" << false << QString() << QString() << QString();
+    QTest::newRow("empty time part") << "[]x" << false << QString() << QString() << QString();
+    QTest::newRow("second separator dropped") << "[2024-03-05 - 08:15:00] []one[]two" << true
+                                              << "2024-03-05 - 08:15:00" << "one" << "2024-03-05 08:15:00";
+    QTest::newRow("bad date") << "[2024-02-30 - 08:15:00] []x" << true << "2024-02-30 - 08:15:00" << "x"
+                              << QString();
+    QTest::newRow("GBK details") << QStringLiteral("[2024-03-05 - 09:00:00] []开始录像") << true
+                                 << "2024-03-05 - 09:00:00" << QStringLiteral("开始录像")
+                                 << "2024-03-05 09:00:00";
+}
+
+void tst_LogEntry::aLineGivesItsTimeAndDetails()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, isEntry);
+    LogEntry entry;
+    // The line takes the way the page reads it: GBK bytes decoded.
+    QCOMPARE(LogLine::parse(LocalText::decode(LocalText::encode(line)), entry), isEntry);
+    if (!isEntry)
+        return;
+    QTEST(entry.timeText, "timeText");
+    QTEST(entry.details, "details");
+    QTEST(entry.searchKey, "searchKey");
+    QVERIFY(!entry.details.contains('\r'));
+    QCOMPARE(entry.time.isValid(), !entry.searchKey.isEmpty());
+}
+
+void tst_LogEntry::theFastTimeReadingAgreesWithQt_data()
+{
+    QTest::addColumn<QString>("text");
+    for (const char *text : {"2024-03-05 - 08:15:00", "2024-03-05 - 23:59:59", "2024-02-29 - 00:00:00",
+                             "2023-02-29 - 00:00:00", "2024-13-01 - 00:00:00", "2024-03-05 - 24:00:00",
+                             "2024-03-05 - 08:60:00", "2024-03-05 - 08:15:61", "0000-01-01 - 00:00:00",
+                             "abc", "2024-3-5 - 8:15:00", "2024-03-05 08:15:00", "2024-03-05 - 08:15:0x"})
+        QTest::newRow(text) << QString::fromLatin1(text);
+}
+
+void tst_LogEntry::theFastTimeReadingAgreesWithQt()
+{
+    QFETCH(QString, text);
+    QCOMPARE(LogLine::parseTime(text), QDateTime::fromString(text, QLatin1String(LogLine::kTimeFormat)));
+}
+
+void tst_LogEntry::aSearchKeepsTheEntriesBetweenItsBoundsIncluded()
+{
+    QList<LogEntry> entries;
+    for (const char *line : {"[2024-03-05 - 08:15:00] []a", "[2024-03-05 - 08:15:01] []b", "abc",
+                             "[2024-03-05 - 23:59:59] []c", "[2024-03-06 - 00:00:00] []d"}) {
+        LogEntry entry;
+        QVERIFY(LogLine::parse(QString::fromLatin1(line), entry));
+        entries.append(entry);
+    }
+    auto detailsOf = [](const QList<LogEntry> &kept) {
+        QStringList details;
+        for (const LogEntry &entry : kept)
+            details << (entry.details.isEmpty() ? entry.timeText : entry.details);
+        return details;
+    };
+    const QDateTime second(QDate(2024, 3, 5), QTime(8, 15, 1));
+    QCOMPARE(detailsOf(LogLine::filterByTime(entries, second, second)), QStringList{"b"});
+    const QDateTime dayStart(QDate(2024, 3, 5), QTime(0, 0, 0));
+    const QDateTime dayEnd(QDate(2024, 3, 5), QTime(23, 59, 59));
+    QCOMPARE(detailsOf(LogLine::filterByTime(entries, dayStart, dayEnd)), (QStringList{"a", "b", "c"}));
+    QCOMPARE(LogLine::filterByTime(entries, QDateTime(), dayEnd).size(), entries.size());
+    const QDateTime early(QDate(2000, 1, 1), QTime(0, 0));
+    const QDateTime late(QDate(2099, 1, 1), QTime(0, 0));
+    QVERIFY(!detailsOf(LogLine::filterByTime(entries, early, late)).contains("abc"));
+}
+
+QTEST_APPLESS_MAIN(tst_LogEntry)
+#include "tst_LogEntry.moc"

@@ -1,0 +1,74 @@
+// Shots of the system configuration: the system parameters tab on a classic
+// third-generation camera (ten boxes flowing in their frame) and on a
+// second-generation one, the password tab with an error frame, and the
+// identity page with its byte hint and on a model without the version row.
+
+#include "CameraRig.h"
+#include "DeviceMessageWnd.h"
+#include "SafeConfigWnd.h"
+#include "Shot.h"
+#include "SystemConfigWnd.h"
+
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace {
+
+const QSize kContainerSize(1260, 800);
+
+void logIn(ShotContext &context)
+{
+    CameraRig &cameras = context.cameras();
+    if (!cameras.discover() || !cameras.loginAs(0, QStringLiteral("123456")))
+        throw ShotFailure("system shots: the log-in to the simulated camera failed");
+}
+
+void settle(ShotContext &context)
+{
+    QElapsedTimer timer;
+    timer.start();
+    context.waitFor([&] { return timer.elapsed() >= 300; }, QStringLiteral("the page"));
+}
+
+SystemConfigWnd *containerOn(ShotContext &context, int tab)
+{
+    logIn(context);
+    auto *container = context.keep(new SystemConfigWnd);
+    container->resize(kContainerSize);
+    container->show();
+    container->findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentIndex(tab);
+    settle(context);
+    return container;
+}
+
+QWidget *identityPage(ShotContext &context)
+{
+    logIn(context);
+    auto *page = context.keep(new DeviceMessageWnd);
+    page->resize(1262, 808);
+    page->show();
+    page->initParam();
+    settle(context);
+    return page;
+}
+
+} // namespace
+
+VANTREL_SHOT(system_g3_parameters, {"G3-12"},
+             [](ShotContext &context) { return containerOn(context, SystemConfigWnd::kSystemTab); });
+VANTREL_SHOT(system_g2_parameters, {"G2"},
+             [](ShotContext &context) { return containerOn(context, SystemConfigWnd::kSystemTab); });
+VANTREL_SHOT(system_password_error, {"G3-12"}, [](ShotContext &context) -> QWidget * {
+    SystemConfigWnd *container = containerOn(context, SystemConfigWnd::kPasswordTab);
+    QWidget *page = container->pageAt(SystemConfigWnd::kPasswordTab);
+    page->findChild<QLineEdit *>(QStringLiteral("pwd_old_edit"))->setText(QStringLiteral("123456"));
+    page->findChild<QLineEdit *>(QStringLiteral("pwd_new_edit"))->setText(QStringLiteral("12345"));
+    page->findChild<QPushButton *>(QStringLiteral("save_btn"))->click();
+    return container;
+});
+VANTREL_SHOT(system_password_no_old_row, {"no-password"},
+             [](ShotContext &context) { return containerOn(context, SystemConfigWnd::kPasswordTab); });
+VANTREL_SHOT(identity_long_ids, {"long-chinese-ids"}, [](ShotContext &context) { return identityPage(context); });
+VANTREL_SHOT(identity_model_5, {"G3-5"}, [](ShotContext &context) { return identityPage(context); });
