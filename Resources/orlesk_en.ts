@@ -858,6 +858,44 @@
     </message>
 </context>
 <context>
+    <name>NetChecks</name>
+    <message>
+        <source>非法的IP</source>
+        <translation>Invalid IP</translation>
+    </message>
+    <message>
+        <source>非法的域名</source>
+        <translation>Invalid domain name</translation>
+    </message>
+    <message>
+        <source>端口号的范围是1~65535</source>
+        <translation>The port must be 1 to 65535</translation>
+    </message>
+    <message>
+        <source>不能为空</source>
+        <translation>Must not be empty</translation>
+    </message>
+    <message>
+        <source>请输入不超过32个英文、字符或16个中文</source>
+        <translation>Enter at most 32 English characters or 16 Chinese characters</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkProWnd</name>
+    <message>
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Wi-Fi静态IP</source>
+        <translation>Wi-Fi Static IP</translation>
+    </message>
+    <message>
+        <source>拨号</source>
+        <translation>Dial-up</translation>
+    </message>
+</context>
+<context>
     <name>OSDSConfigWnd</name>
     <message>
         <source>OSDSConfigWnd</source>
@@ -1724,6 +1762,116 @@
     <message>
         <source>保 存</source>
         <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>WifiParamWnd</name>
+    <message>
+        <source>WiFi参数</source>
+        <translation>Wi-Fi Settings</translation>
+    </message>
+    <message>
+        <source>wifi和拨号不能同时启用</source>
+        <translation>Wi-Fi and dial-up cannot be enabled together</translation>
+    </message>
+    <message>
+        <source>启用</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>WepAsc</source>
+        <translation>WepAsc</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>密钥key</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>AP热点参数</source>
+        <translation>Hotspot Settings</translation>
+    </message>
+    <message>
+        <source>使用默认SSID</source>
+        <translation>Default SSID</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Wifi和AP热点不能同时启用</source>
+        <translation>Wi-Fi and hotspot cannot be enabled together</translation>
+    </message>
+    <message>
+        <source>SSID不能为空</source>
+        <translation>SSID must not be empty</translation>
+    </message>
+    <message>
+        <source>请输入八位wifi密码</source>
+        <translation>Enter a Wi-Fi key of at least 8 characters</translation>
+    </message>
+</context>
+<context>
+    <name>WifiStaticParamWnd</name>
+    <message>
+        <source>启用</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>IP地址</source>
+        <translation>IP Address</translation>
+    </message>
+    <message>
+        <source>IP掩码</source>
+        <translation>Subnet Mask</translation>
+    </message>
+    <message>
+        <source>自动获取DNS</source>
+        <translation>Automatic DNS</translation>
+    </message>
+    <message>
+        <source>网关</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>DNS1</source>
+        <translation>DNS 1</translation>
+    </message>
+    <message>
+        <source>DNS2</source>
+        <translation>DNS 2</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>非法的IP地址</source>
+        <translation>Invalid IP address</translation>
+    </message>
+    <message>
+        <source>非法的IP掩码</source>
+        <translation>Invalid subnet mask</translation>
+    </message>
+    <message>
+        <source>非法的网关</source>
+        <translation>Invalid gateway</translation>
+    </message>
+    <message>
+        <source>非法的DNS地址</source>
+        <translation>Invalid DNS address</translation>
     </message>
 </context>
 <context>

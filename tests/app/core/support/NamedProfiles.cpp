@@ -82,6 +82,22 @@ const Row kTable[] = {
     {"G3-5", [] { return classicGeneration3(5); }},
     {"G3-7", [] { return classicGeneration3(7); }},
     {"G3-1", [] { return classicGeneration3(1); }},
+    // Network configuration: a classic camera with the hotspot and the
+    // Wi-Fi/dial-up hint, and a JSON camera that dials up but has no Wi-Fi.
+    {"G3-Net",
+     [] {
+         CameraProfile profile = classicGeneration3(12);
+         profile.deviceCodeOverrides[279] = 1; // hotspot
+         profile.deviceCodeOverrides[335] = 1; // Wi-Fi and dial-up exclusive
+         return profile;
+     }},
+    {"J-NoWifi",
+     [] {
+         CameraProfile profile;
+         profile.abilityOverrides["support4G"] = 1;
+         profile.abilityOverrides["supportWifi"] = 0;
+         return profile;
+     }},
     // A JSON camera with every ability key the configuration pages read set;
     // tests take keys away with abilityOverrides.
     {"J",
