@@ -10,6 +10,7 @@
 #include "LoadingPlugin.h"
 #include "LocalText.h"
 #include "MainWindow.h"
+#include "MediaDownLoadWnd.h"
 #include "MediaMessageWndEx.h"
 #include "NamedProfiles.h"
 

@@ -11,6 +11,7 @@
 #include "LittleEndian.h"
 #include "LoadingPlugin.h"
 #include "MainWindow.h"
+#include "MediaDownLoadWnd.h"
 #include "MediaMessageWndEx.h"
 #include "NamedProfiles.h"
 #include "WidgetManager.h"
