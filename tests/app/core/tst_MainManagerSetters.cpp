@@ -9,6 +9,7 @@
 
 #include <cstring>
 #include <functional>
+#include <mutex>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -547,10 +548,17 @@ void tst_MainManagerSetters::extendedSettersMergeIntoTheCamerasRecord()
 void tst_MainManagerSetters::passwordChangesOnlyWhenTheCameraAccepts()
 {
     QVERIFY(start());
+    // Written on the reader thread that emits the verdict.
+    std::mutex verdictMutex;
     QString passwordAtVerdict;
     connect(
             manager(), &MainManager::reqSetDevPwd, manager(),
-            [&](int) { passwordAtVerdict = manager()->getLoginPwd(); }, Qt::DirectConnection);
+            [&](int) {
+                const QString password = manager()->getLoginPwd();
+                std::lock_guard<std::mutex> lock(verdictMutex);
+                passwordAtVerdict = password;
+            },
+            Qt::DirectConnection);
 
     camera().clearReceived();
     QVERIFY(!manager()->ChangeDevPassword("654321", "111111"));
@@ -566,7 +574,10 @@ void tst_MainManagerSetters::passwordChangesOnlyWhenTheCameraAccepts()
     QVERIFY(manager()->ChangeDevPassword("123456", "654321"));
     QVERIFY(probe().wait("reqSetDevPwd", 2));
     QCOMPARE(probe().last("reqSetDevPwd").values.value(0).toInt(), 0);
-    QCOMPARE(passwordAtVerdict, QString("654321"));
+    {
+        std::lock_guard<std::mutex> lock(verdictMutex);
+        QCOMPARE(passwordAtVerdict, QString("654321"));
+    }
     QCOMPARE(manager()->getLoginPwd(), QString("654321"));
 }
 
