@@ -28,6 +28,37 @@ public:
     static InputCheck checkInputs(const QString &devicePassword, const QString &deviceConfirm,
                                   const QString &apPassword, const QString &apConfirm);
 
+    // Checks the four inputs of a set-up form (the set-up page and the batch
+    // dialog share their object names) and shows the first failure in its
+    // error frame; true when all four pass.
+    template<typename Form>
+    static bool checkForm(Form *ui)
+    {
+        const InputCheck check = checkInputs(ui->newPwdInput->text(), ui->rePwdInput->text(),
+                                             ui->newPwdInput_ap->text(), ui->rePwdInput_ap->text());
+        switch (check.failing) {
+        case Input::DevicePassword:
+            ui->newPwdErrorText->setText(check.text);
+            ui->newErrorFrame->show();
+            return false;
+        case Input::DeviceConfirm:
+            ui->rePwdErrorText->setText(check.text);
+            ui->confirmErrorFrame->show();
+            return false;
+        case Input::ApPassword:
+            ui->newPwdErrorText_ap->setText(check.text);
+            ui->newPwdErrorFrame_ap->show();
+            return false;
+        case Input::ApConfirm:
+            ui->rePwdErrorText_ap->setText(check.text);
+            ui->confirmErrorFrame_ap->show();
+            return false;
+        case Input::None:
+            break;
+        }
+        return true;
+    }
+
     enum class Outcome { Activated, ResetApPassword, Failed };
 
     // The camera answers 9 to a hotspot password it will not take (empty or

@@ -124,28 +124,8 @@ void BatchInitDlg::onRecogniteBtnClicked()
     hideErrors();
     const QString devPwd = m_ui->newPwdInput->text();
     const QString apPwd = m_ui->newPwdInput_ap->text();
-    const ActivationRules::InputCheck check = ActivationRules::checkInputs(
-            devPwd, m_ui->rePwdInput->text(), apPwd, m_ui->rePwdInput_ap->text());
-    switch (check.failing) {
-    case ActivationRules::Input::DevicePassword:
-        m_ui->newPwdErrorText->setText(check.text);
-        m_ui->newErrorFrame->show();
+    if (!ActivationRules::checkForm(m_ui.data()))
         return;
-    case ActivationRules::Input::DeviceConfirm:
-        m_ui->rePwdErrorText->setText(check.text);
-        m_ui->confirmErrorFrame->show();
-        return;
-    case ActivationRules::Input::ApPassword:
-        m_ui->newPwdErrorText_ap->setText(check.text);
-        m_ui->newPwdErrorFrame_ap->show();
-        return;
-    case ActivationRules::Input::ApConfirm:
-        m_ui->rePwdErrorText_ap->setText(check.text);
-        m_ui->confirmErrorFrame_ap->show();
-        return;
-    case ActivationRules::Input::None:
-        break;
-    }
 
     m_devPwd = devPwd;
     m_apPwd = apPwd;

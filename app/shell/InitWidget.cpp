@@ -80,29 +80,8 @@ void InitWidget::onOkBtnClicked()
     m_pendingCount = 0;
     hideErrorFrames();
 
-    const ActivationRules::InputCheck check =
-            ActivationRules::checkInputs(m_ui->newPwdInput->text(), m_ui->rePwdInput->text(),
-                                         m_ui->newPwdInput_ap->text(), m_ui->rePwdInput_ap->text());
-    switch (check.failing) {
-    case ActivationRules::Input::DevicePassword:
-        m_ui->newPwdErrorText->setText(check.text);
-        m_ui->newErrorFrame->show();
+    if (!ActivationRules::checkForm(m_ui.data()))
         return;
-    case ActivationRules::Input::DeviceConfirm:
-        m_ui->rePwdErrorText->setText(check.text);
-        m_ui->confirmErrorFrame->show();
-        return;
-    case ActivationRules::Input::ApPassword:
-        m_ui->newPwdErrorText_ap->setText(check.text);
-        m_ui->newPwdErrorFrame_ap->show();
-        return;
-    case ActivationRules::Input::ApConfirm:
-        m_ui->rePwdErrorText_ap->setText(check.text);
-        m_ui->confirmErrorFrame_ap->show();
-        return;
-    case ActivationRules::Input::None:
-        break;
-    }
 
     m_devPassword = m_ui->newPwdInput->text();
     m_apPassword = m_ui->newPwdInput_ap->text();

@@ -4,22 +4,12 @@
 #include "MainManager.h"
 #include "NetChecks.h"
 #include "RecordWriter.h"
+#include "WifiStaticLayout.h"
 #include "Tessvar.h"
 
 #include <cstring>
 
-namespace {
-
-// WIFI_PARA_STATIC_T
-constexpr int kIp = 0;
-constexpr int kMask = 4;
-constexpr int kDhcp = 16;
-constexpr int kDnsMode = 20;
-constexpr int kGateway = 24;
-constexpr int kDns1 = 28;
-constexpr int kDns2 = 32;
-
-} // namespace
+using namespace WifiStaticLayout;
 
 CWifiStaticController::CWifiStaticController(QObject *parent)
     : QObject(parent)

@@ -6,21 +6,11 @@
 #include "Ipv4Text.h"
 #include "MainManager.h"
 #include "RecordReader.h"
+#include "WifiStaticLayout.h"
 
 #include <QDebug>
 
-namespace {
-
-// WIFI_PARA_STATIC_T
-constexpr int kIp = 0;
-constexpr int kMask = 4;
-constexpr int kDhcp = 16;
-constexpr int kDnsMode = 20;
-constexpr int kGateway = 24;
-constexpr int kDns1 = 28;
-constexpr int kDns2 = 32;
-
-} // namespace
+using namespace WifiStaticLayout;
 
 WifiStaticParamWnd::WifiStaticParamWnd(QWidget *parent)
     : ParamPage(parent, Options {Refresh::OnRequest, false})
