@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <QtEndian>
 
-quint32 Ipv4Text::toInetAddr(const QString &text)
+quint32 Ipv4Text::toWire(const QString &text)
 {
     const QStringList parts = text.trimmed().split(QLatin1Char('.'));
     if (parts.size() != 4)
@@ -11,7 +11,7 @@ quint32 Ipv4Text::toInetAddr(const QString &text)
     uchar bytes[4];
     for (int i = 0; i < 4; ++i) {
         const QString &part = parts.at(i);
-        if (part.isEmpty())
+        if (part.isEmpty() || part.size() > 3)
             return kInvalid;
         uint value = 0;
         for (const QChar c : part) {
@@ -27,7 +27,7 @@ quint32 Ipv4Text::toInetAddr(const QString &text)
     return qFromUnaligned<quint32>(bytes);
 }
 
-QString Ipv4Text::fromInetAddr(quint32 address)
+QString Ipv4Text::fromWire(quint32 address)
 {
     uchar bytes[4];
     qToUnaligned(address, bytes);

@@ -14,11 +14,12 @@ public:
     Ipv4Text() = delete;
 
     // The value inet_addr gives for well-formed text: its bytes in memory are
-    // the four parts in order. Anything but four decimal parts of 0 to 255
-    // (surrounding blanks aside) gives kInvalid, as inet_addr's INADDR_NONE.
-    static quint32 toInetAddr(const QString &text);
+    // the four parts in order. Anything but four decimal parts of one to three
+    // digits, 0 to 255 (surrounding blanks aside), gives kInvalid, as
+    // inet_addr's INADDR_NONE.
+    static quint32 toWire(const QString &text);
     // The four bytes of a record's address field as dotted text.
-    static QString fromInetAddr(quint32 address);
+    static QString fromWire(quint32 address);
 
     static constexpr quint32 kInvalid = 0xFFFFFFFFu;
 };

@@ -485,7 +485,7 @@ PLATFORM_PARA_T plateRecord(bool enable, bool forceSubStream, bool picUpload, co
     w.u8(0, flag(enable));
     w.u8(1, flag(forceSubStream));
     w.u8(2, flag(picUpload));
-    w.inetAddr(4, Ipv4Text::toInetAddr(ip));
+    w.inetAddr(4, Ipv4Text::toWire(ip));
     w.u16(8, RecordWriter::numberText(port));
     w.text(12, 32, deviceId, Encoding::Utf8, Width::Full);
     return record;

@@ -41,13 +41,13 @@ void CWifiStaticController::setParam(WifiStaticParam *param)
     std::memset(&record, 0, sizeof record);
     RecordWriter w(&record, int(sizeof record));
     // Plain decimal parts: "010" is 10, as the operator reads it.
-    w.inetAddr(kIp, Ipv4Text::toInetAddr(param->ip));
-    w.inetAddr(kMask, Ipv4Text::toInetAddr(param->mask));
+    w.inetAddr(kIp, Ipv4Text::toWire(param->ip));
+    w.inetAddr(kMask, Ipv4Text::toWire(param->mask));
     w.i32(kDhcp, param->dhcp);
     w.i32(kDnsMode, param->dnsMode);
-    w.inetAddr(kGateway, Ipv4Text::toInetAddr(param->gateway));
-    w.inetAddr(kDns1, Ipv4Text::toInetAddr(param->dns1));
-    w.inetAddr(kDns2, Ipv4Text::toInetAddr(param->dns2));
+    w.inetAddr(kGateway, Ipv4Text::toWire(param->gateway));
+    w.inetAddr(kDns1, Ipv4Text::toWire(param->dns1));
+    w.inetAddr(kDns2, Ipv4Text::toWire(param->dns2));
     if (SetWifiStaticParam(MainManager::GetInstance()->GetCurIndex(), &record) != 0)
         emit setParamResult(-1);
 }

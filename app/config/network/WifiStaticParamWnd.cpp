@@ -65,11 +65,11 @@ void WifiStaticParamWnd::onSiganlDevPlateParamChanged(WIFI_PARA_STATIC_T *param)
     if (!param)
         return;
     const RecordReader record(*param);
-    m_ui->ipAddress->setText(Ipv4Text::fromInetAddr(record.inetAddr(kIp)));
-    m_ui->ipMask->setText(Ipv4Text::fromInetAddr(record.inetAddr(kMask)));
-    m_ui->gateway->setText(Ipv4Text::fromInetAddr(record.inetAddr(kGateway)));
-    m_ui->dnsAddress_1->setText(Ipv4Text::fromInetAddr(record.inetAddr(kDns1)));
-    m_ui->dnsAddress_2->setText(Ipv4Text::fromInetAddr(record.inetAddr(kDns2)));
+    m_ui->ipAddress->setText(Ipv4Text::fromWire(record.inetAddr(kIp)));
+    m_ui->ipMask->setText(Ipv4Text::fromWire(record.inetAddr(kMask)));
+    m_ui->gateway->setText(Ipv4Text::fromWire(record.inetAddr(kGateway)));
+    m_ui->dnsAddress_1->setText(Ipv4Text::fromWire(record.inetAddr(kDns1)));
+    m_ui->dnsAddress_2->setText(Ipv4Text::fromWire(record.inetAddr(kDns2)));
     m_ui->enable_box->setChecked(record.i32(kDhcp) == 0);
     // A mode outside the list shows no selection and goes back as -1.
     m_ui->autoDnsMode->setCurrentIndex(record.i32(kDnsMode) == 0 || record.i32(kDnsMode) == 1 ? record.i32(kDnsMode)
