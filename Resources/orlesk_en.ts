@@ -738,6 +738,49 @@
     </message>
 </context>
 <context>
+    <name>LogoTagWnd</name>
+    <message>
+        <source>本地导入</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>选择图片</source>
+        <translation>Choose picture</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>下发</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>发送上传文件命令失败</source>
+        <translation>Failed to send the upload command</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>请选择分辨率为320*216的24位深bmp文件</source>
+        <translation>Choose a 320*216 24-bit BMP file</translation>
+    </message>
+    <message>
+        <source>图片文件异常</source>
+        <translation>The picture file could not be written</translation>
+    </message>
+    <message>
+        <source>下发LOGO失败</source>
+        <translation>Failed to send the logo</translation>
+    </message>
+    <message>
+        <source>LOGO已下发！</source>
+        <translation>Logo sent!</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>正在退出，请稍候...</source>
@@ -858,6 +901,113 @@
     </message>
 </context>
 <context>
+    <name>NameTagWnd</name>
+    <message>
+        <source>底色</source>
+        <translation>Background</translation>
+    </message>
+    <message>
+        <source>白色</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>黑色</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>选择背景模板</source>
+        <translation>Choose template</translation>
+    </message>
+    <message>
+        <source>第一行</source>
+        <translation>Line 1</translation>
+    </message>
+    <message>
+        <source>行一</source>
+        <translation>Line one</translation>
+    </message>
+    <message>
+        <source>红色</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>加粗</source>
+        <translation>Bold</translation>
+    </message>
+    <message>
+        <source>第二行</source>
+        <translation>Line 2</translation>
+    </message>
+    <message>
+        <source>行二</source>
+        <translation>Line two</translation>
+    </message>
+    <message>
+        <source>第三行</source>
+        <translation>Line 3</translation>
+    </message>
+    <message>
+        <source>行三</source>
+        <translation>Line three</translation>
+    </message>
+    <message>
+        <source>第四行</source>
+        <translation>Line 4</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>位置重置</source>
+        <translation>Reset positions</translation>
+    </message>
+    <message>
+        <source>生成</source>
+        <translation>Generate</translation>
+    </message>
+    <message>
+        <source>本地导入</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>选择铭牌图</source>
+        <translation>Choose name tag</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>下发</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>发送上传文件命令失败</source>
+        <translation>Failed to send the upload command</translation>
+    </message>
+    <message>
+        <source>请选择分辨率为250*122的24位深bmp文件</source>
+        <translation>Choose a 250*122 24-bit BMP file</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>图片文件异常</source>
+        <translation>The picture file could not be written</translation>
+    </message>
+    <message>
+        <source>刷新设备屏幕失败</source>
+        <translation>Failed to refresh the device screen</translation>
+    </message>
+    <message>
+        <source>屏幕刷新中...请稍后！</source>
+        <translation>Refreshing the screen... please wait!</translation>
+    </message>
+</context>
+<context>
     <name>NetChecks</name>
     <message>
         <source>非法的IP</source>
@@ -969,6 +1119,41 @@
     <message>
         <source>保 存</source>
         <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>PlaneConfigWnd</name>
+    <message>
+        <source>下发车牌库</source>
+        <translation>Send plate library</translation>
+    </message>
+    <message>
+        <source>车牌库</source>
+        <translation>Plate library</translation>
+    </message>
+    <message>
+        <source>选择文件</source>
+        <translation>Choose file</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>发送上传文件命令失败</source>
+        <translation>Failed to send the upload command</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>发送更新指令成功</source>
+        <translation>Update command sent</translation>
+    </message>
+    <message>
+        <source>发送更新指令失败</source>
+        <translation>Failed to send the update command</translation>
     </message>
 </context>
 <context>
@@ -1255,6 +1440,22 @@
         <source>保存成功</source>
         <translation>Saved</translation>
     </message>
+    <message>
+        <source>发送上传文件结束命令失败</source>
+        <translation>Failed to send the upload command</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>发送更新指令失败</source>
+        <translation>Failed to send the update command</translation>
+    </message>
+    <message>
+        <source>发送更新指令成功</source>
+        <translation>Update command sent</translation>
+    </message>
 </context>
 <context>
     <name>SystemParamWnd</name>
@@ -1521,6 +1722,25 @@
     <message>
         <source>请配置:%1</source>
         <translation>Please configure: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UploadFlow</name>
+    <message>
+        <source>上传文件失败</source>
+        <translation>File upload failed</translation>
+    </message>
+    <message>
+        <source>设备不支持</source>
+        <translation>Not supported by the device</translation>
+    </message>
+    <message>
+        <source>文件发送中...</source>
+        <translation>Sending file...</translation>
+    </message>
+    <message>
+        <source>上传文件成功</source>
+        <translation>File uploaded</translation>
     </message>
 </context>
 <context>
