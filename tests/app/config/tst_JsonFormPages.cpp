@@ -345,6 +345,13 @@ void tst_JsonFormPages::aRefusalShowsTheCamerasWordsAndKeepsTheEdit()
     QTRY_COMPARE(PageFixture::overlayText(page), QStringLiteral("参数格式错误"));
     auto *ok = page->findChild<QPushButton *>("Ok_Button");
     QVERIFY(ok && ok->isVisible());
+    // The overlay lies over the form, not under it.
+    QWidget *overlay = ok->window() == page->window() ? ok->parentWidget() : nullptr;
+    while (overlay && !overlay->inherits("HintWnd"))
+        overlay = overlay->parentWidget();
+    QVERIFY(overlay);
+    QWidget *onTop = page->childAt(page->form()->mapTo(page, QPoint(20, 20)));
+    QVERIFY(onTop == overlay || overlay->isAncestorOf(onTop));
     QVERIFY(m_fixture->toasts(page).isEmpty());
     QCOMPARE(editFor(page->form(), "bitRate"), bitRate);
     QCOMPARE(bitRate->text(), QStringLiteral("2048"));
