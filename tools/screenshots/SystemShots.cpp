@@ -4,13 +4,16 @@
 // identity page with its byte hint and on a model without the version row;
 // the time tab in automatic timing with and without the DST rows, in manual
 // timing with the calendar open, and with the notice of a camera that cannot
-// set its clock.
+// set its clock; on a JSON camera the system form and the extended parameters
+// with their title band.
 
 #include "CameraRig.h"
+#include "CustomConfigWndEX.h"
 #include "DeviceMessageWnd.h"
 #include "FullCamera.h"
 #include "HintWnd.h"
 #include "SafeConfigWnd.h"
+#include "SystemParamEXWnd.h"
 #include "Shot.h"
 #include "SystemConfigWnd.h"
 #include "TimeConfigWnd.h"
@@ -79,8 +82,28 @@ QWidget *identityPage(ShotContext &context)
     return page;
 }
 
+void waitForForm(ShotContext &context, JsonFormPage *page)
+{
+    context.waitFor([page] { return page->form() && page->form()->isVisible(); }, QStringLiteral("the form"));
+}
+
 } // namespace
 
+VANTREL_SHOT(system_json_parameters, {"J"}, [](ShotContext &context) -> QWidget * {
+    SystemConfigWnd *container = containerOn(context, SystemConfigWnd::kSystemTab);
+    waitForForm(context, qobject_cast<JsonFormPage *>(container->pageAt(SystemConfigWnd::kSystemTab)));
+    return container;
+});
+// The navigator's extended parameters, in the navigator's page area.
+VANTREL_SHOT(custom_parameters, {"J"}, [](ShotContext &context) -> QWidget * {
+    logIn(context);
+    auto *page = context.keep(new CustomConfigWndEX);
+    page->resize(1044, 730);
+    page->show();
+    page->refreshParam();
+    waitForForm(context, page);
+    return page;
+});
 VANTREL_SHOT(system_g3_parameters, {"G3-12"},
              [](ShotContext &context) { return containerOn(context, SystemConfigWnd::kSystemTab); });
 VANTREL_SHOT(system_g2_parameters, {"G2"},
