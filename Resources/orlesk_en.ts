@@ -2421,4 +2421,99 @@
             <translation>Saved</translation>
         </message>
     </context>
+    <context>
+        <name>ApnParamWnd</name>
+        <message>
+            <source>拨号参数</source>
+            <translation>Dial-up settings</translation>
+        </message>
+        <message>
+            <source>wifi和拨号不能同时启用</source>
+            <translation>Wi-Fi and dial-up cannot be enabled together</translation>
+        </message>
+        <message>
+            <source>拨号使能</source>
+            <translation>Enable dial-up</translation>
+        </message>
+        <message>
+            <source>网络制式</source>
+            <translation>Network mode</translation>
+        </message>
+        <message>
+            <source>自动</source>
+            <translation>Auto</translation>
+        </message>
+        <message>
+            <source>4G</source>
+            <translation>4G</translation>
+        </message>
+        <message>
+            <source>3G</source>
+            <translation>3G</translation>
+        </message>
+        <message>
+            <source>ESIM卡号</source>
+            <translation>eSIM card number</translation>
+        </message>
+        <message>
+            <source>APN参数</source>
+            <translation>APN settings</translation>
+        </message>
+        <message>
+            <source>APN</source>
+            <translation>APN</translation>
+        </message>
+        <message>
+            <source>拨号号码</source>
+            <translation>Dial number</translation>
+        </message>
+        <message>
+            <source>拨号用户名</source>
+            <translation>User name</translation>
+        </message>
+        <message>
+            <source>拨号密码</source>
+            <translation>Password</translation>
+        </message>
+        <message>
+            <source>拨号MTU</source>
+            <translation>MTU</translation>
+        </message>
+        <message>
+            <source>身份验证类型</source>
+            <translation>Authentication</translation>
+        </message>
+        <message>
+            <source>保 存</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>None</translation>
+        </message>
+        <message>
+            <source>CHAP</source>
+            <translation>CHAP</translation>
+        </message>
+        <message>
+            <source>PAP</source>
+            <translation>PAP</translation>
+        </message>
+        <message>
+            <source>CHAP/PAP</source>
+            <translation>CHAP/PAP</translation>
+        </message>
+        <message>
+            <source>Auto</source>
+            <translation>Auto</translation>
+        </message>
+        <message>
+            <source>MTU值的范围是1~65535</source>
+            <translation>MTU must be 1 to 65535</translation>
+        </message>
+        <message>
+            <source>名称不能为空</source>
+            <translation>The APN must not be empty</translation>
+        </message>
+    </context>
 </TS>

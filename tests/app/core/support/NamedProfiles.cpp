@@ -37,6 +37,15 @@ CameraProfile classicGeneration3(std::uint32_t model)
     return profile;
 }
 
+CameraProfile dialUp(std::uint32_t model)
+{
+    CameraProfile profile = classicGeneration3(model);
+    profile.deviceCodeOverrides[316] = 1; // network mode
+    profile.deviceCodeOverrides[335] = 1; // Wi-Fi and dial-up exclusive
+    profile.deviceCodeOverrides[337] = 1; // card number
+    return profile;
+}
+
 CameraProfile olderGeneration(int generation)
 {
     CameraProfile profile = CameraProfile::generation(generation, false);
@@ -91,6 +100,11 @@ const Row kTable[] = {
          profile.deviceCodeOverrides[335] = 1; // Wi-Fi and dial-up exclusive
          return profile;
      }},
+    // Dial-up: classic cameras of a carrier model (fixed number, four
+    // authentication types) and of an ordinary one, each with the network
+    // mode, the card number and the Wi-Fi/dial-up hint.
+    {"G3-Apn-5", [] { return dialUp(5); }},
+    {"G3-Apn-2", [] { return dialUp(2); }},
     {"J-NoWifi",
      [] {
          CameraProfile profile;
