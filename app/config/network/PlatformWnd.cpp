@@ -1,7 +1,10 @@
 #include "PlatformWnd.h"
 #include "ui_PlatformWnd.h"
 
+#include "FtpConfigWnd.h"
+#include "PlateConfigWnd.h"
 #include "PlatformTabs.h"
+#include "TarvioConfigWnd.h"
 
 namespace {
 
@@ -42,9 +45,9 @@ PlatformWnd::PlatformWnd(QWidget *parent)
     // every selection (showPage() for tabs 0 to 7, refreshThenShow() after).
     // The form leaves the last tab current: with no tab offered it stays so.
     const QVector<TabEntry> tabs = {
-            {T::kTarvio, m_ui->gridLayout_tarvio, rule(T::kTarvio), {}, {}},
-            {T::kFtp, m_ui->gridLayout_ftp, rule(T::kFtp), {}, {}},
-            {T::kQuensa, m_ui->gridLayout_quensa, rule(T::kQuensa), {}, {}},
+            {T::kTarvio, m_ui->gridLayout_tarvio, rule(T::kTarvio), page<PlateConfigWnd>(), showPage()},
+            {T::kFtp, m_ui->gridLayout_ftp, rule(T::kFtp), page<FtpConfigWnd>(), showPage()},
+            {T::kQuensa, m_ui->gridLayout_quensa, rule(T::kQuensa), page<TarvioConfigWnd>(), showPage()},
             {T::kGb, m_ui->gridLayout_gb, rule(T::kGb), {}, {}},
             {T::kPlat1400, m_ui->gridLayout_plat1400, rule(T::kPlat1400), {}, {}},
             {T::kGroupTalk, m_ui->gridLayout_groupTalk, rule(T::kGroupTalk), {}, {}},
