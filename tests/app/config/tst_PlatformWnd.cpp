@@ -1,6 +1,8 @@
 // The platform container: which tabs a camera gets and which one comes first.
 
+#include "FtpConfigWnd.h"
 #include "PageFixture.h"
+#include "PlateConfigWnd.h"
 #include "PlatformTabs.h"
 #include "PlatformWnd.h"
 
@@ -90,6 +92,7 @@ private slots:
     void tabsFollowWhatTheCameraOffers();
     void theShortHintOnlyWhenNeitherTarvioNorQuensaIsOffered_data();
     void theShortHintOnlyWhenNeitherTarvioNorQuensaIsOffered();
+    void eachPageIsBuiltOnceAndAsksOnEverySelection();
 
 private:
     QScopedPointer<PageFixture> m_fixture;
@@ -168,6 +171,30 @@ void tst_PlatformWnd::theShortHintOnlyWhenNeitherTarvioNorQuensaIsOffered()
     m_fixture->loginTo(profile);
     QCOMPARE(PlatformTabs::onePlatformHint(),
              shortHint ? QStringLiteral("QUENSA、国标 、Lumaro同时只可启用一个平台") : QString());
+}
+
+void tst_PlatformWnd::eachPageIsBuiltOnceAndAsksOnEverySelection()
+{
+    constexpr quint32 kGetPlate = 13;
+    constexpr quint32 kGetFtp = 510;
+    m_fixture->loginTo(jsonWithout({"supportExtendNetworkParam"}));
+    auto *container = m_fixture->show<PlatformWnd>();
+    auto *tabs = container->findChild<QTabWidget *>("tabWidget");
+    QCOMPARE(tabs->currentIndex(), int(PlatformTabs::kTarvio));
+    QWidget *tarvio = container->pageAt(PlatformTabs::kTarvio);
+    QVERIFY(qobject_cast<PlateConfigWnd *>(tarvio));
+    QCOMPARE(m_fixture->requestCount(kGetPlate), 1);
+    QCOMPARE(m_fixture->requestCount(kGetFtp), 0);
+
+    for (int round = 1; round <= 2; ++round) {
+        tabs->setCurrentIndex(PlatformTabs::kFtp);
+        QTRY_COMPARE(m_fixture->requestCount(kGetFtp), round);
+        tabs->setCurrentIndex(PlatformTabs::kTarvio);
+        QTRY_COMPARE(m_fixture->requestCount(kGetPlate), round + 1);
+    }
+    QCOMPARE(container->pageAt(PlatformTabs::kTarvio), tarvio);
+    QCOMPARE(container->findChildren<PlateConfigWnd *>().size(), 1);
+    QCOMPARE(container->findChildren<FtpConfigWnd *>().size(), 1);
 }
 
 QTEST_MAIN(tst_PlatformWnd)
