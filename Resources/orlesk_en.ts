@@ -558,6 +558,21 @@
     </message>
 </context>
 <context>
+    <name>JsonFormPage</name>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Save failed</translation>
+    </message>
+    <message>
+        <source>保存成功</source>
+        <translation>Saved</translation>
+    </message>
+</context>
+<context>
     <name>LoadingPlugin</name>
     <message>
         <source>正在加载，请稍后...</source>

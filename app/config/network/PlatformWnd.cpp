@@ -1,6 +1,7 @@
 #include "PlatformWnd.h"
 #include "ui_PlatformWnd.h"
 
+#include "ExtendConfigWnd.h"
 #include "FtpConfigWnd.h"
 #include "PlateConfigWnd.h"
 #include "PlatformTabs.h"
@@ -56,7 +57,8 @@ PlatformWnd::PlatformWnd(QWidget *parent)
             {T::kLumaro, m_ui->gridLayout_lumaro, rule(T::kLumaro), {}, {}},
             {T::kLumaroV3, m_ui->gridLayout_lumaroV3, rule(T::kLumaroV3), {}, {}},
             {T::kRtmp, m_ui->gridLayout_rtmp, rule(T::kRtmp), {}, {}},
-            {T::kOther, m_ui->gridLayout_other, rule(T::kOther), {}, {}, true},
+            {T::kOther, m_ui->gridLayout_other, rule(T::kOther), page<ExtendConfigWnd>(),
+             refreshThenShow(&ExtendConfigWnd::refreshParam), true},
     };
     initTabs(m_ui->tabWidget, tabs);
 }

@@ -1,5 +1,6 @@
 // The platform container: which tabs a camera gets and which one comes first.
 
+#include "ExtendConfigWnd.h"
 #include "FtpConfigWnd.h"
 #include "PageFixture.h"
 #include "PlateConfigWnd.h"
@@ -93,6 +94,7 @@ private slots:
     void theShortHintOnlyWhenNeitherTarvioNorQuensaIsOffered_data();
     void theShortHintOnlyWhenNeitherTarvioNorQuensaIsOffered();
     void eachPageIsBuiltOnceAndAsksOnEverySelection();
+    void theOtherTabAsksThroughItsRefreshOnEverySelection();
 
 private:
     QScopedPointer<PageFixture> m_fixture;
@@ -195,6 +197,27 @@ void tst_PlatformWnd::eachPageIsBuiltOnceAndAsksOnEverySelection()
     QCOMPARE(container->pageAt(PlatformTabs::kTarvio), tarvio);
     QCOMPARE(container->findChildren<PlateConfigWnd *>().size(), 1);
     QCOMPARE(container->findChildren<FtpConfigWnd *>().size(), 1);
+}
+
+void tst_PlatformWnd::theOtherTabAsksThroughItsRefreshOnEverySelection()
+{
+    constexpr quint32 kGetNetExtend = 80;
+    m_fixture->loginTo(json());
+    auto *container = m_fixture->show<PlatformWnd>();
+    auto *tabs = container->findChild<QTabWidget *>("tabWidget");
+    QCOMPARE(tabs->currentIndex(), int(PlatformTabs::kOther));
+    QWidget *other = container->pageAt(PlatformTabs::kOther);
+    QVERIFY(qobject_cast<ExtendConfigWnd *>(other));
+    QTRY_COMPARE(m_fixture->requestCount(kGetNetExtend), 1);
+
+    tabs->setCurrentIndex(PlatformTabs::kTarvio);
+    tabs->setCurrentIndex(PlatformTabs::kOther);
+    QTRY_COMPARE(m_fixture->requestCount(kGetNetExtend), 2);
+    tabs->setCurrentIndex(PlatformTabs::kFtp);
+    tabs->setCurrentIndex(PlatformTabs::kOther);
+    QTRY_COMPARE(m_fixture->requestCount(kGetNetExtend), 3);
+    QCOMPARE(container->pageAt(PlatformTabs::kOther), other);
+    QCOMPARE(container->findChildren<ExtendConfigWnd *>().size(), 1);
 }
 
 QTEST_MAIN(tst_PlatformWnd)
