@@ -2516,4 +2516,145 @@
             <translation>The APN must not be empty</translation>
         </message>
     </context>
+    <context>
+        <name>FtpConfigWnd</name>
+        <message>
+            <source>启用</source>
+            <translation>Enable</translation>
+        </message>
+        <message>
+            <source>上传视频</source>
+            <translation>Upload video</translation>
+        </message>
+        <message>
+            <source>上传图片</source>
+            <translation>Upload pictures</translation>
+        </message>
+        <message>
+            <source>上传录音</source>
+            <translation>Upload recordings</translation>
+        </message>
+        <message>
+            <source>上传后删除</source>
+            <translation>Delete after upload</translation>
+        </message>
+        <message>
+            <source>FTP服务IP</source>
+            <translation>FTP server IP</translation>
+        </message>
+        <message>
+            <source>FTP服务端口</source>
+            <translation>FTP server port</translation>
+        </message>
+        <message>
+            <source>用户名</source>
+            <translation>User name</translation>
+        </message>
+        <message>
+            <source>密码</source>
+            <translation>Password</translation>
+        </message>
+        <message>
+            <source>保 存</source>
+            <translation>Save</translation>
+        </message>
+    </context>
+    <context>
+        <name>PlateConfigWnd</name>
+        <message>
+            <source>启用</source>
+            <translation>Enable</translation>
+        </message>
+        <message>
+            <source>TARVIO、QUENSA、国标 、Lumaro同时只可启用一个平台</source>
+            <translation>Only one of TARVIO, QUENSA, GB and Lumaro can be enabled at a time</translation>
+        </message>
+        <message>
+            <source>强制子码流</source>
+            <translation>Force sub-stream</translation>
+        </message>
+        <message>
+            <source>图片自动上传</source>
+            <translation>Auto-upload pictures</translation>
+        </message>
+        <message>
+            <source>IP</source>
+            <translation>IP</translation>
+        </message>
+        <message>
+            <source>启用域名</source>
+            <translation>Use domain</translation>
+        </message>
+        <message>
+            <source>域名</source>
+            <translation>Domain</translation>
+        </message>
+        <message>
+            <source>端口</source>
+            <translation>Port</translation>
+        </message>
+        <message>
+            <source>设备ID</source>
+            <translation>Device ID</translation>
+        </message>
+        <message>
+            <source>GPS上传间隔</source>
+            <translation>GPS upload interval</translation>
+        </message>
+        <message>
+            <source>保 存</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>GPS上传间隔的范围是1~99</source>
+            <translation>The GPS upload interval must be 1 to 99</translation>
+        </message>
+        <message>
+            <source>保存失败</source>
+            <translation>Save failed</translation>
+        </message>
+        <message>
+            <source>保存成功</source>
+            <translation>Saved</translation>
+        </message>
+    </context>
+    <context>
+        <name>TarvioConfigWnd</name>
+        <message>
+            <source>启用</source>
+            <translation>Enable</translation>
+        </message>
+        <message>
+            <source>TARVIO、QUENSA、国标 、Lumaro同时只可启用一个平台</source>
+            <translation>Only one of TARVIO, QUENSA, GB and Lumaro can be enabled at a time</translation>
+        </message>
+        <message>
+            <source>强制子码流</source>
+            <translation>Force sub-stream</translation>
+        </message>
+        <message>
+            <source>服务IP</source>
+            <translation>Server IP</translation>
+        </message>
+        <message>
+            <source>服务端口</source>
+            <translation>Server port</translation>
+        </message>
+        <message>
+            <source>设备ID</source>
+            <translation>Device ID</translation>
+        </message>
+        <message>
+            <source>设备名称</source>
+            <translation>Device name</translation>
+        </message>
+        <message>
+            <source>秘钥</source>
+            <translation>Key</translation>
+        </message>
+        <message>
+            <source>保 存</source>
+            <translation>Save</translation>
+        </message>
+    </context>
 </TS>

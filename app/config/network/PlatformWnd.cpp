@@ -1,7 +1,11 @@
 #include "PlatformWnd.h"
 #include "ui_PlatformWnd.h"
 
+#include "ExtendConfigWnd.h"
+#include "FtpConfigWnd.h"
+#include "PlateConfigWnd.h"
 #include "PlatformTabs.h"
+#include "TarvioConfigWnd.h"
 
 namespace {
 
@@ -42,9 +46,9 @@ PlatformWnd::PlatformWnd(QWidget *parent)
     // every selection (showPage() for tabs 0 to 7, refreshThenShow() after).
     // The form leaves the last tab current: with no tab offered it stays so.
     const QVector<TabEntry> tabs = {
-            {T::kTarvio, m_ui->gridLayout_tarvio, rule(T::kTarvio), {}, {}},
-            {T::kFtp, m_ui->gridLayout_ftp, rule(T::kFtp), {}, {}},
-            {T::kQuensa, m_ui->gridLayout_quensa, rule(T::kQuensa), {}, {}},
+            {T::kTarvio, m_ui->gridLayout_tarvio, rule(T::kTarvio), page<PlateConfigWnd>(), showPage()},
+            {T::kFtp, m_ui->gridLayout_ftp, rule(T::kFtp), page<FtpConfigWnd>(), showPage()},
+            {T::kQuensa, m_ui->gridLayout_quensa, rule(T::kQuensa), page<TarvioConfigWnd>(), showPage()},
             {T::kGb, m_ui->gridLayout_gb, rule(T::kGb), {}, {}},
             {T::kPlat1400, m_ui->gridLayout_plat1400, rule(T::kPlat1400), {}, {}},
             {T::kGroupTalk, m_ui->gridLayout_groupTalk, rule(T::kGroupTalk), {}, {}},
@@ -53,7 +57,8 @@ PlatformWnd::PlatformWnd(QWidget *parent)
             {T::kLumaro, m_ui->gridLayout_lumaro, rule(T::kLumaro), {}, {}},
             {T::kLumaroV3, m_ui->gridLayout_lumaroV3, rule(T::kLumaroV3), {}, {}},
             {T::kRtmp, m_ui->gridLayout_rtmp, rule(T::kRtmp), {}, {}},
-            {T::kOther, m_ui->gridLayout_other, rule(T::kOther), {}, {}, true},
+            {T::kOther, m_ui->gridLayout_other, rule(T::kOther), page<ExtendConfigWnd>(),
+             refreshThenShow(&ExtendConfigWnd::refreshParam), true},
     };
     initTabs(m_ui->tabWidget, tabs);
 }
