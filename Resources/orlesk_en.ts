@@ -999,6 +999,60 @@
     </message>
 </context>
 <context>
+    <name>PlatformTabs</name>
+    <message>
+        <source>QUENSA、国标 、Lumaro同时只可启用一个平台</source>
+        <translation>Only one of QUENSA, GB and Lumaro can be enabled at a time</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformWnd</name>
+    <message>
+        <source>TARVIO</source>
+        <translation>TARVIO</translation>
+    </message>
+    <message>
+        <source>FTP</source>
+        <translation>FTP</translation>
+    </message>
+    <message>
+        <source>QUENSA</source>
+        <translation>QUENSA</translation>
+    </message>
+    <message>
+        <source>国标平台</source>
+        <translation>GB Platform</translation>
+    </message>
+    <message>
+        <source>1400平台</source>
+        <translation>1400 Platform</translation>
+    </message>
+    <message>
+        <source>群对讲</source>
+        <translation>Group Talk</translation>
+    </message>
+    <message>
+        <source>自定义平台</source>
+        <translation>Custom Platform</translation>
+    </message>
+    <message>
+        <source>人脸平台</source>
+        <translation>Face Platform</translation>
+    </message>
+    <message>
+        <source>Lumaro</source>
+        <translation>Lumaro</translation>
+    </message>
+    <message>
+        <source>RTMP</source>
+        <translation>RTMP</translation>
+    </message>
+    <message>
+        <source>其他</source>
+        <translation>Other</translation>
+    </message>
+</context>
+<context>
     <name>PwdRecoverWidget</name>
     <message>
         <source>返回登录界面</source>

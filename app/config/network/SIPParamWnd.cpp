@@ -5,6 +5,7 @@
 #include "DeviceCaps.h"
 #include "MainManager.h"
 #include "NetChecks.h"
+#include "PlatformTabs.h"
 #include "RecordReader.h"
 #include "RecordWriter.h"
 
@@ -96,6 +97,10 @@ SIPParamWnd::SIPParamWnd(QWidget *parent)
     addErrorFrame(m_ui->vedioid_point_frame, m_ui->vedioid_point_text);
     addErrorFrame(m_ui->clarmid_point_frame, m_ui->clarm_point_text);
     m_ui->localip->setEnabled(false);
+    // A hint only: nothing stops the operator from enabling two platforms.
+    const QString hint = PlatformTabs::onePlatformHint();
+    if (!hint.isEmpty())
+        m_ui->lblTips->setText(hint);
     disableLineEditMenu(this);
 
     connect(m_ui->save_btn, &QPushButton::clicked, this, &SIPParamWnd::onSaveBtnClicked);

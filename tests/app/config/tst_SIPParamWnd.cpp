@@ -118,6 +118,8 @@ private slots:
     void theCameraOffersTheStreamRowWithAPlainOne();
     void typingKeepsOnlyWhatTheFieldsRuleTakes_data();
     void typingKeepsOnlyWhatTheFieldsRuleTakes();
+    void theHintNamesTheTarvioTabOnlyWhenACameraOffersIt_data();
+    void theHintNamesTheTarvioTabOnlyWhenACameraOffersIt();
     void slidersAndSpinBoxesFollowEachOther();
     void aClearedRegisterBoxGreysTheFieldsButTheLocalIpStaysGreyed();
     void theSaveLogsTheRecordButNotThePassword();
@@ -331,6 +333,42 @@ void tst_SIPParamWnd::typingKeepsOnlyWhatTheFieldsRuleTakes()
     edit->clear();
     QTest::keyClicks(edit, typed);
     QCOMPARE(edit->text(), kept);
+}
+
+void tst_SIPParamWnd::theHintNamesTheTarvioTabOnlyWhenACameraOffersIt_data()
+{
+    QTest::addColumn<CameraProfile>("profile");
+    QTest::addColumn<QString>("hint");
+
+    const QString full = "TARVIO、QUENSA、国标 、Lumaro同时只可启用一个平台";
+    const QString shorter = "QUENSA、国标 、Lumaro同时只可启用一个平台";
+    QTest::newRow("JSON camera with both") << PageFixture::profile("J") << full;
+    CameraProfile noTarvio = PageFixture::profile("J");
+    noTarvio.abilityOverrides["supportTarvioV20"] = 0;
+    QTest::newRow("JSON camera with Quensa only") << noTarvio << full;
+    CameraProfile neither = noTarvio;
+    neither.abilityOverrides["supportTarvioV50"] = 0;
+    QTest::newRow("JSON camera with neither") << neither << shorter;
+    CameraProfile noNetwork = PageFixture::profile("J");
+    noNetwork.abilityOverrides["supportWifi"] = 0;
+    noNetwork.abilityOverrides["support4G"] = 0;
+    noNetwork.abilityOverrides["supportTarvioV50"] = 0;
+    QTest::newRow("JSON camera with Tarvio but no network") << noNetwork << shorter;
+    QTest::newRow("classic camera with a network") << PageFixture::profile("G3-12") << full;
+    CameraProfile classic = PageFixture::profile("G3-12");
+    classic.deviceCodeOverrides[264] = 0;
+    classic.deviceCodeOverrides[265] = 0;
+    classic.deviceCodeOverrides[286] = 0;
+    QTest::newRow("classic camera without network or Quensa") << classic << shorter;
+}
+
+void tst_SIPParamWnd::theHintNamesTheTarvioTabOnlyWhenACameraOffersIt()
+{
+    QFETCH(CameraProfile, profile);
+    QFETCH(QString, hint);
+    m_fixture->loginTo(profile);
+    auto *page = m_fixture->show<SIPParamWnd>();
+    QCOMPARE(page->findChild<QLabel *>("lblTips")->text(), hint);
 }
 
 void tst_SIPParamWnd::slidersAndSpinBoxesFollowEachOther()

@@ -3,6 +3,8 @@
 // record through the simulated camera.
 
 #include "PageFixture.h"
+#include "PlatformTabs.h"
+#include "PlatformWnd.h"
 #include "TimPlateConfigWnd.h"
 
 #include <QCheckBox>
@@ -13,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QtEndian>
 #include <QtTest>
 
@@ -81,6 +84,7 @@ private slots:
     void cleanup() { m_fixture.reset(); }
 
     void onlyARefreshAsksTheCamera();
+    void everySelectionOfTheTabAsksOnce();
     void theModeChoosesTheRowAndBothTextsGoOut_data();
     void theModeChoosesTheRowAndBothTextsGoOut();
     void theAddressIsCheckedOnlyInAddressModeThePortAlways_data();
@@ -131,6 +135,18 @@ void tst_TimPlateConfigWnd::onlyARefreshAsksTheCamera()
     page->show();
     QTest::qWait(50);
     QCOMPARE(m_fixture->requestCount(kGetTim), 2);
+}
+
+void tst_TimPlateConfigWnd::everySelectionOfTheTabAsksOnce()
+{
+    auto *container = m_fixture->show<PlatformWnd>(false);
+    auto *tabs = container->findChild<QTabWidget *>("tabWidget");
+    tabs->setCurrentIndex(PlatformTabs::kRtmp);
+    QTRY_COMPARE(m_fixture->requestCount(kGetTim), 1);
+    tabs->setCurrentIndex(PlatformTabs::kGb);
+    tabs->setCurrentIndex(PlatformTabs::kRtmp);
+    QTRY_COMPARE(m_fixture->requestCount(kGetTim), 2);
+    QCOMPARE(container->findChildren<TimPlateConfigWnd *>().size(), 1);
 }
 
 void tst_TimPlateConfigWnd::theModeChoosesTheRowAndBothTextsGoOut_data()
