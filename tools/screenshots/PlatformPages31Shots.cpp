@@ -1,10 +1,13 @@
-// Shots of the GB28181, GA/T 1400 and RTMP tabs, each page as its tab holds
-// it: GB28181 after a save with empty fields, with and without the stream row;
-// GA/T 1400 with both of its hints; RTMP in address and in service-name mode
-// (the rows must not jump between the two).
+// Shots of the GB28181, GA/T 1400 and RTMP tabs in the platform container:
+// GB28181 after a save with empty fields, with the stream row and the full
+// hint and without the row with the shorter hint; GA/T 1400 with both of its
+// hints; RTMP in address and in service-name mode (the rows must not jump
+// between the two).
 
 #include "CameraRig.h"
 #include "Plat1400ConfigWnd.h"
+#include "PlatformTabs.h"
+#include "PlatformWnd.h"
 #include "SIPParamWnd.h"
 #include "Shot.h"
 #include "TimPlateConfigWnd.h"
@@ -13,11 +16,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QtEndian>
 
 namespace {
 
-const QSize kPageSize(1238, 740);
+const QSize kContainerSize(1260, 800);
 
 void logIn(ShotContext &context)
 {
@@ -67,30 +71,39 @@ QByteArray sipRecord()
     return record;
 }
 
+// The container on the tab, once the tab's page has its record.
 template<typename Page>
-Page *showPage(ShotContext &context, const char *reply, const char *record, const QByteArray &bytes)
+Page *showTab(ShotContext &context, int tab, const char *reply, const char *record, const QByteArray &bytes,
+              QWidget **container)
 {
     logIn(context);
     setRecord(context, record, bytes);
     CameraRig &cameras = context.cameras();
+    // The tab may be current from the start: then the container's show asks.
     const int before = cameras.probe().count(reply);
-    auto *page = context.keep(new Page);
-    page->resize(kPageSize);
-    page->show();
-    page->refreshParam();
+    auto *platforms = context.keep(new PlatformWnd);
+    platforms->resize(kContainerSize);
+    platforms->show();
+    platforms->findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentIndex(tab);
     context.waitFor([&] { return cameras.probe().count(reply) > before; }, QString::fromLatin1(reply));
     settle(context);
+    *container = platforms;
+    auto *page = qobject_cast<Page *>(platforms->pageAt(tab));
+    if (!page)
+        throw ShotFailure("platform shots: the tab has no page");
     return page;
 }
 
 QWidget *sipWithEmptyFields(ShotContext &context)
 {
-    auto *page = showPage<SIPParamWnd>(context, "devSIPParamChanged", "SIPUA_CONFIG_T", sipRecord());
+    QWidget *container = nullptr;
+    auto *page = showTab<SIPParamWnd>(context, PlatformTabs::kGb, "devSIPParamChanged", "SIPUA_CONFIG_T",
+                                      sipRecord(), &container);
     for (const char *field : {"serverDomain_edit", "password", "alarmchannel"})
         page->findChild<QLineEdit *>(QLatin1String(field))->clear();
     page->findChild<QLineEdit *>(QStringLiteral("registerserver_edit"))->setText(QStringLiteral("192.168.1"));
     page->findChild<QPushButton *>(QStringLiteral("save_btn"))->click();
-    return page;
+    return container;
 }
 
 QByteArray timRecord()
@@ -110,8 +123,9 @@ QByteArray timRecord()
 // A JSON camera that offers the stream row.
 VANTREL_SHOT(platform_gb28181_empty_fields, {"J"}, sipWithEmptyFields);
 
-// A classic camera without the stream-index byte.
-VANTREL_SHOT(platform_gb28181_no_stream_row, {"G3-12"}, sipWithEmptyFields);
+// A classic camera without the stream-index byte, nor Wi-Fi, dial-up or
+// Quensa: the shorter hint.
+VANTREL_SHOT(platform_gb28181_no_stream_row, {"G3-NoTarvio"}, sipWithEmptyFields);
 
 VANTREL_SHOT(platform_1400_both_hints, {"J"}, [](ShotContext &context) -> QWidget * {
     QByteArray record(136, '\0');
@@ -119,17 +133,25 @@ VANTREL_SHOT(platform_1400_both_hints, {"J"}, [](ShotContext &context) -> QWidge
     put(record, 4, "192.168.1.300");
     put(record, 40, "admin");
     put(record, 72, "pass#word");
-    auto *page = showPage<Plat1400ConfigWnd>(context, "devPlat1400ParamChanged", "PLATFORM_1400_CFG_PARAM", record);
+    QWidget *container = nullptr;
+    auto *page = showTab<Plat1400ConfigWnd>(context, PlatformTabs::kPlat1400, "devPlat1400ParamChanged",
+                                            "PLATFORM_1400_CFG_PARAM", record, &container);
     page->findChild<QPushButton *>(QStringLiteral("save_btn"))->click();
-    return page;
+    return container;
 });
 
 VANTREL_SHOT(platform_rtmp_ip_mode, {"J"}, [](ShotContext &context) -> QWidget * {
-    return showPage<TimPlateConfigWnd>(context, "devTIMParamChanged", "TIM_PARAM_T", timRecord());
+    QWidget *container = nullptr;
+    showTab<TimPlateConfigWnd>(context, PlatformTabs::kRtmp, "devTIMParamChanged", "TIM_PARAM_T", timRecord(),
+                               &container);
+    return container;
 });
 
 VANTREL_SHOT(platform_rtmp_domain_mode, {"J"}, [](ShotContext &context) -> QWidget * {
     QByteArray record = timRecord();
     record[1] = 1;
-    return showPage<TimPlateConfigWnd>(context, "devTIMParamChanged", "TIM_PARAM_T", record);
+    QWidget *container = nullptr;
+    showTab<TimPlateConfigWnd>(context, PlatformTabs::kRtmp, "devTIMParamChanged", "TIM_PARAM_T", record,
+                               &container);
+    return container;
 });
