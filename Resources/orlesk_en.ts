@@ -2657,4 +2657,157 @@
             <translation>Save</translation>
         </message>
     </context>
+    <context>
+        <name>PlatServerPage</name>
+        <message>
+            <source>启用</source>
+            <translation>Enable</translation>
+        </message>
+        <message>
+            <source>服务IP</source>
+            <translation>Server IP</translation>
+        </message>
+        <message>
+            <source>服务端口</source>
+            <translation>Server port</translation>
+        </message>
+        <message>
+            <source>用户名</source>
+            <translation>User name</translation>
+        </message>
+        <message>
+            <source>密码</source>
+            <translation>Password</translation>
+        </message>
+        <message>
+            <source>保 存</source>
+            <translation>Save</translation>
+        </message>
+    </context>
+    <context>
+        <name>SIPParamWnd</name>
+        <message>
+            <source>启用注册</source>
+            <translation>Register</translation>
+        </message>
+        <message>
+            <source>TARVIO、QUENSA、国标 、Lumaro同时只可启用一个平台</source>
+            <translation>Only one of TARVIO, QUENSA, GB28181 and Lumaro can be enabled at a time</translation>
+        </message>
+        <message>
+            <source>服务器ID</source>
+            <translation>Server ID</translation>
+        </message>
+        <message>
+            <source>服务器域</source>
+            <translation>Server domain</translation>
+        </message>
+        <message>
+            <source>注册服务器地址</source>
+            <translation>Registrar address</translation>
+        </message>
+        <message>
+            <source>注册服务器端口</source>
+            <translation>Registrar port</translation>
+        </message>
+        <message>
+            <source>本地IP</source>
+            <translation>Local IP</translation>
+        </message>
+        <message>
+            <source>本地端口</source>
+            <translation>Local port</translation>
+        </message>
+        <message>
+            <source>码流索引</source>
+            <translation>Stream</translation>
+        </message>
+        <message>
+            <source>主码流</source>
+            <translation>Main stream</translation>
+        </message>
+        <message>
+            <source>子码流</source>
+            <translation>Sub stream</translation>
+        </message>
+        <message>
+            <source>对讲模式</source>
+            <translation>Talk mode</translation>
+        </message>
+        <message>
+            <source>用户名</source>
+            <translation>User name</translation>
+        </message>
+        <message>
+            <source>密码</source>
+            <translation>Password</translation>
+        </message>
+        <message>
+            <source>注册有效期</source>
+            <translation>Registration expiry</translation>
+        </message>
+        <message>
+            <source>发送心跳间隔</source>
+            <translation>Heartbeat interval</translation>
+        </message>
+        <message>
+            <source>最大心跳超时次数</source>
+            <translation>Max heartbeat time-outs</translation>
+        </message>
+        <message>
+            <source>设备ID</source>
+            <translation>Device ID</translation>
+        </message>
+        <message>
+            <source>视频通道号</source>
+            <translation>Video channel ID</translation>
+        </message>
+        <message>
+            <source>报警通道号</source>
+            <translation>Alarm channel ID</translation>
+        </message>
+        <message>
+            <source>信令交互协议</source>
+            <translation>Signalling transport</translation>
+        </message>
+        <message>
+            <source>保 存</source>
+            <translation>Save</translation>
+        </message>
+    </context>
+    <context>
+        <name>TimPlateConfigWnd</name>
+        <message>
+            <source>启用</source>
+            <translation>Enable</translation>
+        </message>
+        <message>
+            <source>域名</source>
+            <translation>Domain</translation>
+        </message>
+        <message>
+            <source>服务名</source>
+            <translation>Service name</translation>
+        </message>
+        <message>
+            <source>IP</source>
+            <translation>IP</translation>
+        </message>
+        <message>
+            <source>端口</source>
+            <translation>Port</translation>
+        </message>
+        <message>
+            <source>URL</source>
+            <translation>URL</translation>
+        </message>
+        <message>
+            <source>服务包长</source>
+            <translation>Packet length</translation>
+        </message>
+        <message>
+            <source>保 存</source>
+            <translation>Save</translation>
+        </message>
+    </context>
 </TS>

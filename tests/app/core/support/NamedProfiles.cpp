@@ -112,6 +112,17 @@ const Row kTable[] = {
          profile.abilityOverrides["supportWifi"] = 0;
          return profile;
      }},
+    // A classic camera with the GB28181, GA/T 1400, custom platform and RTMP
+    // tabs but neither Wi-Fi, dial-up nor Quensa: the shorter one-platform hint.
+    {"G3-NoTarvio",
+     [] {
+         CameraProfile profile = classicGeneration3(12);
+         for (std::size_t at : {264, 265, 286})
+             profile.deviceCodeOverrides[at] = 0;
+         for (std::size_t at : {285, 291, 292, 334})
+             profile.deviceCodeOverrides[at] = 1;
+         return profile;
+     }},
     // A JSON camera with every ability key the configuration pages read set;
     // tests take keys away with abilityOverrides.
     {"J",
