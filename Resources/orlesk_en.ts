@@ -502,6 +502,49 @@
     </message>
 </context>
 <context>
+    <name>FtpConfigWnd</name>
+    <message>
+        <source>启用</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>上传视频</source>
+        <translation>Upload video</translation>
+    </message>
+    <message>
+        <source>上传图片</source>
+        <translation>Upload pictures</translation>
+    </message>
+    <message>
+        <source>上传录音</source>
+        <translation>Upload recordings</translation>
+    </message>
+    <message>
+        <source>上传后删除</source>
+        <translation>Delete after upload</translation>
+    </message>
+    <message>
+        <source>FTP服务IP</source>
+        <translation>FTP server IP</translation>
+    </message>
+    <message>
+        <source>FTP服务端口</source>
+        <translation>FTP server port</translation>
+    </message>
+    <message>
+        <source>用户名</source>
+        <translation>User name</translation>
+    </message>
+    <message>
+        <source>密码</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
     <name>GroupBox</name>
     <message>
         <source>GroupBox</source>
@@ -1156,6 +1199,119 @@
     </message>
 </context>
 <context>
+    <name>PlateConfigWnd</name>
+    <message>
+        <source>启用</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>TARVIO、QUENSA、国标 、Lumaro同时只可启用一个平台</source>
+        <translation>Only one of TARVIO, QUENSA, GB and Lumaro can be enabled at a time</translation>
+    </message>
+    <message>
+        <source>强制子码流</source>
+        <translation>Force sub-stream</translation>
+    </message>
+    <message>
+        <source>图片自动上传</source>
+        <translation>Auto-upload pictures</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>启用域名</source>
+        <translation>Use domain</translation>
+    </message>
+    <message>
+        <source>域名</source>
+        <translation>Domain</translation>
+    </message>
+    <message>
+        <source>端口</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>设备ID</source>
+        <translation>Device ID</translation>
+    </message>
+    <message>
+        <source>GPS上传间隔</source>
+        <translation>GPS upload interval</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>GPS上传间隔的范围是1~99</source>
+        <translation>The GPS upload interval must be 1 to 99</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Save failed</translation>
+    </message>
+    <message>
+        <source>保存成功</source>
+        <translation>Saved</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformTabs</name>
+    <message>
+        <source>QUENSA、国标 、Lumaro同时只可启用一个平台</source>
+        <translation>Only one of QUENSA, GB and Lumaro can be enabled at a time</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformWnd</name>
+    <message>
+        <source>TARVIO</source>
+        <translation>TARVIO</translation>
+    </message>
+    <message>
+        <source>FTP</source>
+        <translation>FTP</translation>
+    </message>
+    <message>
+        <source>QUENSA</source>
+        <translation>QUENSA</translation>
+    </message>
+    <message>
+        <source>国标平台</source>
+        <translation>GB Platform</translation>
+    </message>
+    <message>
+        <source>1400平台</source>
+        <translation>1400 Platform</translation>
+    </message>
+    <message>
+        <source>群对讲</source>
+        <translation>Group Talk</translation>
+    </message>
+    <message>
+        <source>自定义平台</source>
+        <translation>Custom Platform</translation>
+    </message>
+    <message>
+        <source>人脸平台</source>
+        <translation>Face Platform</translation>
+    </message>
+    <message>
+        <source>Lumaro</source>
+        <translation>Lumaro</translation>
+    </message>
+    <message>
+        <source>RTMP</source>
+        <translation>RTMP</translation>
+    </message>
+    <message>
+        <source>其他</source>
+        <translation>Other</translation>
+    </message>
+</context>
+<context>
     <name>PwdRecoverWidget</name>
     <message>
         <source>返回登录界面</source>
@@ -1676,6 +1832,45 @@
     <message>
         <source>第%1行开始时间不能小于第%2行结束时间！</source>
         <translation>The start of row %1 cannot be earlier than the end of row %2!</translation>
+    </message>
+</context>
+<context>
+    <name>TarvioConfigWnd</name>
+    <message>
+        <source>启用</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>TARVIO、QUENSA、国标 、Lumaro同时只可启用一个平台</source>
+        <translation>Only one of TARVIO, QUENSA, GB and Lumaro can be enabled at a time</translation>
+    </message>
+    <message>
+        <source>强制子码流</source>
+        <translation>Force sub-stream</translation>
+    </message>
+    <message>
+        <source>服务IP</source>
+        <translation>Server IP</translation>
+    </message>
+    <message>
+        <source>服务端口</source>
+        <translation>Server port</translation>
+    </message>
+    <message>
+        <source>设备ID</source>
+        <translation>Device ID</translation>
+    </message>
+    <message>
+        <source>设备名称</source>
+        <translation>Device name</translation>
+    </message>
+    <message>
+        <source>秘钥</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 
 #include "CommonFunc.h"
 #include "MainManager.h"
+#include "PlatformTabs.h"
 #include "RecordReader.h"
 
 #include <QRegExpValidator>
@@ -26,6 +27,9 @@ LumaroConfigWnd::LumaroConfigWnd(QWidget *parent)
     m_ui->setupUi(this);
     m_ui->lineEdit->setValidator(new QRegExpValidator(QRegExp(QString::fromLatin1(kCodePattern)), m_ui->lineEdit));
     addErrorFrame(m_ui->ip_point_frame1, m_ui->ip_point_text_1);
+    const QString hint = PlatformTabs::onePlatformHint();
+    if (!hint.isEmpty())
+        m_ui->lblTips->setText(hint);
     disableLineEditMenu(this);
 
     connect(m_ui->save_btn, &QPushButton::clicked, this, &LumaroConfigWnd::onSaveBtnClicked);

@@ -3,6 +3,7 @@
 
 #include "CommonFunc.h"
 #include "MainManager.h"
+#include "PlatformTabs.h"
 #include "RecordReader.h"
 
 #include <QRegExp>
@@ -57,6 +58,9 @@ LumaroV3ConfigWnd::LumaroV3ConfigWnd(QWidget *parent)
     showStrength(QString(), m_ui->label_7, m_ui->code_point_text);
     showStrength(QString(), m_ui->label_8, m_ui->pwd_point_text);
     onEnableUI(0);
+    const QString hint = PlatformTabs::onePlatformHint();
+    if (!hint.isEmpty())
+        m_ui->lblTips->setText(hint);
     disableLineEditMenu(this);
 
     connect(m_ui->save_btn, &QPushButton::clicked, this, &LumaroV3ConfigWnd::onSaveBtnClicked);

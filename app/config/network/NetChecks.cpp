@@ -11,6 +11,7 @@ namespace NetChecks {
 namespace {
 
 constexpr int kMaxPort = 65535;
+constexpr int kNameBytes = 32;
 
 bool matchesWhole(const char *pattern, const QString &text)
 {
@@ -47,6 +48,16 @@ bool isPort(const QString &text)
 {
     const int value = portValue(text);
     return value >= 1 && value <= kMaxPort;
+}
+
+bool isPortValue(int value)
+{
+    return value >= 1 && value <= kMaxPort;
+}
+
+bool fitsNameBytes(const QString &text)
+{
+    return fitsLocalBytes(text, kNameBytes);
 }
 
 bool isEmptyText(const QString &text)

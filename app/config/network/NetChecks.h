@@ -26,6 +26,11 @@ bool fitsLocalBytes(const QString &text, int maxBytes);
 // The longest prefix that fits, dropping whole characters from the end.
 QString cutToLocalBytes(const QString &text, int maxBytes);
 
+// Platform pages: a port value already converted; the name rule (at most 32
+// bytes in the cameras' 8-bit encoding, 16 Chinese characters).
+bool isPortValue(int value);
+bool fitsNameBytes(const QString &text);
+
 // Keystroke filters, owned by parent.
 QValidator *digitsValidator(QObject *parent);
 QValidator *idValidator(QObject *parent);

@@ -3,20 +3,27 @@
 // inputs, and how a save ends.
 
 #include "GroupTalkConfigWnd.h"
+#include "MainManager.h"
+#include "MainWindow.h"
 #include "PageFixture.h"
+#include "PlatformTabs.h"
+#include "PlatformWnd.h"
 
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QtEndian>
 #include <QtTest>
 
 namespace {
 
 constexpr quint32 kSetGroupTalk = 136;
+constexpr std::size_t kGroupTalkCap = 284;
 constexpr int kRecordSize = 188;
 const char *const kFrames[] = {"ip_point_frame", "port_point_frame", "possword_point_frame_2"};
 const char *const kInputs[] = {"IP_edit",        "port_edit",          "userName_edit",  "password_edit",
@@ -70,6 +77,14 @@ QStringList visibleFrames(QWidget *page)
     return frames;
 }
 
+void clickRow(QListWidget *list, const QString &text)
+{
+    const QList<QListWidgetItem *> items = list->findItems(text, Qt::MatchExactly);
+    QVERIFY(!items.isEmpty());
+    const QPoint centre = list->visualItemRect(items.first()).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+}
+
 } // namespace
 
 class tst_GroupTalkConfigWnd : public QObject
@@ -97,6 +112,7 @@ private slots:
     void theCamerasVerdictEndsTheSave_data();
     void theCamerasVerdictEndsTheSave();
     void aRefusedWriteShowsOneFailure();
+    void anAccountSavedFromTheMainWindowStaysOnTheCamera();
 
 private:
     GroupTalkConfigWnd *showPage(const Account &account)
@@ -358,6 +374,47 @@ void tst_GroupTalkConfigWnd::aRefusedWriteShowsOneFailure()
     save(page);
     QTest::qWait(50);
     QCOMPARE(m_fixture->toasts(page), QStringList {"保存失败"});
+}
+
+void tst_GroupTalkConfigWnd::anAccountSavedFromTheMainWindowStaysOnTheCamera()
+{
+    sim::camera::CameraProfile profile = PageFixture::profile("G3-12");
+    profile.deviceCodeOverrides[kGroupTalkCap] = 1;
+    m_fixture->loginTo(profile);
+    Account account;
+    account.mode = 1;
+    account.address = "10.8.8.8";
+    account.port = 7000;
+    account.user = "officer_7";
+    account.group = 12;
+    m_fixture->setRecord("GROUP_TALK_PARA_T", groupTalkRecord(account));
+
+    MainWindow window;
+    bool allRecordsIn = false;
+    connect(MainManager::GetInstance(), &MainManager::updateDevConfigParamOver, &window,
+            [&] { allRecordsIn = true; });
+    window.show();
+    QTest::mouseClick(window.findChild<QPushButton *>("deviceConfig_btn"), Qt::LeftButton);
+    QTRY_VERIFY(allRecordsIn);
+    clickRow(window.findChild<QListWidget *>("listWidget"), "网络应用");
+    QTRY_VERIFY(window.findChild<PlatformWnd *>());
+    auto *tabs = window.findChild<PlatformWnd *>()->findChild<QTabWidget *>("tabWidget");
+    QVERIFY(tabs->isTabEnabled(PlatformTabs::kGroupTalk));
+    QCOMPARE(tabs->tabText(PlatformTabs::kGroupTalk), QString("群对讲"));
+    tabs->setCurrentIndex(PlatformTabs::kGroupTalk);
+    QTRY_VERIFY(window.findChild<GroupTalkConfigWnd *>());
+    auto *page = window.findChild<GroupTalkConfigWnd *>();
+    auto *address = page->findChild<QLineEdit *>("IP_edit");
+    QTRY_COMPARE(address->text(), QString("10.8.8.8"));
+    QCOMPARE(page->findChild<QLineEdit *>("userName_edit")->text(), QString("officer_7"));
+
+    address->setText("10.9.9.9");
+    page->findChild<QSpinBox *>("cur_group_num_edit")->setValue(300);
+    save(page);
+    QTRY_COMPARE(m_fixture->toasts(page), QStringList {"保存成功"});
+    account.address = "10.9.9.9";
+    account.group = 300;
+    QCOMPARE(m_fixture->record("GROUP_TALK_PARA_T"), groupTalkRecord(account));
 }
 
 QTEST_MAIN(tst_GroupTalkConfigWnd)

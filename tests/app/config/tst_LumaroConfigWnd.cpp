@@ -50,6 +50,8 @@ private slots:
     void aCodeNeedsSixCharactersEvenWithTheSwitchOff();
     void anotherPagesSaveOfTheRecordIsNotReportedHere();
     void aSaveBeforeTheRecordArrivedSendsNothing();
+    void theHintIsShortWithoutTarvioAndQuensa_data();
+    void theHintIsShortWithoutTarvioAndQuensa();
     void theCamerasVerdictEndsTheSave_data();
     void theCamerasVerdictEndsTheSave();
     void aRefusedWriteShowsOneFailure();
@@ -163,6 +165,31 @@ void tst_LumaroConfigWnd::aSaveBeforeTheRecordArrivedSendsNothing()
     QCOMPARE(m_fixture->toasts(page), QStringList {"保存失败"});
     QTest::qWait(20);
     QCOMPARE(m_fixture->requestCount(kSetExParam), 0);
+}
+
+void tst_LumaroConfigWnd::theHintIsShortWithoutTarvioAndQuensa_data()
+{
+    QTest::addColumn<bool>("tarvioOrQuensa");
+    QTest::addColumn<QString>("hint");
+
+    QTest::newRow("offered") << true << "TARVIO、QUENSA、国标 、Lumaro同时只可启用一个平台";
+    QTest::newRow("neither") << false << "QUENSA、国标 、Lumaro同时只可启用一个平台";
+}
+
+void tst_LumaroConfigWnd::theHintIsShortWithoutTarvioAndQuensa()
+{
+    QFETCH(bool, tarvioOrQuensa);
+    QFETCH(QString, hint);
+
+    sim::camera::CameraProfile profile = PageFixture::profile("G3-12");
+    if (!tarvioOrQuensa) {
+        // Tarvio needs Wi-Fi or dial-up, Quensa its own byte.
+        for (std::size_t offset : {264, 265, 286})
+            profile.deviceCodeOverrides[offset] = 0;
+    }
+    m_fixture->loginTo(profile);
+    auto *page = showPage();
+    QCOMPARE(page->findChild<QLabel *>("lblTips")->text(), hint);
 }
 
 void tst_LumaroConfigWnd::theCamerasVerdictEndsTheSave_data()

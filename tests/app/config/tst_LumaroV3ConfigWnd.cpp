@@ -47,6 +47,8 @@ private slots:
     void riskyTextsHoldTheSaveBackOnlyWhereTheyCount_data();
     void riskyTextsHoldTheSaveBackOnlyWhereTheyCount();
     void theCloudSwitchGovernsTheOtherInputs();
+    void theHintIsShortWithoutTarvioAndQuensa_data();
+    void theHintIsShortWithoutTarvioAndQuensa();
     void theCamerasVerdictEndsTheSave_data();
     void theCamerasVerdictEndsTheSave();
     void aRefusedWriteShowsOneFailure();
@@ -210,6 +212,31 @@ void tst_LumaroV3ConfigWnd::theCloudSwitchGovernsTheOtherInputs()
     QVERIFY(!box(page, "checkBox_pwd")->isEnabled());
     QVERIFY(!edit(page, "lineEdit_pwd")->isEnabled());
     QVERIFY(box(page, "checkBox_pwd")->isChecked());
+}
+
+void tst_LumaroV3ConfigWnd::theHintIsShortWithoutTarvioAndQuensa_data()
+{
+    QTest::addColumn<bool>("tarvioOrQuensa");
+    QTest::addColumn<QString>("hint");
+
+    QTest::newRow("offered") << true << "TARVIO、QUENSA、国标 、Lumaro同时只可启用一个平台";
+    QTest::newRow("neither") << false << "QUENSA、国标 、Lumaro同时只可启用一个平台";
+}
+
+void tst_LumaroV3ConfigWnd::theHintIsShortWithoutTarvioAndQuensa()
+{
+    QFETCH(bool, tarvioOrQuensa);
+    QFETCH(QString, hint);
+
+    sim::camera::CameraProfile profile = PageFixture::profile("G3-12");
+    if (!tarvioOrQuensa) {
+        // Tarvio needs Wi-Fi or dial-up, Quensa its own byte.
+        for (std::size_t offset : {264, 265, 286})
+            profile.deviceCodeOverrides[offset] = 0;
+    }
+    m_fixture->loginTo(profile);
+    auto *page = showPage();
+    QCOMPARE(page->findChild<QLabel *>("lblTips")->text(), hint);
 }
 
 void tst_LumaroV3ConfigWnd::theCamerasVerdictEndsTheSave_data()
