@@ -55,6 +55,12 @@ LumaroV3ConfigWnd::LumaroV3ConfigWnd(QWidget *parent)
     auto *texts = new QRegExpValidator(QRegExp(QString::fromLatin1(kTextPattern)), this);
     m_ui->lineEdit_code->setValidator(texts);
     m_ui->lineEdit_pwd->setValidator(texts);
+    // The rating texts keep their place when the icon goes.
+    for (QLabel *icon : {m_ui->label_7, m_ui->label_8}) {
+        QSizePolicy policy = icon->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        icon->setSizePolicy(policy);
+    }
     showStrength(QString(), m_ui->label_7, m_ui->code_point_text);
     showStrength(QString(), m_ui->label_8, m_ui->pwd_point_text);
     onEnableUI(0);

@@ -91,6 +91,18 @@ const Row kTable[] = {
          profile.deviceCodeOverrides[335] = 1; // Wi-Fi and dial-up exclusive
          return profile;
      }},
+    // The platform tabs of group talk, the face platform and both cloud
+    // generations, without Wi-Fi, dial-up or Quensa, so that neither the
+    // Tarvio nor the Quensa tab is offered.
+    {"G3-Cloud",
+     [] {
+         CameraProfile profile = classicGeneration3(12);
+         for (std::size_t at : {264, 265, 286})
+             profile.deviceCodeOverrides[at] = 0;
+         for (std::size_t at : {278, 284, 290, 331}) // Lumaro, group talk, face, Lumaro V3
+             profile.deviceCodeOverrides[at] = 1;
+         return profile;
+     }},
     {"J-NoWifi",
      [] {
          CameraProfile profile;
