@@ -899,6 +899,49 @@
     </message>
 </context>
 <context>
+    <name>LogoTagWnd</name>
+    <message>
+        <source>本地导入</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>选择图片</source>
+        <translation>Choose picture</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>下发</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>发送上传文件命令失败</source>
+        <translation>Failed to send the upload command</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>请选择分辨率为320*216的24位深bmp文件</source>
+        <translation>Choose a 320*216 24-bit BMP file</translation>
+    </message>
+    <message>
+        <source>图片文件异常</source>
+        <translation>The picture file could not be written</translation>
+    </message>
+    <message>
+        <source>下发LOGO失败</source>
+        <translation>Failed to send the logo</translation>
+    </message>
+    <message>
+        <source>LOGO已下发！</source>
+        <translation>Logo sent!</translation>
+    </message>
+</context>
+<context>
     <name>LumaroConfigWnd</name>
     <message>
         <source>Lumaro开关</source>
@@ -1085,6 +1128,113 @@
     </message>
 </context>
 <context>
+    <name>NameTagWnd</name>
+    <message>
+        <source>底色</source>
+        <translation>Background</translation>
+    </message>
+    <message>
+        <source>白色</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>黑色</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>选择背景模板</source>
+        <translation>Choose template</translation>
+    </message>
+    <message>
+        <source>第一行</source>
+        <translation>Line 1</translation>
+    </message>
+    <message>
+        <source>行一</source>
+        <translation>Line one</translation>
+    </message>
+    <message>
+        <source>红色</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>加粗</source>
+        <translation>Bold</translation>
+    </message>
+    <message>
+        <source>第二行</source>
+        <translation>Line 2</translation>
+    </message>
+    <message>
+        <source>行二</source>
+        <translation>Line two</translation>
+    </message>
+    <message>
+        <source>第三行</source>
+        <translation>Line 3</translation>
+    </message>
+    <message>
+        <source>行三</source>
+        <translation>Line three</translation>
+    </message>
+    <message>
+        <source>第四行</source>
+        <translation>Line 4</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>位置重置</source>
+        <translation>Reset positions</translation>
+    </message>
+    <message>
+        <source>生成</source>
+        <translation>Generate</translation>
+    </message>
+    <message>
+        <source>本地导入</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>选择铭牌图</source>
+        <translation>Choose name tag</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>下发</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>发送上传文件命令失败</source>
+        <translation>Failed to send the upload command</translation>
+    </message>
+    <message>
+        <source>请选择分辨率为250*122的24位深bmp文件</source>
+        <translation>Choose a 250*122 24-bit BMP file</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>图片文件异常</source>
+        <translation>The picture file could not be written</translation>
+    </message>
+    <message>
+        <source>刷新设备屏幕失败</source>
+        <translation>Failed to refresh the device screen</translation>
+    </message>
+    <message>
+        <source>屏幕刷新中...请稍后！</source>
+        <translation>Refreshing the screen... please wait!</translation>
+    </message>
+</context>
+<context>
     <name>NetChecks</name>
     <message>
         <source>非法的IP</source>
@@ -1196,6 +1346,41 @@
     <message>
         <source>保 存</source>
         <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>PlaneConfigWnd</name>
+    <message>
+        <source>下发车牌库</source>
+        <translation>Send plate library</translation>
+    </message>
+    <message>
+        <source>车牌库</source>
+        <translation>Plate library</translation>
+    </message>
+    <message>
+        <source>选择文件</source>
+        <translation>Choose file</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>发送上传文件命令失败</source>
+        <translation>Failed to send the upload command</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>发送更新指令成功</source>
+        <translation>Update command sent</translation>
+    </message>
+    <message>
+        <source>发送更新指令失败</source>
+        <translation>Failed to send the update command</translation>
     </message>
 </context>
 <context>
@@ -1595,6 +1780,22 @@
         <source>保存成功</source>
         <translation>Saved</translation>
     </message>
+    <message>
+        <source>发送上传文件结束命令失败</source>
+        <translation>Failed to send the upload command</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>发送更新指令失败</source>
+        <translation>Failed to send the update command</translation>
+    </message>
+    <message>
+        <source>发送更新指令成功</source>
+        <translation>Update command sent</translation>
+    </message>
 </context>
 <context>
     <name>SystemParamWnd</name>
@@ -1874,6 +2075,253 @@
     </message>
 </context>
 <context>
+    <name>TimeConfigWnd</name>
+    <message>
+        <source>时间校时</source>
+        <translation>Time Calibration</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>时区</source>
+        <translation>Time Zone</translation>
+    </message>
+    <message>
+        <source>自动校时</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>手动校时</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>夏时制</source>
+        <translation>DST</translation>
+    </message>
+    <message>
+        <source>启用</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>Start Time</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>Oct</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>Dec</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>First</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Second</translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <translation>Third</translation>
+    </message>
+    <message>
+        <source>Fourth</source>
+        <translation>Fourth</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Mon</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Tue</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Wed</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Thu</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Fri</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sat</translation>
+    </message>
+    <message>
+        <source>00</source>
+        <translation>00</translation>
+    </message>
+    <message>
+        <source>01</source>
+        <translation>01</translation>
+    </message>
+    <message>
+        <source>02</source>
+        <translation>02</translation>
+    </message>
+    <message>
+        <source>03</source>
+        <translation>03</translation>
+    </message>
+    <message>
+        <source>04</source>
+        <translation>04</translation>
+    </message>
+    <message>
+        <source>05</source>
+        <translation>05</translation>
+    </message>
+    <message>
+        <source>06</source>
+        <translation>06</translation>
+    </message>
+    <message>
+        <source>07</source>
+        <translation>07</translation>
+    </message>
+    <message>
+        <source>08</source>
+        <translation>08</translation>
+    </message>
+    <message>
+        <source>09</source>
+        <translation>09</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>11</source>
+        <translation>11</translation>
+    </message>
+    <message>
+        <source>12</source>
+        <translation>12</translation>
+    </message>
+    <message>
+        <source>13</source>
+        <translation>13</translation>
+    </message>
+    <message>
+        <source>14</source>
+        <translation>14</translation>
+    </message>
+    <message>
+        <source>15</source>
+        <translation>15</translation>
+    </message>
+    <message>
+        <source>16</source>
+        <translation>16</translation>
+    </message>
+    <message>
+        <source>17</source>
+        <translation>17</translation>
+    </message>
+    <message>
+        <source>18</source>
+        <translation>18</translation>
+    </message>
+    <message>
+        <source>19</source>
+        <translation>19</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>21</source>
+        <translation>21</translation>
+    </message>
+    <message>
+        <source>22</source>
+        <translation>22</translation>
+    </message>
+    <message>
+        <source>23</source>
+        <translation>23</translation>
+    </message>
+    <message>
+        <source>结束时间</source>
+        <translation>End Time</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>second</translation>
+    </message>
+    <message>
+        <source>偏差</source>
+        <translation>Bias</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>当前不支持时间设置</source>
+        <translation>The device does not support setting the time</translation>
+    </message>
+</context>
+<context>
     <name>TimePicker</name>
     <message>
         <source>TimePicker</source>
@@ -1900,6 +2348,25 @@
     <message>
         <source>请配置:%1</source>
         <translation>Please configure: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UploadFlow</name>
+    <message>
+        <source>上传文件失败</source>
+        <translation>File upload failed</translation>
+    </message>
+    <message>
+        <source>设备不支持</source>
+        <translation>Not supported by the device</translation>
+    </message>
+    <message>
+        <source>文件发送中...</source>
+        <translation>Sending file...</translation>
+    </message>
+    <message>
+        <source>上传文件成功</source>
+        <translation>File uploaded</translation>
     </message>
 </context>
 <context>

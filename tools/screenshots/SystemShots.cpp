@@ -1,13 +1,25 @@
 // Shots of the system configuration: the system parameters tab on a classic
 // third-generation camera (ten boxes flowing in their frame) and on a
 // second-generation one, the password tab with an error frame, and the
-// identity page with its byte hint and on a model without the version row.
+// identity page with its byte hint and on a model without the version row;
+// the time tab in automatic timing with and without the DST rows, in manual
+// timing with the calendar open, and with the notice of a camera that cannot
+// set its clock.
 
 #include "CameraRig.h"
 #include "DeviceMessageWnd.h"
+#include "FullCamera.h"
+#include "HintWnd.h"
 #include "SafeConfigWnd.h"
 #include "Shot.h"
 #include "SystemConfigWnd.h"
+#include "TimeConfigWnd.h"
+
+#include <QCalendarWidget>
+#include <QCoreApplication>
+#include <QDateTimeEdit>
+#include <QMouseEvent>
+#include <QRadioButton>
 
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -43,6 +55,19 @@ SystemConfigWnd *containerOn(ShotContext &context, int tab)
     return container;
 }
 
+QWidget *timePage(SystemConfigWnd *container)
+{
+    return container->pageAt(SystemConfigWnd::kTimeTab);
+}
+
+QWidget *manualTiming(ShotContext &context)
+{
+    SystemConfigWnd *container = containerOn(context, SystemConfigWnd::kTimeTab);
+    timePage(container)->findChild<QRadioButton *>(QStringLiteral("manual_timing"))->click();
+    settle(context);
+    return container;
+}
+
 QWidget *identityPage(ShotContext &context)
 {
     logIn(context);
@@ -72,3 +97,31 @@ VANTREL_SHOT(system_password_no_old_row, {"no-password"},
              [](ShotContext &context) { return containerOn(context, SystemConfigWnd::kPasswordTab); });
 VANTREL_SHOT(identity_long_ids, {"long-chinese-ids"}, [](ShotContext &context) { return identityPage(context); });
 VANTREL_SHOT(identity_model_5, {"G3-5"}, [](ShotContext &context) { return identityPage(context); });
+
+VANTREL_SHOT(time_g3_automatic, {"G3-12"},
+             [](ShotContext &context) { return containerOn(context, SystemConfigWnd::kTimeTab); });
+VANTREL_SHOT(time_g2_automatic, {"G2"},
+             [](ShotContext &context) { return containerOn(context, SystemConfigWnd::kTimeTab); });
+VANTREL_SHOT(time_manual_calendar, {"G3-12"}, [](ShotContext &context) -> QWidget * {
+    QWidget *container = manualTiming(context);
+    auto *edit = container->findChild<QDateTimeEdit *>(QStringLiteral("dateTimeEdit"));
+    // A press on the edit's arrow opens the pop-up as the operator would.
+    const QPoint arrow(edit->width() - 6, edit->height() / 2);
+    QMouseEvent press(QEvent::MouseButtonPress, arrow, edit->mapToGlobal(arrow), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(edit, &press);
+    QWidget *popup = edit->calendarWidget()->window();
+    context.waitFor([popup] { return popup->isVisible(); }, QStringLiteral("the calendar pop-up"));
+    return popup;
+});
+VANTREL_SHOT(time_manual, {"G3-12"}, [](ShotContext &context) { return manualTiming(context); });
+VANTREL_SHOT(time_not_supported, {"G3-12"}, [](ShotContext &context) -> QWidget * {
+    SystemConfigWnd *container = containerOn(context, SystemConfigWnd::kTimeTab);
+    // The camera answers a time save with "cannot set the clock".
+    context.cameras().camera(0).setFault(17, sim::CommandFault::fail(TimeConfigWnd::kTimeNotSupported));
+    QWidget *page = timePage(container);
+    page->findChild<QPushButton *>(QStringLiteral("save_btn"))->click();
+    auto *notice = page->findChild<HintWnd *>();
+    context.waitFor([notice] { return notice->isVisible(); }, QStringLiteral("the notice"));
+    return container;
+});

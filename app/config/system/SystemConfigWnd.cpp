@@ -5,6 +5,7 @@
 #include "JsonSystemPage.h"
 #include "SafeConfigWnd.h"
 #include "SystemParamWnd.h"
+#include "TimeConfigWnd.h"
 
 namespace {
 
@@ -25,7 +26,8 @@ SystemConfigWnd::SystemConfigWnd(QWidget *parent)
     const DeviceCaps caps = DeviceCaps::current();
     const bool json = caps.isJson();
     const QVector<TabEntry> tabs = {
-            {kTimeTab, m_ui->gridLayout_time, offeredUnless(caps, &DevJsonAbility::supportTimeParam), {}, {}},
+            {kTimeTab, m_ui->gridLayout_time, offeredUnless(caps, &DevJsonAbility::supportTimeParam),
+             [] { return new TimeConfigWnd; }, showPage()},
             {kPasswordTab, m_ui->gridLayout_safe, offeredUnless(caps, &DevJsonAbility::supportPasswordParam),
              [] { return new SafeConfigWnd; },
              [](QWidget *page) {
