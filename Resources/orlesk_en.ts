@@ -2810,4 +2810,188 @@
             <translation>Save</translation>
         </message>
     </context>
+    <context>
+        <name>FaceTdaConfigWnd</name>
+        <message>
+            <source>启用</source>
+            <translation>Enable</translation>
+        </message>
+        <message>
+            <source>MQ推送方式</source>
+            <translation>MQ push</translation>
+        </message>
+        <message>
+            <source>URL解密</source>
+            <translation>URL decryption</translation>
+        </message>
+        <message>
+            <source>云存储替换</source>
+            <translation>Cloud storage</translation>
+        </message>
+        <message>
+            <source>HTTPS协议</source>
+            <translation>HTTPS</translation>
+        </message>
+        <message>
+            <source>TDA服务IP</source>
+            <translation>TDA service IP</translation>
+        </message>
+        <message>
+            <source>TDA服务端口</source>
+            <translation>TDA service port</translation>
+        </message>
+        <message>
+            <source>MQ服务IP</source>
+            <translation>MQ service IP</translation>
+        </message>
+        <message>
+            <source>MQ服务端口</source>
+            <translation>MQ service port</translation>
+        </message>
+        <message>
+            <source>云存储服务IP</source>
+            <translation>Cloud storage IP</translation>
+        </message>
+        <message>
+            <source>云存储服务端口</source>
+            <translation>Cloud storage port</translation>
+        </message>
+        <message>
+            <source>保 存</source>
+            <translation>Save</translation>
+        </message>
+    </context>
+    <context>
+        <name>GroupTalkConfigWnd</name>
+        <message>
+            <source>启 用</source>
+            <translation>Mode</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>Off</translation>
+        </message>
+        <message>
+            <source>7220</source>
+            <translation>7220</translation>
+        </message>
+        <message>
+            <source>GTK</source>
+            <translation>GTK</translation>
+        </message>
+        <message>
+            <source>服务器IP</source>
+            <translation>Server IP</translation>
+        </message>
+        <message>
+            <source>端  口</source>
+            <translation>Port</translation>
+        </message>
+        <message>
+            <source>用户名</source>
+            <translation>User name</translation>
+        </message>
+        <message>
+            <source>密  码</source>
+            <translation>Password</translation>
+        </message>
+        <message>
+            <source>待修改密码</source>
+            <translation>Password to change</translation>
+        </message>
+        <message>
+            <source>新用户首次登陆群对讲平台需强制修改密码，故首次登陆需要填写“待修改密码”一栏，其他情况下可只填“密码”一栏。
+	新用户：指平台新添加的用户名或者进行过密码复位操作的用户名。
+</source>
+            <translation>A new user must change the password at the first log-on to the group-talk platform, so fill in "Password to change" for the first log-on; otherwise filling in "Password" is enough.
+	New user: a user name newly added on the platform, or one whose password was reset.
+</translation>
+        </message>
+        <message>
+            <source>当前对讲组</source>
+            <translation>Talk group</translation>
+        </message>
+        <message>
+            <source>验证码</source>
+            <translation>Verification code</translation>
+        </message>
+        <message>
+            <source>只需在设备提示需要验证码的时候设置</source>
+            <translation>Set it only when the device asks for a verification code</translation>
+        </message>
+        <message>
+            <source>保 存</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>新旧密码不可相同</source>
+            <translation>The new password must differ from the old one</translation>
+        </message>
+    </context>
+    <context>
+        <name>LumaroConfigWnd</name>
+        <message>
+            <source>Lumaro开关</source>
+            <translation>Lumaro</translation>
+        </message>
+        <message>
+            <source>TARVIO、QUENSA、国标 、Lumaro同时只可启用一个平台</source>
+            <translation>Only one of TARVIO, QUENSA, GB and Lumaro can be enabled</translation>
+        </message>
+        <message>
+            <source>Lumaro验证码</source>
+            <translation>Lumaro code</translation>
+        </message>
+        <message>
+            <source>保 存</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>6-8位数字、字母</source>
+            <translation>6 to 8 digits or letters</translation>
+        </message>
+    </context>
+    <context>
+        <name>LumaroV3ConfigWnd</name>
+        <message>
+            <source>Lumaro开关</source>
+            <translation>Lumaro</translation>
+        </message>
+        <message>
+            <source>TARVIO、QUENSA、国标 、Lumaro同时只可启用一个平台</source>
+            <translation>Only one of TARVIO, QUENSA, GB and Lumaro can be enabled</translation>
+        </message>
+        <message>
+            <source>Lumaro验证码</source>
+            <translation>Lumaro code</translation>
+        </message>
+        <message>
+            <source>加密使能</source>
+            <translation>Encryption</translation>
+        </message>
+        <message>
+            <source>加密秘钥</source>
+            <translation>Encryption key</translation>
+        </message>
+        <message>
+            <source>保 存</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>弱密码</source>
+            <translation>Weak</translation>
+        </message>
+        <message>
+            <source>中密码</source>
+            <translation>Medium</translation>
+        </message>
+        <message>
+            <source>强密码</source>
+            <translation>Strong</translation>
+        </message>
+        <message>
+            <source>风险密码</source>
+            <translation>Risky</translation>
+        </message>
+    </context>
 </TS>

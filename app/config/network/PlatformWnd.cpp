@@ -2,8 +2,15 @@
 #include "ui_PlatformWnd.h"
 
 <<<<<<< HEAD
+<<<<<<< HEAD
 #include "ExtendConfigWnd.h"
+=======
+#include "FaceTdaConfigWnd.h"
+>>>>>>> plat32
 #include "FtpConfigWnd.h"
+#include "GroupTalkConfigWnd.h"
+#include "LumaroConfigWnd.h"
+#include "LumaroV3ConfigWnd.h"
 #include "PlateConfigWnd.h"
 #include "PlatformTabs.h"
 #include "TarvioConfigWnd.h"
@@ -60,6 +67,7 @@ PlatformWnd::PlatformWnd(QWidget *parent)
             {T::kQuensa, m_ui->gridLayout_quensa, rule(T::kQuensa), page<TarvioConfigWnd>(), showPage()},
             {T::kGb, m_ui->gridLayout_gb, rule(T::kGb), {}, {}},
             {T::kPlat1400, m_ui->gridLayout_plat1400, rule(T::kPlat1400), {}, {}},
+<<<<<<< HEAD
 =======
             {T::kTarvio, m_ui->gridLayout_tarvio, rule(T::kTarvio), {}, {}},
             {T::kFtp, m_ui->gridLayout_ftp, rule(T::kFtp), {}, {}},
@@ -73,6 +81,15 @@ PlatformWnd::PlatformWnd(QWidget *parent)
             {T::kLumaro, m_ui->gridLayout_lumaro, rule(T::kLumaro), {}, {}},
             {T::kLumaroV3, m_ui->gridLayout_lumaroV3, rule(T::kLumaroV3), {}, {}},
 <<<<<<< HEAD
+=======
+            {T::kGroupTalk, m_ui->gridLayout_groupTalk, rule(T::kGroupTalk), page<GroupTalkConfigWnd>(), showPage()},
+            {T::kCustom, m_ui->gridLayout_custom, rule(T::kCustom), {}, {}},
+            {T::kFace, m_ui->gridLayout_face, rule(T::kFace), page<FaceTdaConfigWnd>(), showPage()},
+            {T::kLumaro, m_ui->gridLayout_lumaro, rule(T::kLumaro), page<LumaroConfigWnd>(),
+             refreshThenShow(&LumaroConfigWnd::refreshParam)},
+            {T::kLumaroV3, m_ui->gridLayout_lumaroV3, rule(T::kLumaroV3), page<LumaroV3ConfigWnd>(),
+             refreshThenShow(&LumaroV3ConfigWnd::refreshParam)},
+>>>>>>> plat32
             {T::kRtmp, m_ui->gridLayout_rtmp, rule(T::kRtmp), {}, {}},
             {T::kOther, m_ui->gridLayout_other, rule(T::kOther), page<ExtendConfigWnd>(),
              refreshThenShow(&ExtendConfigWnd::refreshParam), true},

@@ -100,11 +100,26 @@ const Row kTable[] = {
          profile.deviceCodeOverrides[335] = 1; // Wi-Fi and dial-up exclusive
          return profile;
      }},
+<<<<<<< HEAD
     // Dial-up: classic cameras of a carrier model (fixed number, four
     // authentication types) and of an ordinary one, each with the network
     // mode, the card number and the Wi-Fi/dial-up hint.
     {"G3-Apn-5", [] { return dialUp(5); }},
     {"G3-Apn-2", [] { return dialUp(2); }},
+=======
+    // The platform tabs of group talk, the face platform and both cloud
+    // generations, without Wi-Fi, dial-up or Quensa, so that neither the
+    // Tarvio nor the Quensa tab is offered.
+    {"G3-Cloud",
+     [] {
+         CameraProfile profile = classicGeneration3(12);
+         for (std::size_t at : {264, 265, 286})
+             profile.deviceCodeOverrides[at] = 0;
+         for (std::size_t at : {278, 284, 290, 331}) // Lumaro, group talk, face, Lumaro V3
+             profile.deviceCodeOverrides[at] = 1;
+         return profile;
+     }},
+>>>>>>> plat32
     {"J-NoWifi",
      [] {
          CameraProfile profile;
