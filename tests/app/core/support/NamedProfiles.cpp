@@ -100,13 +100,11 @@ const Row kTable[] = {
          profile.deviceCodeOverrides[335] = 1; // Wi-Fi and dial-up exclusive
          return profile;
      }},
-<<<<<<< HEAD
     // Dial-up: classic cameras of a carrier model (fixed number, four
     // authentication types) and of an ordinary one, each with the network
     // mode, the card number and the Wi-Fi/dial-up hint.
     {"G3-Apn-5", [] { return dialUp(5); }},
     {"G3-Apn-2", [] { return dialUp(2); }},
-=======
     // The platform tabs of group talk, the face platform and both cloud
     // generations, without Wi-Fi, dial-up or Quensa, so that neither the
     // Tarvio nor the Quensa tab is offered.
@@ -119,7 +117,6 @@ const Row kTable[] = {
              profile.deviceCodeOverrides[at] = 1;
          return profile;
      }},
->>>>>>> plat32
     {"J-NoWifi",
      [] {
          CameraProfile profile;
