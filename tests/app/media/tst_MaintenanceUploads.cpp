@@ -94,6 +94,8 @@ private slots:
     void eachSenderReachesTheCameraByteExact();
     void aStartThatFailsLeavesTheSenderUsable_data();
     void aStartThatFailsLeavesTheSenderUsable();
+    void aRefreshTheCameraRefusesIsReported_data();
+    void aRefreshTheCameraRefusesIsReported();
     void oneUploadAtATime();
     void destroyingThePageMidUploadWaitsForTheThread();
     void theUpgradeFolderRoundTripsThroughConfigIni();
@@ -290,6 +292,26 @@ void tst_MaintenanceUploads::aStartThatFailsLeavesTheSenderUsable()
     QCOMPARE(m_rig->sent(0, kCmdUploadStop).size(), 0);
     QCOMPARE(m_rig->camera(0).uploadedData().size(), size_t(0));
     QCOMPARE(m_rig->sent(0, kSenders[sender].followUp).size(), 0);
+}
+
+void tst_MaintenanceUploads::aRefreshTheCameraRefusesIsReported_data()
+{
+    QTest::addColumn<Sender>("sender");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("name tag") << NameTag << QStringLiteral("刷新设备屏幕失败");
+    QTest::newRow("logo") << Logo << QStringLiteral("下发LOGO失败");
+}
+
+void tst_MaintenanceUploads::aRefreshTheCameraRefusesIsReported()
+{
+    QFETCH(Sender, sender);
+    QFETCH(QString, text);
+    m_rig->camera(0).setFault(kSenders[sender].followUp, sim::CommandFault::fail(1));
+    prepare(sender);
+    button(sender, "send_btn")->click();
+    QTRY_COMPARE(visibleHint(), text);
+    QCOMPARE(m_rig->sent(0, kSenders[sender].followUp).size(), 1);
+    QVERIFY(button(sender, "send_btn")->isEnabled());
 }
 
 void tst_MaintenanceUploads::oneUploadAtATime()
