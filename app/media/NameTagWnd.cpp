@@ -94,17 +94,17 @@ NameTagWnd::LineControls NameTagWnd::controls(int line) const
 {
     switch (line) {
     case 1:
-        return {m_ui->lineEdit_text1, m_ui->fontComboBox_font1, m_ui->comboBox_fontcol1, m_ui->spinBox_fontsz1,
-                m_ui->checkBox1};
+        return {m_ui->lineEdit_text1, m_ui->fontComboBox_font1, m_ui->comboBox_fontcol1,
+                m_ui->spinBox_fontsz1, m_ui->checkBox1};
     case 2:
-        return {m_ui->lineEdit_text2, m_ui->fontComboBox_font2, m_ui->comboBox_fontcol2, m_ui->spinBox_fontsz2,
-                m_ui->checkBox2};
+        return {m_ui->lineEdit_text2, m_ui->fontComboBox_font2, m_ui->comboBox_fontcol2,
+                m_ui->spinBox_fontsz2, m_ui->checkBox2};
     case 3:
-        return {m_ui->lineEdit_text3, m_ui->fontComboBox_font3, m_ui->comboBox_fontcol3, m_ui->spinBox_fontsz3,
-                m_ui->checkBox3};
+        return {m_ui->lineEdit_text3, m_ui->fontComboBox_font3, m_ui->comboBox_fontcol3,
+                m_ui->spinBox_fontsz3, m_ui->checkBox3};
     default:
-        return {m_ui->lineEdit_text4, m_ui->fontComboBox_font4, m_ui->comboBox_fontcol4, m_ui->spinBox_fontsz4,
-                m_ui->checkBox4};
+        return {m_ui->lineEdit_text4, m_ui->fontComboBox_font4, m_ui->comboBox_fontcol4,
+                m_ui->spinBox_fontsz4, m_ui->checkBox4};
     }
 }
 
@@ -218,24 +218,27 @@ void NameTagWnd::onReqSetDevReflashScreen(int result)
 
 // ---- the twenty per-line slots ----------------------------------------------------
 
-#define NAME_TAG_LINE_SLOTS(n)                                                                                 \
+#define NAME_TAG_LINE_SLOTS(n)                                                                               \
     void NameTagWnd::on_lineEdit_text##n##_textChanged(const QString &text)                                  \
-    {                                                                                                          \
-        if (m_items[n - 1])                                                                                    \
-            m_items[n - 1]->setPlainText(text);                                                                \
-    }                                                                                                          \
-    void NameTagWnd::on_comboBox_fontcol##n##_currentIndexChanged(int idx) { setTextColour(n, idx); }          \
-    void NameTagWnd::on_fontComboBox_font##n##_currentFontChanged(const QFont &font)                          \
-    {                                                                                                          \
-        applyFont(n, font, m_ui->spinBox_fontsz##n->value(), m_ui->checkBox##n->checkState());                 \
-    }                                                                                                          \
-    void NameTagWnd::on_spinBox_fontsz##n##_valueChanged(int value)                                           \
-    {                                                                                                          \
-        applyFont(n, m_ui->fontComboBox_font##n->currentFont(), value, m_ui->checkBox##n->checkState());       \
-    }                                                                                                          \
-    void NameTagWnd::on_checkBox##n##_stateChanged(int state)                                                  \
-    {                                                                                                          \
-        applyFont(n, m_ui->fontComboBox_font##n->currentFont(), m_ui->spinBox_fontsz##n->value(), state);      \
+    {                                                                                                        \
+        if (m_items[n - 1])                                                                                  \
+            m_items[n - 1]->setPlainText(text);                                                              \
+    }                                                                                                        \
+    void NameTagWnd::on_comboBox_fontcol##n##_currentIndexChanged(int idx)                                   \
+    {                                                                                                        \
+        setTextColour(n, idx);                                                                               \
+    }                                                                                                        \
+    void NameTagWnd::on_fontComboBox_font##n##_currentFontChanged(const QFont &font)                         \
+    {                                                                                                        \
+        applyFont(n, font, m_ui->spinBox_fontsz##n->value(), m_ui->checkBox##n->checkState());               \
+    }                                                                                                        \
+    void NameTagWnd::on_spinBox_fontsz##n##_valueChanged(int value)                                          \
+    {                                                                                                        \
+        applyFont(n, m_ui->fontComboBox_font##n->currentFont(), value, m_ui->checkBox##n->checkState());     \
+    }                                                                                                        \
+    void NameTagWnd::on_checkBox##n##_stateChanged(int state)                                                \
+    {                                                                                                        \
+        applyFont(n, m_ui->fontComboBox_font##n->currentFont(), m_ui->spinBox_fontsz##n->value(), state);    \
     }
 
 NAME_TAG_LINE_SLOTS(1)

@@ -61,5 +61,6 @@ void PlaneConfigWnd::onSignalUpRet(int ret)
 {
     if (!m_upload->finished(ret))
         return;
-    m_upload->showText(m_manager->ReqUpgradePlateRecognate() ? tr("发送更新指令成功") : tr("发送更新指令失败"));
+    m_upload->showText(m_manager->ReqUpgradePlateRecognate() ? tr("发送更新指令成功")
+                                                             : tr("发送更新指令失败"));
 }

@@ -12,7 +12,7 @@
 namespace {
 
 constexpr int kStopPauseMs = 100;
-std::atomic<int> g_verdictTimeoutMs {5000};
+std::atomic<int> g_verdictTimeoutMs{5000};
 
 // The answers to the upload stops, collected on the reader thread that
 // delivers them and read on the upload thread.
@@ -85,8 +85,8 @@ void UPFileThread::run()
     // thread calls it directly; the shared pointer keeps the verdicts alive
     // for a call that is under way while the connection goes.
     auto verdicts = std::make_shared<StopVerdicts>();
-    const QMetaObject::Connection connection =
-        connect(m_manager, &MainManager::reqSetDevUpfileStop, [verdicts](int result) { verdicts->add(result); });
+    const QMetaObject::Connection connection = connect(m_manager, &MainManager::reqSetDevUpfileStop,
+                                                       [verdicts](int result) { verdicts->add(result); });
 
     int ret = 0;
     if (m_manager->ReqUploadFile(m_filePath)) {

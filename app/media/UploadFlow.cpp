@@ -10,7 +10,7 @@
 #include <atomic>
 
 namespace {
-std::atomic<int> g_startTimeoutMs {10000};
+std::atomic<int> g_startTimeoutMs{10000};
 }
 
 UploadFlow::UploadFlow(QWidget *page, HintWnd *overlay, const QString &startNotSentText)

@@ -36,9 +36,10 @@ constexpr quint32 kCmdUploadStop = 56;
 constexpr quint32 kCmdLogOut = 24;
 const QString kPassword = QStringLiteral("123456");
 
-const std::map<std::string, int> kAllOn = {
-    {"supportFormat", 1}, {"supportSystemReset", 1}, {"supportRestoreParam", 1}, {"supportUpgrade", 1},
-    {"supportPlane", 1},  {"supportPicLead", 1},     {"supportLogoPic", 1},      {"supportParamExport", 1}};
+const std::map<std::string, int> kAllOn = {{"supportFormat", 1},       {"supportSystemReset", 1},
+                                           {"supportRestoreParam", 1}, {"supportUpgrade", 1},
+                                           {"supportPlane", 1},        {"supportPicLead", 1},
+                                           {"supportLogoPic", 1},      {"supportParamExport", 1}};
 
 QByteArray pattern(int size)
 {
@@ -71,10 +72,10 @@ struct SenderInfo
     const char *finalText;
 };
 const SenderInfo kSenders[] = {
-    {"tab_operate", "", 57, "发送更新指令成功\n软件即将关闭"},
-    {"tab_plane", "", 1536, "发送更新指令成功"},
-    {"tab_name", "pic.ink", 4096, "屏幕刷新中...请稍后！"},
-    {"tab_logo", "pic.bmp", 4101, "LOGO已下发！"},
+        {"tab_operate", "", 57, "发送更新指令成功\n软件即将关闭"},
+        {"tab_plane", "", 1536, "发送更新指令成功"},
+        {"tab_name", "pic.ink", 4096, "屏幕刷新中...请稍后！"},
+        {"tab_logo", "pic.bmp", 4101, "LOGO已下发！"},
 };
 
 } // namespace
@@ -94,6 +95,8 @@ private slots:
     void eachSenderReachesTheCameraByteExact();
     void aStartThatFailsLeavesTheSenderUsable_data();
     void aStartThatFailsLeavesTheSenderUsable();
+    void aRefreshTheCameraRefusesIsReported_data();
+    void aRefreshTheCameraRefusesIsReported();
     void oneUploadAtATime();
     void destroyingThePageMidUploadWaitsForTheThread();
     void theUpgradeFolderRoundTripsThroughConfigIni();
@@ -228,7 +231,7 @@ void tst_MaintenanceUploads::eachSenderReachesTheCameraByteExact()
         expected = readFile(QStringLiteral("pic.bmp"));
         QCOMPARE(qFromLittleEndian<quint16>(expected.constData() + 28), quint16(24));
         const QPixmap preview =
-            tab(sender)->findChild<QLabel *>(QStringLiteral("label"))->pixmap(Qt::ReturnByValue);
+                tab(sender)->findChild<QLabel *>(QStringLiteral("label"))->pixmap(Qt::ReturnByValue);
         QCOMPARE(QImage::fromData(expected, "BMP").convertToFormat(QImage::Format_RGB32),
                  preview.toImage().convertToFormat(QImage::Format_RGB32));
     }
@@ -237,8 +240,9 @@ void tst_MaintenanceUploads::eachSenderReachesTheCameraByteExact()
     const QByteArray record = starts.at(0).payload;
     QCOMPARE(record.size(), 208);
     const QString name = QString::fromUtf8(record.left(128).constData());
-    QCOMPARE(name, *info.deviceName ? QString::fromUtf8(info.deviceName)
-                                    : tab(sender)->findChild<QLineEdit *>()->text());
+    QCOMPARE(name,
+             *info.deviceName ? QString::fromUtf8(info.deviceName)
+                              : tab(sender)->findChild<QLineEdit *>()->text());
     QCOMPARE(qFromLittleEndian<quint32>(record.constData() + 128), quint32(expected.size()));
     QCOMPARE(qFromLittleEndian<quint32>(record.constData() + 132), 0u);
     QCOMPARE(qFromLittleEndian<quint32>(record.constData() + 136), 0x8000u);
@@ -259,8 +263,9 @@ void tst_MaintenanceUploads::aStartThatFailsLeavesTheSenderUsable_data()
     QTest::addColumn<int>("answer"); // -1: the start record is not sent; -2: never answered
     QTest::addColumn<QString>("text");
 
-    const QString notSent[] = {QStringLiteral("发送上传文件结束命令失败"), QStringLiteral("发送上传文件命令失败"),
-                               QStringLiteral("发送上传文件命令失败"), QStringLiteral("发送上传文件命令失败")};
+    const QString notSent[] = {QStringLiteral("发送上传文件结束命令失败"),
+                               QStringLiteral("发送上传文件命令失败"), QStringLiteral("发送上传文件命令失败"),
+                               QStringLiteral("发送上传文件命令失败")};
     const char *names[] = {"upgrade", "plate", "name tag", "logo"};
     for (Sender sender : {Upgrade, Plate, NameTag, Logo}) {
         QTest::addRow("%s, answer 4", names[sender]) << sender << 4 << QStringLiteral("设备不支持");
@@ -292,6 +297,26 @@ void tst_MaintenanceUploads::aStartThatFailsLeavesTheSenderUsable()
     QCOMPARE(m_rig->sent(0, kSenders[sender].followUp).size(), 0);
 }
 
+void tst_MaintenanceUploads::aRefreshTheCameraRefusesIsReported_data()
+{
+    QTest::addColumn<Sender>("sender");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("name tag") << NameTag << QStringLiteral("刷新设备屏幕失败");
+    QTest::newRow("logo") << Logo << QStringLiteral("下发LOGO失败");
+}
+
+void tst_MaintenanceUploads::aRefreshTheCameraRefusesIsReported()
+{
+    QFETCH(Sender, sender);
+    QFETCH(QString, text);
+    m_rig->camera(0).setFault(kSenders[sender].followUp, sim::CommandFault::fail(1));
+    prepare(sender);
+    button(sender, "send_btn")->click();
+    QTRY_COMPARE(visibleHint(), text);
+    QCOMPARE(m_rig->sent(0, kSenders[sender].followUp).size(), 1);
+    QVERIFY(button(sender, "send_btn")->isEnabled());
+}
+
 void tst_MaintenanceUploads::oneUploadAtATime()
 {
     m_rig->camera(0).holdAnswers(kCmdUploadStop);
@@ -309,7 +334,8 @@ void tst_MaintenanceUploads::oneUploadAtATime()
         QVERIFY2(!button(sender, "send_btn")->isEnabled(), kSenders[sender].tab);
     QVERIFY(!UploadGuard::instance()->tryBegin());
     // A sender called all the same sends nothing.
-    QVERIFY(QMetaObject::invokeMethod(tab(Plate)->findChild<QWidget *>("PlaneConfigWnd"), "onSignalSendBtnClicked"));
+    QVERIFY(QMetaObject::invokeMethod(tab(Plate)->findChild<QWidget *>("PlaneConfigWnd"),
+                                      "onSignalSendBtnClicked"));
     QCOMPARE(m_rig->sent(0, kCmdUploadStart).size(), 1);
 
     m_rig->camera(0).release(kCmdUploadStop);
@@ -438,8 +464,9 @@ void tst_MaintenanceUploads::picturePickersTakeOnlyRightSize24BitBmps()
     QCOMPARE(m_answers->asked().last().filter, QStringLiteral("Files (*.bmp)"));
 
     if (!accepted) {
-        QCOMPARE(visibleHint(), sender == Logo ? QStringLiteral("请选择分辨率为320*216的24位深bmp文件")
-                                               : QStringLiteral("请选择分辨率为250*122的24位深bmp文件"));
+        QCOMPARE(visibleHint(),
+                 sender == Logo ? QStringLiteral("请选择分辨率为320*216的24位深bmp文件")
+                                : QStringLiteral("请选择分辨率为250*122的24位深bmp文件"));
         QVERIFY(preview->pixmap(Qt::ReturnByValue).isNull());
         QCOMPARE(fileName->text(), QString());
         QCOMPARE(canvasImage(), canvasBefore);

@@ -46,7 +46,7 @@ struct ItemLook
     bool operator==(const ItemLook &other) const
     {
         return text == other.text && family == other.family && pointSize == other.pointSize
-            && weight == other.weight && colour == other.colour;
+                && weight == other.weight && colour == other.colour;
     }
 };
 
@@ -59,12 +59,12 @@ template<>
 char *toString(const ItemLook &look)
 {
     return qstrdup(QStringLiteral("'%1' %2 %3pt w%4 %5")
-                       .arg(look.text, look.family)
-                       .arg(look.pointSize)
-                       .arg(look.weight)
-                       .arg(look.colour.name())
-                       .toUtf8()
-                       .constData());
+                           .arg(look.text, look.family)
+                           .arg(look.pointSize)
+                           .arg(look.weight)
+                           .arg(look.colour.name())
+                           .toUtf8()
+                           .constData());
 }
 } // namespace QTest
 
@@ -84,12 +84,20 @@ private slots:
     void resetPutsTheLinesBack();
 
 private:
-    template<typename T> T *child(const QString &name) const { return m_tag->findChild<T *>(name); }
-    template<typename T> T *lineChild(const char *prefix, int line) const
+    template<typename T>
+    T *child(const QString &name) const
+    {
+        return m_tag->findChild<T *>(name);
+    }
+    template<typename T>
+    T *lineChild(const char *prefix, int line) const
     {
         return child<T>(QString::fromLatin1(prefix) + QString::number(line));
     }
-    QImage preview() const { return child<QLabel>(QStringLiteral("label"))->pixmap(Qt::ReturnByValue).toImage(); }
+    QImage preview() const
+    {
+        return child<QLabel>(QStringLiteral("label"))->pixmap(Qt::ReturnByValue).toImage();
+    }
 
     QTemporaryDir m_dir;
     std::unique_ptr<CameraRig> m_rig;
@@ -146,7 +154,8 @@ void tst_NameTagWnd::eachLineControlDrivesItsOwnItem_data()
     QTest::addColumn<Control>("control");
     const char *names[] = {"text", "colour", "family", "size", "bold"};
     for (int line = 1; line <= NameTagWnd::kLineCount; ++line) {
-        for (Control control : {Control::Text, Control::Colour, Control::Family, Control::Size, Control::Bold})
+        for (Control control :
+             {Control::Text, Control::Colour, Control::Family, Control::Size, Control::Bold})
             QTest::addRow("line %d %s", line, names[int(control)]) << line << control;
     }
 }

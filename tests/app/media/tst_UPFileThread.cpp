@@ -77,7 +77,8 @@ QString tst_UPFileThread::writeFile(const QByteArray &bytes)
 void tst_UPFileThread::announce(quint64 size)
 {
     const int before = m_rig->probe().count("reqSetDevUpfileParam");
-    QVERIFY(m_rig->manager()->ReqUploadFileStart(QStringLiteral("firmware.bin"), quint32(size), quint32(size >> 32)));
+    QVERIFY(m_rig->manager()->ReqUploadFileStart(QStringLiteral("firmware.bin"), quint32(size),
+                                                 quint32(size >> 32)));
     QVERIFY(m_rig->probe().wait("reqSetDevUpfileParam", before + 1));
     QCOMPARE(m_rig->probe().last("reqSetDevUpfileParam").values.value(0).toInt(), 0);
 }

@@ -11,12 +11,12 @@
 namespace TestPictures {
 
 enum Kind {
-    Bmp24,        // what the uploads take
-    Bmp8Indexed,  // 256-colour palette
-    Bmp16,        // 5-5-5, which Qt reads as 24 bit planes
+    Bmp24, // what the uploads take
+    Bmp8Indexed, // 256-colour palette
+    Bmp16, // 5-5-5, which Qt reads as 24 bit planes
     Bmp32NoAlpha, // plain 32-bit, which Qt reads as 24 bit planes too
-    Bmp32Alpha,   // version-4 header with an alpha mask
-    NotAPicture,  // text under a .bmp name
+    Bmp32Alpha, // version-4 header with an alpha mask
+    NotAPicture, // text under a .bmp name
 };
 
 // The file's bytes; the pixels form a pattern of the size.
