@@ -1,6 +1,9 @@
 // The platform container: which tabs a camera gets and which one comes first.
 
+#include "ExtendConfigWnd.h"
+#include "FtpConfigWnd.h"
 #include "PageFixture.h"
+#include "PlateConfigWnd.h"
 #include "PlatformTabs.h"
 #include "PlatformWnd.h"
 
@@ -90,6 +93,8 @@ private slots:
     void tabsFollowWhatTheCameraOffers();
     void theShortHintOnlyWhenNeitherTarvioNorQuensaIsOffered_data();
     void theShortHintOnlyWhenNeitherTarvioNorQuensaIsOffered();
+    void eachPageIsBuiltOnceAndAsksOnEverySelection();
+    void theOtherTabAsksThroughItsRefreshOnEverySelection();
 
 private:
     QScopedPointer<PageFixture> m_fixture;
@@ -168,6 +173,51 @@ void tst_PlatformWnd::theShortHintOnlyWhenNeitherTarvioNorQuensaIsOffered()
     m_fixture->loginTo(profile);
     QCOMPARE(PlatformTabs::onePlatformHint(),
              shortHint ? QStringLiteral("QUENSA、国标 、Lumaro同时只可启用一个平台") : QString());
+}
+
+void tst_PlatformWnd::eachPageIsBuiltOnceAndAsksOnEverySelection()
+{
+    constexpr quint32 kGetPlate = 13;
+    constexpr quint32 kGetFtp = 510;
+    m_fixture->loginTo(jsonWithout({"supportExtendNetworkParam"}));
+    auto *container = m_fixture->show<PlatformWnd>();
+    auto *tabs = container->findChild<QTabWidget *>("tabWidget");
+    QCOMPARE(tabs->currentIndex(), int(PlatformTabs::kTarvio));
+    QWidget *tarvio = container->pageAt(PlatformTabs::kTarvio);
+    QVERIFY(qobject_cast<PlateConfigWnd *>(tarvio));
+    QCOMPARE(m_fixture->requestCount(kGetPlate), 1);
+    QCOMPARE(m_fixture->requestCount(kGetFtp), 0);
+
+    for (int round = 1; round <= 2; ++round) {
+        tabs->setCurrentIndex(PlatformTabs::kFtp);
+        QTRY_COMPARE(m_fixture->requestCount(kGetFtp), round);
+        tabs->setCurrentIndex(PlatformTabs::kTarvio);
+        QTRY_COMPARE(m_fixture->requestCount(kGetPlate), round + 1);
+    }
+    QCOMPARE(container->pageAt(PlatformTabs::kTarvio), tarvio);
+    QCOMPARE(container->findChildren<PlateConfigWnd *>().size(), 1);
+    QCOMPARE(container->findChildren<FtpConfigWnd *>().size(), 1);
+}
+
+void tst_PlatformWnd::theOtherTabAsksThroughItsRefreshOnEverySelection()
+{
+    constexpr quint32 kGetNetExtend = 80;
+    m_fixture->loginTo(json());
+    auto *container = m_fixture->show<PlatformWnd>();
+    auto *tabs = container->findChild<QTabWidget *>("tabWidget");
+    QCOMPARE(tabs->currentIndex(), int(PlatformTabs::kOther));
+    QWidget *other = container->pageAt(PlatformTabs::kOther);
+    QVERIFY(qobject_cast<ExtendConfigWnd *>(other));
+    QTRY_COMPARE(m_fixture->requestCount(kGetNetExtend), 1);
+
+    tabs->setCurrentIndex(PlatformTabs::kTarvio);
+    tabs->setCurrentIndex(PlatformTabs::kOther);
+    QTRY_COMPARE(m_fixture->requestCount(kGetNetExtend), 2);
+    tabs->setCurrentIndex(PlatformTabs::kFtp);
+    tabs->setCurrentIndex(PlatformTabs::kOther);
+    QTRY_COMPARE(m_fixture->requestCount(kGetNetExtend), 3);
+    QCOMPARE(container->pageAt(PlatformTabs::kOther), other);
+    QCOMPARE(container->findChildren<ExtendConfigWnd *>().size(), 1);
 }
 
 QTEST_MAIN(tst_PlatformWnd)
