@@ -2,6 +2,8 @@
 
 #include "UcBase.h"
 
+#include <QPointer>
+
 class TabPane;
 
 namespace Ui {
@@ -15,6 +17,8 @@ class TabWidget : public UcBase
     Q_OBJECT
 
 public:
+    // The control joins `parent` when its element is parsed (UcBase::init),
+    // once its empty pages are in place, and only then builds them.
     TabWidget(QWidget *parent, const QMap<QString, QJsonValue> &definitions);
     ~TabWidget() override;
 
@@ -24,9 +28,10 @@ public:
     void refreshView() override;
 
 private:
-    void buildPane(int order, const QJsonObject &child);
+    void joinHost();
 
     Ui::TabWidget *ui;
+    QPointer<QWidget> host;
     QMap<int, TabPane *> pages;
     QMap<QString, QJsonValue> definitions;
 };
