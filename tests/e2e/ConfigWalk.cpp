@@ -89,7 +89,8 @@ void change(QWidget *widget)
         combo->setFocus();
         QTest::keyClick(combo, combo->currentIndex() + 1 < combo->count() ? Qt::Key_Down : Qt::Key_Up);
     } else if (auto *box = qobject_cast<QCheckBox *>(widget)) {
-        click(box);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Space);
     }
 }
 
@@ -109,6 +110,29 @@ QList<QWidget *> settings(QWidget *page)
     return combos + boxes;
 }
 
+// The save button that belongs with a setting: of the page's save buttons,
+// the one that shares the innermost frame with it.
+QPushButton *saveButtonFor(QWidget *setting, const QList<QPushButton *> &buttons)
+{
+    QPushButton *best = nullptr;
+    int bestDepth = -1;
+    for (QPushButton *button : buttons) {
+        int depth = 0;
+        for (QWidget *up = setting->parentWidget(); up; up = up->parentWidget()) {
+            if (up->isAncestorOf(button)) {
+                for (QWidget *above = up; above; above = above->parentWidget())
+                    ++depth;
+                break;
+            }
+        }
+        if (depth > bestDepth) {
+            best = button;
+            bestDepth = depth;
+        }
+    }
+    return best;
+}
+
 void waitForToastToGo(QWidget *mainWindow)
 {
     waitUntil([mainWindow] { return toastText(mainWindow).isEmpty(); }, kToastMs * 2);
@@ -116,11 +140,16 @@ void waitForToastToGo(QWidget *mainWindow)
 
 // Changes one choice of the tab's page, saves, opens another tab and comes
 // back, and checks that the page shows the saved choice.
-bool saveOnTab(QWidget *mainWindow, QTabWidget *tabs, int index, int otherIndex, QStringList &refusals)
+bool saveOnTab(QWidget *mainWindow, QTabWidget *tabs, int index, int otherIndex, QStringList &refusals,
+               QStringList &seen)
 {
     QWidget *page = tabs->widget(index);
     const QList<QPushButton *> buttons = saveButtons(page);
-    if (buttons.size() != 1)
+    seen << QStringLiteral("%1: %2 save buttons, %3 settings")
+                    .arg(tabs->tabText(index))
+                    .arg(buttons.size())
+                    .arg(settings(page).size());
+    if (buttons.isEmpty())
         return false;
     for (QWidget *setting : settings(page)) {
         const QString name = setting->objectName();
@@ -131,7 +160,7 @@ bool saveOnTab(QWidget *mainWindow, QTabWidget *tabs, int index, int otherIndex,
             continue;
         step(QStringLiteral("save %1 = %2 on %3").arg(name, chosen, tabs->tabText(index)));
         waitForToastToGo(mainWindow);
-        click(buttons.first());
+        click(saveButtonFor(setting, buttons));
         QString verdict;
         if (!waitUntil([&] { return !(verdict = toastText(mainWindow)).isEmpty(); }))
             fail(QStringLiteral("saving showed no result"));
@@ -159,6 +188,7 @@ bool saveOnTab(QWidget *mainWindow, QTabWidget *tabs, int index, int otherIndex,
 void saveOneSetting(QWidget *mainWindow, QWidget *container, const QString &path)
 {
     QStringList refusals;
+    QStringList seen;
     for (QTabWidget *tabs : outermostTabs(container)) {
         QList<int> enabled;
         for (int index = 0; index < tabs->count(); ++index) {
@@ -168,14 +198,15 @@ void saveOneSetting(QWidget *mainWindow, QWidget *container, const QString &path
         for (int index : qAsConst(enabled)) {
             const int other = enabled.size() > 1 ? enabled.at(enabled.first() == index ? 1 : 0) : -1;
             selectTab(mainWindow, tabs, index, tabs->tabText(index));
-            if (saveOnTab(mainWindow, tabs, index, other, refusals))
+            if (saveOnTab(mainWindow, tabs, index, other, refusals, seen))
                 return;
         }
     }
     // A container whose pages offer nothing the walk knows how to change is
     // named; one that refused every change fails.
     if (refusals.isEmpty())
-        step(QStringLiteral("note: no page of %1 offers a choice or check box to save").arg(path));
+        step(QStringLiteral("note: no page of %1 offers a choice or check box to save (%2)")
+                     .arg(path, seen.join(QStringLiteral("; "))));
     else
         fail(QStringLiteral("no setting of %1 could be saved (%2)").arg(path, refusals.join(QStringLiteral("; "))));
 }
