@@ -34,6 +34,18 @@ bool parseRequest(const std::vector<std::uint8_t> &packet, Request &request)
 
 } // namespace
 
+// Counts one record signal; called on the reader thread.
+class SignalCounter : public QObject
+{
+    Q_OBJECT
+
+public:
+    std::atomic<int> count {0};
+
+public slots:
+    void countReply() { ++count; }
+};
+
 PageFixture::PageFixture()
 {
     qRegisterMetaType<sim::camera::CameraProfile>();
@@ -90,6 +102,27 @@ void PageFixture::setRecord(const char *name, const QByteArray &bytes)
 {
     camera().edit([&](sim::camera::CameraBehaviour &behaviour) {
         behaviour.parameters().setRecord(name, sim::camera::le::Bytes(bytes.begin(), bytes.end()));
+    });
+}
+
+QByteArray PageFixture::jsonGroup(quint32 getCommand) const
+{
+    sim::camera::JsonTexts::Group group;
+    if (!sim::camera::JsonTexts::groupForGetCode(getCommand, group))
+        return QByteArray();
+    QByteArray bytes;
+    camera().edit([&](sim::camera::CameraBehaviour &behaviour) {
+        bytes = QByteArray::fromStdString(behaviour.json().group(group));
+    });
+    return bytes;
+}
+
+void PageFixture::putJsonGroup(quint32 getCommand, const QByteArray &bytes)
+{
+    sim::camera::JsonTexts::Group group;
+    QVERIFY2(sim::camera::JsonTexts::groupForGetCode(getCommand, group), "no JSON group has that code");
+    camera().edit([&](sim::camera::CameraBehaviour &behaviour) {
+        behaviour.json().putGroup(group, bytes.toStdString());
     });
 }
 
@@ -156,6 +189,12 @@ bool PageFixture::waitForReplies(int n, int since)
     return QTest::qWaitFor([&] { return m_replies >= target; }, CameraRig::kWaitMs);
 }
 
+int PageFixture::replies(const char *signal) const
+{
+    const auto found = m_signalCounters.find(QByteArray(signal));
+    return found == m_signalCounters.end() ? 0 : static_cast<SignalCounter *>(found->second.get())->count.load();
+}
+
 void PageFixture::countReply()
 {
     ++m_replies;
@@ -175,8 +214,15 @@ void PageFixture::moveCounterLast()
     const QMetaMethod counter = metaObject()->method(metaObject()->indexOfSlot("countReply()"));
     for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
         const QMetaMethod method = meta->method(i);
-        if (method.methodType() == QMetaMethod::Signal && method.name().startsWith("dev"))
+        if (method.methodType() == QMetaMethod::Signal && method.name().startsWith("dev")) {
             connect(manager, method, this, counter, Qt::DirectConnection);
+            std::unique_ptr<QObject> &each = m_signalCounters[method.name()];
+            if (!each)
+                each.reset(new SignalCounter);
+            disconnect(manager, nullptr, each.get(), nullptr);
+            const QMetaMethod slot = each->metaObject()->method(each->metaObject()->indexOfSlot("countReply()"));
+            connect(manager, method, each.get(), slot, Qt::DirectConnection);
+        }
     }
 }
 
@@ -200,3 +246,5 @@ bool PageFixture::eventFilter(QObject *watched, QEvent *event)
         watchPage(static_cast<QChildEvent *>(event)->child());
     return QObject::eventFilter(watched, event);
 }
+
+#include "PageFixture.moc"
