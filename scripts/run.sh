@@ -1,15 +1,15 @@
 #!/bin/sh
 # Installs what is missing, builds, and starts Vantrel from build/bin.
-# run.sh --cameras N [arguments...] attaches N simulated cameras instead of real ones.
+# run.sh --cameras N attaches N simulated cameras instead of real ones;
+# run.sh --profile NAME [--profile NAME...] chooses the kind of each camera;
+# every option goes to the launcher (see build/bin/vantrel-sim-launch --help).
 set -e
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
 "$root/scripts/install-udev-rule.sh"
 "$root/scripts/build.sh" "$root/build"
 cd "$root/build/bin"
-if [ "$1" = "--cameras" ]; then
-    cameras="$2"
-    shift 2
-    exec ./vantrel-sim-launch --cameras "$cameras" -- ./Vantrel "$@"
-fi
+case "$1" in
+--*) exec ./vantrel-sim-launch "$@" -- ./Vantrel ;;
+esac
 exec ./Vantrel "$@"

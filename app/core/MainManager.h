@@ -342,6 +342,7 @@ private:
     void stopAtFront(int status);
     void postStartDownLoad(const QString &remoteName, int status);
     void armTransferDeadline();
+    void armTransferStallWatch();
     void armLogDeadline();
     void onTransferStarted(int index, int result);
     void onTransferEnded(int index, int result);

@@ -16,6 +16,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <cstring>
@@ -325,6 +326,27 @@ void MainManager::armTransferDeadline()
     });
 }
 
+// A camera pulled out part way through a file sends neither more data nor
+// the reply 3 that ends the transfer: the file stops growing, and without
+// this the queue (and every page that waits for it to empty) would wait for
+// ever. The file is then reported failed, never finished.
+void MainManager::armTransferStallWatch()
+{
+    const int generation = m_transferDeadlineGeneration;
+    const QString path = m_downloadList.first().localPath;
+    const qint64 size = QFileInfo(path).size();
+    QTimer::singleShot(replyDeadlineMs(), this, [this, generation, path, size] {
+        if (generation != m_transferDeadlineGeneration || m_transferPhase != TransferPhase::Transferring)
+            return;
+        if (QFileInfo(path).size() != size) {
+            armTransferStallWatch();
+            return;
+        }
+        MOSTREL_LOG("no data for %s: the transfer is given up\n", QFile::encodeName(path).constData());
+        onTransferEnded(m_transferIndex, kStatusFailed);
+    });
+}
+
 void MainManager::armLogDeadline()
 {
     const int generation = ++m_logDeadlineGeneration;
@@ -406,6 +428,7 @@ void MainManager::onTransferStarted(int index, int result)
     const DownLoadPair front = m_downloadList.first();
     if (result == 0) {
         m_transferPhase = TransferPhase::Transferring;
+        armTransferStallWatch();
         if (!front.logRun)
             emit startDownLoad(front.remoteName, kStatusAccepted);
         return;

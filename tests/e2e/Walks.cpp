@@ -241,10 +241,16 @@ void unplugWalk(const Setting &setting)
             QStringLiteral("%1 files were reported finished, %2 arrived whole").arg(finished).arg(whole));
 
     step(QStringLiteral("clear the queue"));
+    // The file being fetched stays until the program gives it up.
     QWidget *panel = mainWindow->findChild<QWidget *>(QStringLiteral("DownLoadWnd"));
-    child<QPushButton>(panel, QStringLiteral("Load_Manager_Btn"))->click();
-    child<QPushButton>(panel, QStringLiteral("Clean_Btn"))->click();
-    waitFor([&] { return panelRows(mainWindow, false) == 0; }, QStringLiteral("an empty queue"));
+    waitFor(
+            [&] {
+                child<QPushButton>(panel, QStringLiteral("Load_Manager_Btn"))->click();
+                child<QPushButton>(panel, QStringLiteral("Clean_Btn"))->click();
+                settle(200);
+                return panelRows(mainWindow, false) == 0;
+            },
+            QStringLiteral("an empty queue"));
     changeDevice(mainWindow);
     login = recognise(setting.cameras - 1);
     step(QStringLiteral("close the log-in window"));

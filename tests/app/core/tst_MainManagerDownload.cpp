@@ -102,6 +102,7 @@ private slots:
     void refusedTransferIsReportedOnceAndAdvancesOnce();
     void fileInFlightSurvivesRemovalAndCut_data();
     void fileInFlightSurvivesRemovalAndCut();
+    void transferThatFallsSilentIsGivenUpAndTheQueueGoesOn();
     void failedLogRequestReportsOnceAndTheQueueGoesOn_data();
     void failedLogRequestReportsOnceAndTheQueueGoesOn();
     void logRunFetchesEveryLogFileIntoTheWorkingFolder();
@@ -495,6 +496,48 @@ void tst_MainManagerDownload::fileInFlightSurvivesRemovalAndCut()
     QCOMPARE(overs(), expected);
     QCOMPARE(requested(camera(), kCmdFileInfo), fetched);
     QCOMPARE(probe().count("allFileDownLoadOver"), 1);
+}
+
+// A camera pulled out mid-file: its transfer started, part of the data came,
+// and then nothing, not even the reply 3 that ends it.
+void tst_MainManagerDownload::transferThatFallsSilentIsGivenUpAndTheQueueGoesOn()
+{
+    manager()->setReplyDeadlines(500, 800);
+    const QStringList media = mediaNames(camera(), 2);
+    const QString a = media[0];
+    const QString b = media[1];
+    const QString target = folder("media");
+    sim::FullCamera &cam = camera();
+    const std::string silent = a.toStdString();
+    cam.registerCommand(
+        kCmdDownload,
+        [&cam, silent](const sim::CommandRequest &request, sim::Outbox &out) {
+            const char *field = reinterpret_cast<const char *>(request.payload);
+            const std::string name(field, strnlen(field, qMin<size_t>(128, request.payloadLength)));
+            const auto file = cam.store().file(name);
+            out.reply(kCmdDownload, file ? 0 : 1);
+            if (!file)
+                return;
+            if (name == silent) {
+                std::vector<std::uint8_t> half(file->size() / 2);
+                file->read(0, half.data(), half.size());
+                out.data(half);
+                return;
+            }
+            out.stream(file, 0);
+            out.reply(kCmdTransferEnd, 0);
+        },
+        sim::SimCamera::CommandShape::Transfer);
+
+    manager()->AddDownLoadList({a, b}, target);
+    QVERIFY(probe().wait("overDownLoad", 1, 10000));
+    QCOMPARE(overs(), QStringList({a + ">" + target + "/" + fileName(a) + "=2"}));
+    QVERIFY(localBytes(target + "/" + fileName(a)) != cameraBytes(cam, a));
+    // The queue goes on; this camera's library state still holds the
+    // silent transfer, so the next file is refused at once instead of
+    // waiting behind it.
+    QVERIFY(probe().wait("startDownLoad", 3, 5000));
+    QCOMPARE(statuses(), QStringList({a + "=0", b + "=2"}));
 }
 
 void tst_MainManagerDownload::failedLogRequestReportsOnceAndTheQueueGoesOn_data()
