@@ -2,6 +2,9 @@
 
 #include <QDebug>
 
+#include <algorithm>
+#include <numeric>
+
 namespace {
 
 const QString kFieldSeparator = QStringLiteral("[]");
@@ -20,23 +23,68 @@ int number(const QString &text, int position, int length)
     return value;
 }
 
-bool hasExactShape(const QString &text)
+constexpr int kStampLength = 21;
+// Where the details of a stamped line start: after "[", the stamp and "] []".
+constexpr int kStampedDetails = kStampLength + 5;
+
+// "dddd-dd-dd - dd:dd:dd" at position (the text is long enough).
+bool hasExactShapeAt(const QString &text, int position)
 {
     static const char kShape[] = "dddd-dd-dd - dd:dd:dd";
-    if (text.size() != int(sizeof kShape) - 1)
-        return false;
-    for (int i = 0; i < text.size(); ++i) {
-        if (kShape[i] == 'd' ? !isDigitAt(text, i) : text.at(i) != QLatin1Char(kShape[i]))
+    for (int i = 0; i < kStampLength; ++i) {
+        if (kShape[i] == 'd' ? !isDigitAt(text, position + i) : text.at(position + i) != QLatin1Char(kShape[i]))
             return false;
     }
     return true;
+}
+
+bool hasExactShape(const QString &text)
+{
+    return text.size() == kStampLength && hasExactShapeAt(text, 0);
+}
+
+bool isStampedLine(const QString &text)
+{
+    return text.size() >= kStampedDetails && text.at(0) == QLatin1Char('[')
+            && text.at(kStampLength + 1) == QLatin1Char(']') && text.at(kStampLength + 2) == QLatin1Char(' ')
+            && text.at(kStampLength + 3) == QLatin1Char('[') && text.at(kStampLength + 4) == QLatin1Char(']')
+            && hasExactShapeAt(text, 1);
+}
+
+// "yyyy-MM-dd - hh:mm:ss" as "yyyy-MM-dd hh:mm:ss", built in one piece: a
+// load makes one of these per line.
+QString searchKeyOf(const QString &exactShape)
+{
+    QString key(19, Qt::Uninitialized);
+    QChar *out = key.data();
+    const QChar *in = exactShape.constData();
+    std::copy(in, in + 10, out);
+    out[10] = QLatin1Char(' ');
+    std::copy(in + 13, in + 21, out + 11);
+    return key;
 }
 
 } // namespace
 
 namespace LogLine {
 
-QDateTime parseTime(const QString &text)
+QDateTime LocalDays::toDateTime(const QDate &date, const QTime &time)
+{
+    if (date != m_date) {
+        const QDateTime first(date, QTime(0, 0, 0));
+        const QDateTime last(date, QTime(23, 59, 59));
+        m_date = date;
+        m_oneOffset = first.isValid() && last.isValid() && first.offsetFromUtc() == last.offsetFromUtc();
+        m_offset = first.offsetFromUtc();
+    }
+    if (!m_oneOffset)
+        return QDateTime(date, time);
+    // Held in UTC: the same instant, and unlike an offset it needs no storage
+    // of its own.
+    return QDateTime(date, time, Qt::UTC).addSecs(-m_offset);
+}
+
+QDateTime parseTime(const QString &text, LocalDays *days)
 {
     if (!hasExactShape(text))
         return QDateTime::fromString(text, QLatin1String(kTimeFormat));
@@ -44,14 +92,27 @@ QDateTime parseTime(const QString &text)
     const QTime time(number(text, 13, 2), number(text, 16, 2), number(text, 19, 2));
     if (!date.isValid() || !time.isValid())
         return QDateTime();
-    return QDateTime(date, time);
+    return days ? days->toDateTime(date, time) : QDateTime(date, time);
 }
 
-bool parse(const QString &line, LogEntry &entry)
+bool parse(const QString &line, LogEntry &entry, LocalDays *days)
 {
     QString text = line;
     while (text.endsWith(QLatin1Char('\r')) || text.endsWith(QLatin1Char('\n')))
         text.chop(1);
+    // The camera's own lines, "[" stamp "] []" details: the stamp is where
+    // the split below would find it, without searching for it.
+    if (isStampedLine(text)) {
+        entry.timeText = text.mid(1, kStampLength);
+        const int second = text.indexOf(kFieldSeparator, kStampedDetails);
+        entry.details = second < 0 ? text.mid(kStampedDetails) : text.mid(kStampedDetails, second - kStampedDetails);
+        entry.time = parseTime(entry.timeText, days);
+        if (entry.time.isValid())
+            entry.searchKey = searchKeyOf(entry.timeText);
+        else
+            entry.searchKey.clear();
+        return true;
+    }
     // Split on "[]" without building a list: part 0, and part 1 up to the next "[]".
     const int first = text.indexOf(kFieldSeparator);
     QString timeText = first < 0 ? text : text.left(first);
@@ -69,29 +130,46 @@ bool parse(const QString &line, LogEntry &entry)
         const int second = text.indexOf(kFieldSeparator, start);
         entry.details = second < 0 ? text.mid(start) : text.mid(start, second - start);
     }
-    entry.time = parseTime(timeText);
+    entry.time = parseTime(timeText, days);
     if (!entry.time.isValid())
         entry.searchKey.clear();
     else if (hasExactShape(timeText))
-        entry.searchKey = timeText.left(10) + QLatin1Char(' ') + timeText.mid(13);
+        entry.searchKey = searchKeyOf(timeText);
     else
         entry.searchKey = entry.time.toString(QLatin1String(kSearchFormat));
     return true;
 }
 
-QList<LogEntry> filterByTime(const QList<LogEntry> &entries, const QDateTime &start, const QDateTime &end)
+QVector<int> rowsByTime(const QList<LogEntry> &entries, const QDateTime &start, const QDateTime &end)
 {
-    if (start.isNull() || end.isNull())
-        return entries;
+    QVector<int> rows;
+    rows.reserve(entries.size());
+    if (start.isNull() || end.isNull()) {
+        rows.resize(entries.size());
+        std::iota(rows.begin(), rows.end(), 0);
+        return rows;
+    }
     if (start == end)
         qDebug() << "startTime == endTime";
     const QString from = start.toString(QLatin1String(kSearchFormat));
     const QString to = end.toString(QLatin1String(kSearchFormat));
-    QList<LogEntry> kept;
-    for (const LogEntry &entry : entries) {
-        if (!entry.searchKey.isEmpty() && from <= entry.searchKey && entry.searchKey <= to)
-            kept.append(entry);
+    for (int row = 0; row < entries.size(); ++row) {
+        const QString &key = entries.at(row).searchKey;
+        if (!key.isEmpty() && from <= key && key <= to)
+            rows.append(row);
     }
+    return rows;
+}
+
+QList<LogEntry> filterByTime(const QList<LogEntry> &entries, const QDateTime &start, const QDateTime &end)
+{
+    const QVector<int> rows = rowsByTime(entries, start, end);
+    if (rows.size() == entries.size())
+        return entries;
+    QList<LogEntry> kept;
+    kept.reserve(rows.size());
+    for (int row : rows)
+        kept.append(entries.at(row));
     return kept;
 }
 
