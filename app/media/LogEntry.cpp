@@ -51,17 +51,23 @@ bool isStampedLine(const QString &text)
             && hasExactShapeAt(text, 1);
 }
 
-// "yyyy-MM-dd - hh:mm:ss" as "yyyy-MM-dd hh:mm:ss", built in one piece: a
-// load makes one of these per line.
-QString searchKeyOf(const QString &exactShape)
+// Puts the characters into target, in the storage it already has when that
+// is large enough: an entry read again takes no new memory.
+void assign(QString &target, const QChar *from, int length)
 {
-    QString key(19, Qt::Uninitialized);
+    target.resize(length);
+    std::copy(from, from + length, target.data());
+}
+
+// "yyyy-MM-dd - hh:mm:ss" as "yyyy-MM-dd hh:mm:ss".
+void setSearchKey(QString &key, const QString &exactShape)
+{
+    key.resize(19);
     QChar *out = key.data();
     const QChar *in = exactShape.constData();
     std::copy(in, in + 10, out);
     out[10] = QLatin1Char(' ');
     std::copy(in + 13, in + 21, out + 11);
-    return key;
 }
 
 } // namespace
@@ -103,12 +109,13 @@ bool parse(const QString &line, LogEntry &entry, LocalDays *days)
     // The camera's own lines, "[" stamp "] []" details: the stamp is where
     // the split below would find it, without searching for it.
     if (isStampedLine(text)) {
-        entry.timeText = text.mid(1, kStampLength);
+        assign(entry.timeText, text.constData() + 1, kStampLength);
         const int second = text.indexOf(kFieldSeparator, kStampedDetails);
-        entry.details = second < 0 ? text.mid(kStampedDetails) : text.mid(kStampedDetails, second - kStampedDetails);
+        assign(entry.details, text.constData() + kStampedDetails,
+               (second < 0 ? text.size() : second) - kStampedDetails);
         entry.time = parseTime(entry.timeText, days);
         if (entry.time.isValid())
-            entry.searchKey = searchKeyOf(entry.timeText);
+            setSearchKey(entry.searchKey, entry.timeText);
         else
             entry.searchKey.clear();
         return true;
@@ -134,23 +141,23 @@ bool parse(const QString &line, LogEntry &entry, LocalDays *days)
     if (!entry.time.isValid())
         entry.searchKey.clear();
     else if (hasExactShape(timeText))
-        entry.searchKey = searchKeyOf(timeText);
+        setSearchKey(entry.searchKey, timeText);
     else
         entry.searchKey = entry.time.toString(QLatin1String(kSearchFormat));
     return true;
 }
 
-QVector<int> rowsByTime(const QList<LogEntry> &entries, const QDateTime &start, const QDateTime &end)
+void rowsByTime(const QList<LogEntry> &entries, const QDateTime &start, const QDateTime &end, QVector<int> &rows)
 {
-    QVector<int> rows;
-    rows.reserve(entries.size());
+    rows.clear();
     if (start.isNull() || end.isNull()) {
         rows.resize(entries.size());
         std::iota(rows.begin(), rows.end(), 0);
-        return rows;
+        return;
     }
     if (start == end)
         qDebug() << "startTime == endTime";
+    rows.reserve(entries.size());
     const QString from = start.toString(QLatin1String(kSearchFormat));
     const QString to = end.toString(QLatin1String(kSearchFormat));
     for (int row = 0; row < entries.size(); ++row) {
@@ -158,6 +165,12 @@ QVector<int> rowsByTime(const QList<LogEntry> &entries, const QDateTime &start, 
         if (!key.isEmpty() && from <= key && key <= to)
             rows.append(row);
     }
+}
+
+QVector<int> rowsByTime(const QList<LogEntry> &entries, const QDateTime &start, const QDateTime &end)
+{
+    QVector<int> rows;
+    rowsByTime(entries, start, end, rows);
     return rows;
 }
 

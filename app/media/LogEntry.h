@@ -45,8 +45,9 @@ constexpr const char *kTimeFormat = "yyyy-MM-dd - hh:mm:ss";
 constexpr const char *kSearchFormat = "yyyy-MM-dd hh:mm:ss";
 
 // Fills timeText, details, time and searchKey from one line (a trailing CR is
-// ignored); false for a line that gives no entry (empty time part). Readers of
-// many lines pass their LocalDays.
+// ignored); false for a line that gives no entry (empty time part), which
+// leaves the entry as it was. Readers of many lines pass their LocalDays and
+// may hand in the entries of an earlier read: their text storage is reused.
 bool parse(const QString &line, LogEntry &entry, LocalDays *days = nullptr);
 
 // The time stamp text read with kTimeFormat: a fast path for the exact
@@ -60,5 +61,7 @@ QList<LogEntry> filterByTime(const QList<LogEntry> &entries, const QDateTime &st
 // The same search as positions in entries, in their order: what a page that
 // keeps all entries and shows some needs, without copying any.
 QVector<int> rowsByTime(const QList<LogEntry> &entries, const QDateTime &start, const QDateTime &end);
+// The same into rows, whose storage is kept for the next search.
+void rowsByTime(const QList<LogEntry> &entries, const QDateTime &start, const QDateTime &end, QVector<int> &rows);
 
 } // namespace LogLine

@@ -157,14 +157,15 @@ void LogMsgWnd::loadLogFiles()
         return;
     }
     onClearBtnClicked();
-    // Each load reads the files anew; the entries of an earlier one would be
-    // listed twice.
-    m_allEntries.clear();
+    // Each load reads the files anew, over the entries of the last load (their
+    // storage is reused); what that load had beyond the new lines goes.
     LogLine::LocalDays days;
+    int count = 0;
     for (const QString &path : qAsConst(m_logFiles))
-        parseLogFile(path, days);
+        parseLogFile(path, days, count);
+    m_allEntries.erase(m_allEntries.begin() + count, m_allEntries.end());
     m_currentPage = 1;
-    m_shownRows = LogLine::rowsByTime(m_allEntries, QDateTime(), QDateTime());
+    LogLine::rowsByTime(m_allEntries, QDateTime(), QDateTime(), m_shownRows);
     if (m_shownRows.isEmpty())
         showOverlay(tr("未找到日志"), true);
     else
@@ -174,7 +175,7 @@ void LogMsgWnd::loadLogFiles()
     showPage();
 }
 
-void LogMsgWnd::parseLogFile(const QString &path, LogLine::LocalDays &days)
+void LogMsgWnd::parseLogFile(const QString &path, LogLine::LocalDays &days, int &count)
 {
     QFile file(path);
     if (!file.exists() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
@@ -185,13 +186,13 @@ void LogMsgWnd::parseLogFile(const QString &path, LogLine::LocalDays &days)
     QString line;
     while (stream.readLineInto(&line)) {
         // Read straight into the list's own entry rather than copying one in.
-        m_allEntries.append(LogEntry());
-        LogEntry &entry = m_allEntries.last();
-        if (!LogLine::parse(line, entry, &days)) {
-            m_allEntries.removeLast();
+        if (count == m_allEntries.size())
+            m_allEntries.append(LogEntry());
+        LogEntry &entry = m_allEntries[count];
+        if (!LogLine::parse(line, entry, &days))
             continue;
-        }
         entry.order = ++s_logOrder;
+        ++count;
     }
 }
 
@@ -211,7 +212,7 @@ void LogMsgWnd::onSearchBtnClicked()
     }
     m_ui->point_frame->hide();
     m_currentPage = 1;
-    m_shownRows = LogLine::rowsByTime(m_allEntries, start, end);
+    LogLine::rowsByTime(m_allEntries, start, end, m_shownRows);
     updatePageLabel();
     if (m_shownRows.isEmpty())
         showOverlay(tr("没有符合条件的日志信息"), true);

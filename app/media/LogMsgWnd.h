@@ -46,7 +46,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void parseLogFile(const QString &path, LogLine::LocalDays &days);
+    // Reads the file's lines into m_allEntries from position count on.
+    void parseLogFile(const QString &path, LogLine::LocalDays &days, int &count);
     void updatePageLabel();
     void showPage();
     void changePage(int page);
