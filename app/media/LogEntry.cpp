@@ -87,18 +87,36 @@ QDateTime LocalDays::toDateTime(const QDate &date, const QTime &time)
         return QDateTime(date, time);
     // Held in UTC: the same instant, and unlike an offset it needs no storage
     // of its own.
-    return QDateTime(date, time, Qt::UTC).addSecs(-m_offset);
+    constexpr qint64 kUnixEpochDay = 2440588;
+    constexpr qint64 kMSecsPerDay = 86400000;
+    return QDateTime::fromMSecsSinceEpoch((date.toJulianDay() - kUnixEpochDay) * kMSecsPerDay
+                                                  + time.msecsSinceStartOfDay() - qint64(m_offset) * 1000,
+                                          Qt::UTC);
 }
 
-QDateTime parseTime(const QString &text, LocalDays *days)
+} // namespace LogLine
+
+namespace {
+
+// The time of a text known to have the exact shape.
+QDateTime exactShapeTime(const QString &text, LogLine::LocalDays *days)
 {
-    if (!hasExactShape(text))
-        return QDateTime::fromString(text, QLatin1String(kTimeFormat));
     const QDate date(number(text, 0, 4), number(text, 5, 2), number(text, 8, 2));
     const QTime time(number(text, 13, 2), number(text, 16, 2), number(text, 19, 2));
     if (!date.isValid() || !time.isValid())
         return QDateTime();
     return days ? days->toDateTime(date, time) : QDateTime(date, time);
+}
+
+} // namespace
+
+namespace LogLine {
+
+QDateTime parseTime(const QString &text, LocalDays *days)
+{
+    if (!hasExactShape(text))
+        return QDateTime::fromString(text, QLatin1String(kTimeFormat));
+    return exactShapeTime(text, days);
 }
 
 bool parse(const QString &line, LogEntry &entry, LocalDays *days)
@@ -113,7 +131,7 @@ bool parse(const QString &line, LogEntry &entry, LocalDays *days)
         const int second = text.indexOf(kFieldSeparator, kStampedDetails);
         assign(entry.details, text.constData() + kStampedDetails,
                (second < 0 ? text.size() : second) - kStampedDetails);
-        entry.time = parseTime(entry.timeText, days);
+        entry.time = exactShapeTime(entry.timeText, days);
         if (entry.time.isValid())
             setSearchKey(entry.searchKey, entry.timeText);
         else
@@ -172,6 +190,80 @@ QVector<int> rowsByTime(const QList<LogEntry> &entries, const QDateTime &start, 
     QVector<int> rows;
     rowsByTime(entries, start, end, rows);
     return rows;
+}
+
+} // namespace LogLine
+
+namespace {
+
+// No key: the entry is never found.
+constexpr quint64 kNoKey = 0;
+// A key of another shape: only the text search can place it.
+constexpr quint64 kOddKey = ~quint64(0);
+
+// "dddd-dd-dd dd:dd:dd" as the number of its digits, plus one so that no key
+// is kNoKey. Keys of this one shape compare as texts the way the numbers do:
+// the separators stand at the same places, so the first difference is a digit.
+quint64 packKey(const QString &key)
+{
+    if (key.isEmpty())
+        return kNoKey;
+    static const char kShape[] = "dddd-dd-dd dd:dd:dd";
+    if (key.size() != int(sizeof kShape) - 1)
+        return kOddKey;
+    quint64 value = 0;
+    for (int i = 0; i < key.size(); ++i) {
+        if (kShape[i] == 'd') {
+            if (!isDigitAt(key, i))
+                return kOddKey;
+            value = value * 10 + (key.at(i).unicode() - '0');
+        } else if (key.at(i) != QLatin1Char(kShape[i])) {
+            return kOddKey;
+        }
+    }
+    return value + 1;
+}
+
+} // namespace
+
+namespace LogLine {
+
+void SearchKeys::clear()
+{
+    m_keys.clear();
+    m_allPacked = true;
+}
+
+void SearchKeys::append(const LogEntry &entry)
+{
+    const quint64 key = packKey(entry.searchKey);
+    if (key == kOddKey)
+        m_allPacked = false;
+    m_keys.append(key);
+}
+
+void SearchKeys::rowsByTime(const QList<LogEntry> &entries, const QDateTime &start, const QDateTime &end,
+                            QVector<int> &rows) const
+{
+    if (start.isNull() || end.isNull() || !m_allPacked || m_keys.size() != entries.size()) {
+        LogLine::rowsByTime(entries, start, end, rows);
+        return;
+    }
+    const quint64 from = packKey(start.toString(QLatin1String(kSearchFormat)));
+    const quint64 to = packKey(end.toString(QLatin1String(kSearchFormat)));
+    if (from == kOddKey || to == kOddKey || from == kNoKey || to == kNoKey) {
+        LogLine::rowsByTime(entries, start, end, rows);
+        return;
+    }
+    if (start == end)
+        qDebug() << "startTime == endTime";
+    rows.clear();
+    rows.reserve(m_keys.size());
+    const quint64 *keys = m_keys.constData();
+    for (int row = 0; row < m_keys.size(); ++row) {
+        if (keys[row] != kNoKey && from <= keys[row] && keys[row] <= to)
+            rows.append(row);
+    }
 }
 
 QList<LogEntry> filterByTime(const QList<LogEntry> &entries, const QDateTime &start, const QDateTime &end)

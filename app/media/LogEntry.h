@@ -64,4 +64,25 @@ QVector<int> rowsByTime(const QList<LogEntry> &entries, const QDateTime &start, 
 // The same into rows, whose storage is kept for the next search.
 void rowsByTime(const QList<LogEntry> &entries, const QDateTime &start, const QDateTime &end, QVector<int> &rows);
 
+// The entries' search keys packed as numbers (yyyyMMddhhmmss), in the
+// entries' order, so that a search over many entries reads one small array
+// rather than every entry's text. Built while the entries are read.
+class SearchKeys
+{
+public:
+    // Keeps the storage for the next load.
+    void clear();
+    void append(const LogEntry &entry);
+    int size() const { return m_keys.size(); }
+
+    // The rows rowsByTime gives for the entries appended, in the same order;
+    // keys or bounds of any other shape take the text search.
+    void rowsByTime(const QList<LogEntry> &entries, const QDateTime &start, const QDateTime &end,
+                    QVector<int> &rows) const;
+
+private:
+    QVector<quint64> m_keys;
+    bool m_allPacked = true;
+};
+
 } // namespace LogLine

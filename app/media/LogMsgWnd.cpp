@@ -160,6 +160,7 @@ void LogMsgWnd::loadLogFiles()
     // Each load reads the files anew, over the entries of the last load (their
     // storage is reused); what that load had beyond the new lines goes.
     LogLine::LocalDays days;
+    m_searchKeys.clear();
     int count = 0;
     for (const QString &path : qAsConst(m_logFiles))
         parseLogFile(path, days, count);
@@ -192,6 +193,7 @@ void LogMsgWnd::parseLogFile(const QString &path, LogLine::LocalDays &days, int 
         if (!LogLine::parse(line, entry, &days))
             continue;
         entry.order = ++s_logOrder;
+        m_searchKeys.append(entry);
         ++count;
     }
 }
@@ -212,7 +214,7 @@ void LogMsgWnd::onSearchBtnClicked()
     }
     m_ui->point_frame->hide();
     m_currentPage = 1;
-    LogLine::rowsByTime(m_allEntries, start, end, m_shownRows);
+    m_searchKeys.rowsByTime(m_allEntries, start, end, m_shownRows);
     updatePageLabel();
     if (m_shownRows.isEmpty())
         showOverlay(tr("没有符合条件的日志信息"), true);

@@ -68,4 +68,5 @@ private:
     // The lines the page lists, as positions in m_allEntries: a search over
     // all the logs copies no entry.
     QVector<int> m_shownRows;
+    LogLine::SearchKeys m_searchKeys;
 };

@@ -17,6 +17,8 @@ private slots:
     void theFastTimeReadingAgreesWithQt_data();
     void theFastTimeReadingAgreesWithQt();
     void aSearchKeepsTheEntriesBetweenItsBoundsIncluded();
+    void packedKeysFindWhatTheTextSearchFinds_data();
+    void packedKeysFindWhatTheTextSearchFinds();
     void anEntryReadAgainHoldsOnlyTheNewLine_data();
     void anEntryReadAgainHoldsOnlyTheNewLine();
     void timesReadDayByDayAgreeWithLocalTime_data();
@@ -103,6 +105,45 @@ void tst_LogEntry::aSearchKeepsTheEntriesBetweenItsBoundsIncluded()
     const QDateTime early(QDate(2000, 1, 1), QTime(0, 0));
     const QDateTime late(QDate(2099, 1, 1), QTime(0, 0));
     QVERIFY(!detailsOf(LogLine::filterByTime(entries, early, late)).contains("abc"));
+}
+
+void tst_LogEntry::packedKeysFindWhatTheTextSearchFinds_data()
+{
+    QTest::addColumn<QString>("oddKey");
+    QTest::newRow("every key packed") << QString();
+    // A key of another shape sends the whole search to the texts.
+    QTest::newRow("one odd key") << "2024-03-05T08:15:00";
+}
+
+void tst_LogEntry::packedKeysFindWhatTheTextSearchFinds()
+{
+    QFETCH(QString, oddKey);
+
+    QList<LogEntry> entries;
+    LogLine::SearchKeys keys;
+    for (const char *line : {"[2024-03-05 - 08:15:00] []a", "abc", "[2024-03-05 - 08:15:01] []b",
+                             "[2024-02-30 - 08:15:00] []bad", "[2023-12-31 - 23:59:59] []c",
+                             "[2024-03-06 - 00:00:00] []d", "[9999-12-31 - 23:59:59] []e"}) {
+        LogEntry entry;
+        QVERIFY(LogLine::parse(QString::fromLatin1(line), entry));
+        entries.append(entry);
+    }
+    if (!oddKey.isEmpty())
+        entries[1].searchKey = oddKey;
+    for (const LogEntry &entry : qAsConst(entries))
+        keys.append(entry);
+
+    const QDateTime bounds[] = {QDateTime(), QDateTime(QDate(2024, 3, 5), QTime(8, 15, 0)),
+                                QDateTime(QDate(2024, 3, 5), QTime(8, 15, 1)),
+                                QDateTime(QDate(2024, 3, 5), QTime(23, 59, 59)),
+                                QDateTime(QDate(2000, 1, 1), QTime(0, 0)), QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59))};
+    for (const QDateTime &start : bounds) {
+        for (const QDateTime &end : bounds) {
+            QVector<int> packed;
+            keys.rowsByTime(entries, start, end, packed);
+            QCOMPARE(packed, LogLine::rowsByTime(entries, start, end));
+        }
+    }
 }
 
 void tst_LogEntry::anEntryReadAgainHoldsOnlyTheNewLine_data()
