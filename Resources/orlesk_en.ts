@@ -515,6 +515,57 @@
     </message>
 </context>
 <context>
+    <name>FaceTdaConfigWnd</name>
+    <message>
+        <source>启用</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>MQ推送方式</source>
+        <translation>MQ push</translation>
+    </message>
+    <message>
+        <source>URL解密</source>
+        <translation>URL decryption</translation>
+    </message>
+    <message>
+        <source>云存储替换</source>
+        <translation>Cloud storage</translation>
+    </message>
+    <message>
+        <source>HTTPS协议</source>
+        <translation>HTTPS</translation>
+    </message>
+    <message>
+        <source>TDA服务IP</source>
+        <translation>TDA service IP</translation>
+    </message>
+    <message>
+        <source>TDA服务端口</source>
+        <translation>TDA service port</translation>
+    </message>
+    <message>
+        <source>MQ服务IP</source>
+        <translation>MQ service IP</translation>
+    </message>
+    <message>
+        <source>MQ服务端口</source>
+        <translation>MQ service port</translation>
+    </message>
+    <message>
+        <source>云存储服务IP</source>
+        <translation>Cloud storage IP</translation>
+    </message>
+    <message>
+        <source>云存储服务端口</source>
+        <translation>Cloud storage port</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
     <name>FactoryResetWidget</name>
     <message>
         <source>恢复出厂设置</source>
@@ -546,10 +597,120 @@
     </message>
 </context>
 <context>
+    <name>FtpConfigWnd</name>
+    <message>
+        <source>启用</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>上传视频</source>
+        <translation>Upload video</translation>
+    </message>
+    <message>
+        <source>上传图片</source>
+        <translation>Upload pictures</translation>
+    </message>
+    <message>
+        <source>上传录音</source>
+        <translation>Upload recordings</translation>
+    </message>
+    <message>
+        <source>上传后删除</source>
+        <translation>Delete after upload</translation>
+    </message>
+    <message>
+        <source>FTP服务IP</source>
+        <translation>FTP server IP</translation>
+    </message>
+    <message>
+        <source>FTP服务端口</source>
+        <translation>FTP server port</translation>
+    </message>
+    <message>
+        <source>用户名</source>
+        <translation>User name</translation>
+    </message>
+    <message>
+        <source>密码</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
     <name>GroupBox</name>
     <message>
         <source>GroupBox</source>
         <translation>GroupBox</translation>
+    </message>
+</context>
+<context>
+    <name>GroupTalkConfigWnd</name>
+    <message>
+        <source>启 用</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>7220</source>
+        <translation>7220</translation>
+    </message>
+    <message>
+        <source>GTK</source>
+        <translation>GTK</translation>
+    </message>
+    <message>
+        <source>服务器IP</source>
+        <translation>Server IP</translation>
+    </message>
+    <message>
+        <source>端  口</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>用户名</source>
+        <translation>User name</translation>
+    </message>
+    <message>
+        <source>密  码</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>待修改密码</source>
+        <translation>Password to change</translation>
+    </message>
+    <message>
+        <source>新用户首次登陆群对讲平台需强制修改密码，故首次登陆需要填写“待修改密码”一栏，其他情况下可只填“密码”一栏。
+	新用户：指平台新添加的用户名或者进行过密码复位操作的用户名。
+</source>
+        <translation>A new user must change the password at the first log-on to the group-talk platform, so fill in &quot;Password to change&quot; for the first log-on; otherwise filling in &quot;Password&quot; is enough.
+	New user: a user name newly added on the platform, or one whose password was reset.
+</translation>
+    </message>
+    <message>
+        <source>当前对讲组</source>
+        <translation>Talk group</translation>
+    </message>
+    <message>
+        <source>验证码</source>
+        <translation>Verification code</translation>
+    </message>
+    <message>
+        <source>只需在设备提示需要验证码的时候设置</source>
+        <translation>Set it only when the device asks for a verification code</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>新旧密码不可相同</source>
+        <translation>The new password must differ from the old one</translation>
     </message>
 </context>
 <context>
@@ -607,6 +768,21 @@
     <message>
         <source>label:</source>
         <translation>label:</translation>
+    </message>
+</context>
+<context>
+    <name>JsonFormPage</name>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Save failed</translation>
+    </message>
+    <message>
+        <source>保存成功</source>
+        <translation>Saved</translation>
     </message>
 </context>
 <context>
@@ -833,6 +1009,115 @@
     </message>
 </context>
 <context>
+    <name>LogoTagWnd</name>
+    <message>
+        <source>本地导入</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>选择图片</source>
+        <translation>Choose picture</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>下发</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>发送上传文件命令失败</source>
+        <translation>Failed to send the upload command</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>请选择分辨率为320*216的24位深bmp文件</source>
+        <translation>Choose a 320*216 24-bit BMP file</translation>
+    </message>
+    <message>
+        <source>图片文件异常</source>
+        <translation>The picture file could not be written</translation>
+    </message>
+    <message>
+        <source>下发LOGO失败</source>
+        <translation>Failed to send the logo</translation>
+    </message>
+    <message>
+        <source>LOGO已下发！</source>
+        <translation>Logo sent!</translation>
+    </message>
+</context>
+<context>
+    <name>LumaroConfigWnd</name>
+    <message>
+        <source>Lumaro开关</source>
+        <translation>Lumaro</translation>
+    </message>
+    <message>
+        <source>TARVIO、QUENSA、国标 、Lumaro同时只可启用一个平台</source>
+        <translation>Only one of TARVIO, QUENSA, GB and Lumaro can be enabled</translation>
+    </message>
+    <message>
+        <source>Lumaro验证码</source>
+        <translation>Lumaro code</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>6-8位数字、字母</source>
+        <translation>6 to 8 digits or letters</translation>
+    </message>
+</context>
+<context>
+    <name>LumaroV3ConfigWnd</name>
+    <message>
+        <source>Lumaro开关</source>
+        <translation>Lumaro</translation>
+    </message>
+    <message>
+        <source>TARVIO、QUENSA、国标 、Lumaro同时只可启用一个平台</source>
+        <translation>Only one of TARVIO, QUENSA, GB and Lumaro can be enabled</translation>
+    </message>
+    <message>
+        <source>Lumaro验证码</source>
+        <translation>Lumaro code</translation>
+    </message>
+    <message>
+        <source>加密使能</source>
+        <translation>Encryption</translation>
+    </message>
+    <message>
+        <source>加密秘钥</source>
+        <translation>Encryption key</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>弱密码</source>
+        <translation>Weak</translation>
+    </message>
+    <message>
+        <source>中密码</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>强密码</source>
+        <translation>Strong</translation>
+    </message>
+    <message>
+        <source>风险密码</source>
+        <translation>Risky</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>正在退出，请稍候...</source>
@@ -953,6 +1238,113 @@
     </message>
 </context>
 <context>
+    <name>NameTagWnd</name>
+    <message>
+        <source>底色</source>
+        <translation>Background</translation>
+    </message>
+    <message>
+        <source>白色</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>黑色</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>选择背景模板</source>
+        <translation>Choose template</translation>
+    </message>
+    <message>
+        <source>第一行</source>
+        <translation>Line 1</translation>
+    </message>
+    <message>
+        <source>行一</source>
+        <translation>Line one</translation>
+    </message>
+    <message>
+        <source>红色</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>加粗</source>
+        <translation>Bold</translation>
+    </message>
+    <message>
+        <source>第二行</source>
+        <translation>Line 2</translation>
+    </message>
+    <message>
+        <source>行二</source>
+        <translation>Line two</translation>
+    </message>
+    <message>
+        <source>第三行</source>
+        <translation>Line 3</translation>
+    </message>
+    <message>
+        <source>行三</source>
+        <translation>Line three</translation>
+    </message>
+    <message>
+        <source>第四行</source>
+        <translation>Line 4</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>位置重置</source>
+        <translation>Reset positions</translation>
+    </message>
+    <message>
+        <source>生成</source>
+        <translation>Generate</translation>
+    </message>
+    <message>
+        <source>本地导入</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>选择铭牌图</source>
+        <translation>Choose name tag</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>下发</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>发送上传文件命令失败</source>
+        <translation>Failed to send the upload command</translation>
+    </message>
+    <message>
+        <source>请选择分辨率为250*122的24位深bmp文件</source>
+        <translation>Choose a 250*122 24-bit BMP file</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>图片文件异常</source>
+        <translation>The picture file could not be written</translation>
+    </message>
+    <message>
+        <source>刷新设备屏幕失败</source>
+        <translation>Failed to refresh the device screen</translation>
+    </message>
+    <message>
+        <source>屏幕刷新中...请稍后！</source>
+        <translation>Refreshing the screen... please wait!</translation>
+    </message>
+</context>
+<context>
     <name>NetChecks</name>
     <message>
         <source>非法的IP</source>
@@ -1067,6 +1459,181 @@
     </message>
 </context>
 <context>
+    <name>PlaneConfigWnd</name>
+    <message>
+        <source>下发车牌库</source>
+        <translation>Send plate library</translation>
+    </message>
+    <message>
+        <source>车牌库</source>
+        <translation>Plate library</translation>
+    </message>
+    <message>
+        <source>选择文件</source>
+        <translation>Choose file</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>发送上传文件命令失败</source>
+        <translation>Failed to send the upload command</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>发送更新指令成功</source>
+        <translation>Update command sent</translation>
+    </message>
+    <message>
+        <source>发送更新指令失败</source>
+        <translation>Failed to send the update command</translation>
+    </message>
+</context>
+<context>
+    <name>PlatServerPage</name>
+    <message>
+        <source>启用</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>服务IP</source>
+        <translation>Server IP</translation>
+    </message>
+    <message>
+        <source>服务端口</source>
+        <translation>Server port</translation>
+    </message>
+    <message>
+        <source>用户名</source>
+        <translation>User name</translation>
+    </message>
+    <message>
+        <source>密码</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>PlateConfigWnd</name>
+    <message>
+        <source>启用</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>TARVIO、QUENSA、国标 、Lumaro同时只可启用一个平台</source>
+        <translation>Only one of TARVIO, QUENSA, GB and Lumaro can be enabled at a time</translation>
+    </message>
+    <message>
+        <source>强制子码流</source>
+        <translation>Force sub-stream</translation>
+    </message>
+    <message>
+        <source>图片自动上传</source>
+        <translation>Auto-upload pictures</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>启用域名</source>
+        <translation>Use domain</translation>
+    </message>
+    <message>
+        <source>域名</source>
+        <translation>Domain</translation>
+    </message>
+    <message>
+        <source>端口</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>设备ID</source>
+        <translation>Device ID</translation>
+    </message>
+    <message>
+        <source>GPS上传间隔</source>
+        <translation>GPS upload interval</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>GPS上传间隔的范围是1~99</source>
+        <translation>The GPS upload interval must be 1 to 99</translation>
+    </message>
+    <message>
+        <source>保存失败</source>
+        <translation>Save failed</translation>
+    </message>
+    <message>
+        <source>保存成功</source>
+        <translation>Saved</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformTabs</name>
+    <message>
+        <source>QUENSA、国标 、Lumaro同时只可启用一个平台</source>
+        <translation>Only one of QUENSA, GB and Lumaro can be enabled at a time</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformWnd</name>
+    <message>
+        <source>TARVIO</source>
+        <translation>TARVIO</translation>
+    </message>
+    <message>
+        <source>FTP</source>
+        <translation>FTP</translation>
+    </message>
+    <message>
+        <source>QUENSA</source>
+        <translation>QUENSA</translation>
+    </message>
+    <message>
+        <source>国标平台</source>
+        <translation>GB Platform</translation>
+    </message>
+    <message>
+        <source>1400平台</source>
+        <translation>1400 Platform</translation>
+    </message>
+    <message>
+        <source>群对讲</source>
+        <translation>Group Talk</translation>
+    </message>
+    <message>
+        <source>自定义平台</source>
+        <translation>Custom Platform</translation>
+    </message>
+    <message>
+        <source>人脸平台</source>
+        <translation>Face Platform</translation>
+    </message>
+    <message>
+        <source>Lumaro</source>
+        <translation>Lumaro</translation>
+    </message>
+    <message>
+        <source>RTMP</source>
+        <translation>RTMP</translation>
+    </message>
+    <message>
+        <source>其他</source>
+        <translation>Other</translation>
+    </message>
+</context>
+<context>
     <name>PwdRecoverWidget</name>
     <message>
         <source>返回登录界面</source>
@@ -1169,6 +1736,97 @@
     <message>
         <source>label:</source>
         <translation>label:</translation>
+    </message>
+</context>
+<context>
+    <name>SIPParamWnd</name>
+    <message>
+        <source>启用注册</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>TARVIO、QUENSA、国标 、Lumaro同时只可启用一个平台</source>
+        <translation>Only one of TARVIO, QUENSA, GB28181 and Lumaro can be enabled at a time</translation>
+    </message>
+    <message>
+        <source>服务器ID</source>
+        <translation>Server ID</translation>
+    </message>
+    <message>
+        <source>服务器域</source>
+        <translation>Server domain</translation>
+    </message>
+    <message>
+        <source>注册服务器地址</source>
+        <translation>Registrar address</translation>
+    </message>
+    <message>
+        <source>注册服务器端口</source>
+        <translation>Registrar port</translation>
+    </message>
+    <message>
+        <source>本地IP</source>
+        <translation>Local IP</translation>
+    </message>
+    <message>
+        <source>本地端口</source>
+        <translation>Local port</translation>
+    </message>
+    <message>
+        <source>码流索引</source>
+        <translation>Stream</translation>
+    </message>
+    <message>
+        <source>主码流</source>
+        <translation>Main stream</translation>
+    </message>
+    <message>
+        <source>子码流</source>
+        <translation>Sub stream</translation>
+    </message>
+    <message>
+        <source>对讲模式</source>
+        <translation>Talk mode</translation>
+    </message>
+    <message>
+        <source>用户名</source>
+        <translation>User name</translation>
+    </message>
+    <message>
+        <source>密码</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>注册有效期</source>
+        <translation>Registration expiry</translation>
+    </message>
+    <message>
+        <source>发送心跳间隔</source>
+        <translation>Heartbeat interval</translation>
+    </message>
+    <message>
+        <source>最大心跳超时次数</source>
+        <translation>Max heartbeat time-outs</translation>
+    </message>
+    <message>
+        <source>设备ID</source>
+        <translation>Device ID</translation>
+    </message>
+    <message>
+        <source>视频通道号</source>
+        <translation>Video channel ID</translation>
+    </message>
+    <message>
+        <source>报警通道号</source>
+        <translation>Alarm channel ID</translation>
+    </message>
+    <message>
+        <source>信令交互协议</source>
+        <translation>Signalling transport</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
     </message>
 </context>
 <context>
@@ -1349,6 +2007,22 @@
     <message>
         <source>保存成功</source>
         <translation>Saved</translation>
+    </message>
+    <message>
+        <source>发送上传文件结束命令失败</source>
+        <translation>Failed to send the upload command</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>发送更新指令失败</source>
+        <translation>Failed to send the update command</translation>
+    </message>
+    <message>
+        <source>发送更新指令成功</source>
+        <translation>Update command sent</translation>
     </message>
 </context>
 <context>
@@ -1590,6 +2264,327 @@
     </message>
 </context>
 <context>
+    <name>TarvioConfigWnd</name>
+    <message>
+        <source>启用</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>TARVIO、QUENSA、国标 、Lumaro同时只可启用一个平台</source>
+        <translation>Only one of TARVIO, QUENSA, GB and Lumaro can be enabled at a time</translation>
+    </message>
+    <message>
+        <source>强制子码流</source>
+        <translation>Force sub-stream</translation>
+    </message>
+    <message>
+        <source>服务IP</source>
+        <translation>Server IP</translation>
+    </message>
+    <message>
+        <source>服务端口</source>
+        <translation>Server port</translation>
+    </message>
+    <message>
+        <source>设备ID</source>
+        <translation>Device ID</translation>
+    </message>
+    <message>
+        <source>设备名称</source>
+        <translation>Device name</translation>
+    </message>
+    <message>
+        <source>秘钥</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>TimPlateConfigWnd</name>
+    <message>
+        <source>启用</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>域名</source>
+        <translation>Domain</translation>
+    </message>
+    <message>
+        <source>服务名</source>
+        <translation>Service name</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>端口</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>服务包长</source>
+        <translation>Packet length</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>TimeConfigWnd</name>
+    <message>
+        <source>时间校时</source>
+        <translation>Time Calibration</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>时区</source>
+        <translation>Time Zone</translation>
+    </message>
+    <message>
+        <source>自动校时</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>手动校时</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>夏时制</source>
+        <translation>DST</translation>
+    </message>
+    <message>
+        <source>启用</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>Start Time</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>Oct</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>Dec</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>First</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Second</translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <translation>Third</translation>
+    </message>
+    <message>
+        <source>Fourth</source>
+        <translation>Fourth</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Mon</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Tue</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Wed</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Thu</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Fri</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sat</translation>
+    </message>
+    <message>
+        <source>00</source>
+        <translation>00</translation>
+    </message>
+    <message>
+        <source>01</source>
+        <translation>01</translation>
+    </message>
+    <message>
+        <source>02</source>
+        <translation>02</translation>
+    </message>
+    <message>
+        <source>03</source>
+        <translation>03</translation>
+    </message>
+    <message>
+        <source>04</source>
+        <translation>04</translation>
+    </message>
+    <message>
+        <source>05</source>
+        <translation>05</translation>
+    </message>
+    <message>
+        <source>06</source>
+        <translation>06</translation>
+    </message>
+    <message>
+        <source>07</source>
+        <translation>07</translation>
+    </message>
+    <message>
+        <source>08</source>
+        <translation>08</translation>
+    </message>
+    <message>
+        <source>09</source>
+        <translation>09</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>11</source>
+        <translation>11</translation>
+    </message>
+    <message>
+        <source>12</source>
+        <translation>12</translation>
+    </message>
+    <message>
+        <source>13</source>
+        <translation>13</translation>
+    </message>
+    <message>
+        <source>14</source>
+        <translation>14</translation>
+    </message>
+    <message>
+        <source>15</source>
+        <translation>15</translation>
+    </message>
+    <message>
+        <source>16</source>
+        <translation>16</translation>
+    </message>
+    <message>
+        <source>17</source>
+        <translation>17</translation>
+    </message>
+    <message>
+        <source>18</source>
+        <translation>18</translation>
+    </message>
+    <message>
+        <source>19</source>
+        <translation>19</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>21</source>
+        <translation>21</translation>
+    </message>
+    <message>
+        <source>22</source>
+        <translation>22</translation>
+    </message>
+    <message>
+        <source>23</source>
+        <translation>23</translation>
+    </message>
+    <message>
+        <source>结束时间</source>
+        <translation>End Time</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>second</translation>
+    </message>
+    <message>
+        <source>偏差</source>
+        <translation>Bias</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>当前不支持时间设置</source>
+        <translation>The device does not support setting the time</translation>
+    </message>
+</context>
+<context>
     <name>TimePicker</name>
     <message>
         <source>TimePicker</source>
@@ -1616,6 +2611,25 @@
     <message>
         <source>请配置:%1</source>
         <translation>Please configure: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UploadFlow</name>
+    <message>
+        <source>上传文件失败</source>
+        <translation>File upload failed</translation>
+    </message>
+    <message>
+        <source>设备不支持</source>
+        <translation>Not supported by the device</translation>
+    </message>
+    <message>
+        <source>文件发送中...</source>
+        <translation>Sending file...</translation>
+    </message>
+    <message>
+        <source>上传文件成功</source>
+        <translation>File uploaded</translation>
     </message>
 </context>
 <context>

@@ -92,6 +92,7 @@ const QHash<int, ResultSignal> &resultSignals()
         {33, &MainManager::factoryReset},             {34, &MainManager::memoryFormat},
         {46, &MainManager::reqSetDevStaticWifiParam}, {48, &MainManager::reqSetDevDomainParam},
         {51, &MainManager::reqSetDevWifiParamV2},     {55, &MainManager::reqSetDevUpfileParam},
+        {56, &MainManager::reqSetDevUpfileStop},
         {66, &MainManager::deviceDefault},            {68, &MainManager::reqSetDevAESParam},
         {136, &MainManager::reqSetDevGroupTalkParma}, {301, &MainManager::reqSetDevSIPParam},
         {401, &MainManager::reqSetDevOSDParam},       {501, &MainManager::reqSetDevTarvioParam},

@@ -405,6 +405,8 @@ signals:
     void reqSetDevDomainParam(int result);
     void reqSetDevWifiParamV2(int result);
     void reqSetDevUpfileParam(int result);
+    // The camera's verdict on an upload, the answer to each upload stop.
+    void reqSetDevUpfileStop(int result);
     void deviceDefault(int result);
     void reqSetDevAESParam(int result);
     void reqSetDevGroupTalkParma(int result);

@@ -1,14 +1,23 @@
 #include "SystemMaintenWnd.h"
 
 #include "CommonFunc.h"
+#include "Dialogs.h"
 #include "FactoryResetWidget.h"
 #include "HintWnd.h"
+#include "IniConfig.h"
+#include "LogoTagWnd.h"
 #include "MainManager.h"
 #include "MaintenanceGating.h"
+#include "NameTagWnd.h"
+#include "PlaneConfigWnd.h"
 #include "PopupWidget.h"
+#include "UploadFlow.h"
 #include "ui_SystemMaintenWnd.h"
 
 namespace {
+
+const QString kConfigGroup = QStringLiteral("Config");
+const QString kUpgradeFolderKey = QStringLiteral("UpgradeFilePath");
 
 MaintenanceCamera cameraOf(const MainManager &manager)
 {
@@ -48,7 +57,18 @@ SystemMaintenWnd::SystemMaintenWnd(QWidget *parent)
     m_overlay->showOkBtn(true);
     disableLineEditMenu(this);
 
+    m_planeTab = new PlaneConfigWnd(this);
+    m_ui->gridLayout_plane->addWidget(m_planeTab);
+    m_nameTagTab = new NameTagWnd(this);
+    m_ui->gridLayout_name->addWidget(m_nameTagTab);
+    m_logoTab = new LogoTagWnd(this);
+    m_ui->gridLayout_logo->addWidget(m_logoTab);
+
     applyGating();
+
+    m_upload.reset(new UploadFlow(this, m_overlay, tr("发送上传文件结束命令失败")));
+    m_upload->setReceivers(this, &SystemMaintenWnd::onReqSetDevUpfileParam, &SystemMaintenWnd::onSignalUpRet);
+    m_upload->addSendButton(m_ui->send_btn);
 
     connect(m_ui->defaultRestBtn, &QPushButton::clicked, this, &SystemMaintenWnd::onDefaultRestBtnClicked);
     connect(m_ui->factoryRestBtn, &QPushButton::clicked, this, &SystemMaintenWnd::onFactoryRestBtnClicked);
@@ -64,12 +84,20 @@ SystemMaintenWnd::SystemMaintenWnd(QWidget *parent)
     connect(m_manager, &MainManager::factoryReset, this, &SystemMaintenWnd::onFactoryResetRet);
     connect(m_manager, &MainManager::memoryFormat, this, &SystemMaintenWnd::onMemoryFormatRet);
     connect(m_manager, &MainManager::devExportParams, this, &SystemMaintenWnd::onExportParamsRet);
+    connect(m_ui->file_btn, &QPushButton::clicked, this, &SystemMaintenWnd::onSignalFileBtnClicked);
+    connect(m_ui->send_btn, &QPushButton::clicked, this, &SystemMaintenWnd::onSignalSendBtnClicked);
     connect(m_overlay, &HintWnd::timeOver, this, &SystemMaintenWnd::onTimerOver);
 }
 
 SystemMaintenWnd::~SystemMaintenWnd()
 {
     disconnect(m_manager, nullptr, this, nullptr);
+    disconnect(m_overlay, nullptr, this, nullptr);
+    for (QObject *button : {m_ui->defaultRestBtn, m_ui->factoryRestBtn, m_ui->formatBtn, m_ui->file_btn,
+                            m_ui->send_btn})
+        disconnect(button, nullptr, this, nullptr);
+    // A running upgrade upload ends before the page goes.
+    m_upload.reset();
 }
 
 void SystemMaintenWnd::applyGating()
@@ -258,4 +286,46 @@ void SystemMaintenWnd::onTimerOver()
 {
     m_manager->ReqLogOutDevice(m_manager->GetCurIndex());
     topLevelWindow()->close();
+}
+
+// ---- firmware upgrade ---------------------------------------------------------
+
+void SystemMaintenWnd::onSignalFileBtnClicked()
+{
+    IniConfig *config = IniConfig::getInstance();
+    const QString folder = config->getValue(kConfigGroup, kUpgradeFolderKey, QString());
+    // A cancelled dialog empties the choice as well.
+    m_upgradeFilePath = Dialogs::openFile(this, tr("打开文件"), folder, QStringLiteral("Files (*.*)"));
+    const int slash = m_upgradeFilePath.lastIndexOf(QLatin1Char('/'));
+    m_ui->lineEdit->setText(m_upgradeFilePath.mid(slash + 1));
+    if (!m_upgradeFilePath.isEmpty() && slash >= 0)
+        config->setValue(kConfigGroup, kUpgradeFolderKey, m_upgradeFilePath.left(slash));
+}
+
+void SystemMaintenWnd::onSignalSendBtnClicked()
+{
+    if (m_ui->lineEdit->text().isEmpty() || !m_upload->begin())
+        return;
+    m_upload->sendStart(m_ui->lineEdit->text(), m_upgradeFilePath);
+}
+
+void SystemMaintenWnd::onReqSetDevUpfileParam(int result)
+{
+    m_upload->startAnswered(result);
+}
+
+void SystemMaintenWnd::onSignalUpRet(int ret)
+{
+    if (m_upload->finished(ret))
+        onSignalUpBtnClicked();
+}
+
+void SystemMaintenWnd::onSignalUpBtnClicked()
+{
+    if (!m_manager->ReqUpgradeFirmware()) {
+        m_upload->showText(tr("发送更新指令失败"));
+        return;
+    }
+    m_upload->showText(tr("发送更新指令成功") + QLatin1Char('\n') + tr("软件即将关闭"), false);
+    m_overlay->showCountdown(true);
 }

@@ -5,8 +5,12 @@
 
 class FactoryResetWidget;
 class HintWnd;
+class LogoTagWnd;
 class MainManager;
+class NameTagWnd;
+class PlaneConfigWnd;
 class PopupWidget;
+class UploadFlow;
 
 namespace Ui {
 class SystemMaintenWnd;
@@ -14,9 +18,10 @@ class SystemMaintenWnd;
 
 // The maintenance page: default reset, factory reset, storage format and
 // parameter export (each behind the device password unless the camera waives
-// it), and the tabs of the uploads. The rows and tabs follow the camera's
-// abilities. A reset or format that the camera accepted ends with a countdown,
-// the log-out and the closing of the main window.
+// it), the firmware upgrade, and the tabs of the uploads. The rows and tabs
+// follow the camera's abilities. A reset, format or upgrade that the camera
+// accepted ends with a countdown, the log-out and the closing of the main
+// window.
 class SystemMaintenWnd : public QWidget
 {
     Q_OBJECT
@@ -42,6 +47,11 @@ public slots:
     void onFactoryResetRet(int ret);
     void onMemoryFormatRet(int ret);
     void onExportParamsRet(int ret);
+    void onSignalFileBtnClicked();
+    void onSignalSendBtnClicked();
+    void onReqSetDevUpfileParam(int result);
+    void onSignalUpRet(int ret);
+    void onSignalUpBtnClicked();
     void onTimerOver();
 
 private:
@@ -63,4 +73,9 @@ private:
     HintWnd *m_overlay = nullptr;
     const QScopedPointer<Ui::SystemMaintenWnd> m_ui;
     PopupWidget *m_toast = nullptr;
+    PlaneConfigWnd *m_planeTab = nullptr;
+    NameTagWnd *m_nameTagTab = nullptr;
+    LogoTagWnd *m_logoTab = nullptr;
+    QString m_upgradeFilePath;
+    QScopedPointer<UploadFlow> m_upload;
 };

@@ -30,8 +30,8 @@ public:
     ~MainWindow() override;
 
     // Device files and the local folder chosen in the media page's download
-    // dialog, for the download panel.
-    void AddDownLoadTask(QStringList files, QString dir);
+    // dialog, for the download panel; called by name from that dialog.
+    Q_INVOKABLE void AddDownLoadTask(QStringList files, QString dir);
     // Called by name from the local settings dialog.
     Q_INVOKABLE void SetDownLoadPath(QString path);
 

@@ -1,7 +1,9 @@
 #include "SimulatedDeviceFactory.h"
 
+#include "CameraProfiles.h"
 #include "FullCamera.h"
 
+#include <stdexcept>
 #include <string>
 
 namespace sim {
@@ -17,12 +19,14 @@ std::string numbered(const std::string &prefix, int number)
 
 } // namespace
 
-std::shared_ptr<DeviceSide> makeSimulatedCamera(int index)
+std::shared_ptr<DeviceSide> makeSimulatedCamera(int index, const std::string &profileName)
 {
-    camera::CameraProfile profile;
-    profile.serialNumber = numbered("SIM", index + 1);
-    profile.deviceId = numbered("CAM", index + 1);
-    return std::make_shared<FullCamera>(profile);
+    std::optional<camera::CameraProfile> profile = cameraProfile(profileName);
+    if (!profile)
+        throw std::runtime_error("unknown camera profile " + profileName);
+    profile->serialNumber = numbered("SIM", index + 1);
+    profile->deviceId = numbered("CAM", index + 1);
+    return std::make_shared<FullCamera>(*profile);
 }
 
 } // namespace sim

@@ -5,9 +5,12 @@
 #include "DeviceSide.h"
 
 #include <memory>
+#include <string>
 
 namespace sim {
 
-std::shared_ptr<DeviceSide> makeSimulatedCamera(int index);
+// Camera index (from 0) of the named profile (see CameraProfiles.h); each
+// camera gets its own serial number and device ID.
+std::shared_ptr<DeviceSide> makeSimulatedCamera(int index, const std::string &profileName);
 
 } // namespace sim

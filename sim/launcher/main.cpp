@@ -3,12 +3,16 @@
 
 #include "LaunchOptions.h"
 #include "PreloadedProcess.h"
+#include "SimCamera.h"
 #include "SimulatedDeviceFactory.h"
+#include "UnplugWatch.h"
 #include "UsbfsTestbed.h"
 
+#include <chrono>
 #include <csignal>
 #include <exception>
 #include <iostream>
+#include <thread>
 
 namespace {
 
@@ -30,6 +34,27 @@ void handleSignals()
     std::signal(SIGHUP, forwardToProgram);
 }
 
+// A camera that is to be pulled out streams its files in small packets, so
+// that it can be pulled out with part of a file sent.
+constexpr std::size_t kUnpluggableChunkBytes = 16 * 1024;
+constexpr auto kUnplugPollInterval = std::chrono::milliseconds(10);
+
+int runUntilEnd(sim::PreloadedProcess &program, sim::UsbfsTestbed &testbed,
+                const std::vector<std::shared_ptr<sim::UnplugWatch>> &watches)
+{
+    if (watches.empty())
+        return *program.wait();
+    for (;;) {
+        if (const std::optional<int> exitCode = program.poll())
+            return *exitCode;
+        for (std::size_t i = 0; i < watches.size(); ++i) {
+            if (watches[i]->unplugDue())
+                testbed.unplug(i);
+        }
+        std::this_thread::sleep_for(kUnplugPollInterval);
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -48,13 +73,24 @@ int main(int argc, char **argv)
     }
     try {
         std::vector<std::shared_ptr<sim::DeviceSide>> cameras;
-        for (int i = 0; i < options->cameras; ++i)
-            cameras.push_back(sim::makeSimulatedCamera(i));
+        std::vector<std::shared_ptr<sim::UnplugWatch>> watches;
+        const auto anyPulled = std::make_shared<std::atomic<bool>>(false);
+        for (int i = 0; i < options->cameraCount(); ++i) {
+            std::shared_ptr<sim::DeviceSide> camera = sim::makeSimulatedCamera(i, options->profileOf(i));
+            if (options->unplugAfterBytes) {
+                if (auto *simulated = dynamic_cast<sim::SimCamera *>(camera.get()))
+                    simulated->setDataChunkSize(kUnpluggableChunkBytes);
+                auto watch = std::make_shared<sim::UnplugWatch>(camera, *options->unplugAfterBytes, anyPulled);
+                watches.push_back(watch);
+                camera = watch;
+            }
+            cameras.push_back(camera);
+        }
         sim::UsbfsTestbed testbed(cameras);
-        sim::PreloadedProcess program(options->program);
+        sim::PreloadedProcess program(options->program, options->preload);
         programPid = program.pid();
         handleSignals();
-        const int exitCode = *program.wait();
+        const int exitCode = runUntilEnd(program, testbed, watches);
         programPid = 0;
         return exitCode;
     } catch (const std::exception &failure) {

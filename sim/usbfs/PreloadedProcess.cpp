@@ -28,7 +28,7 @@ int exitCodeOf(int status)
     return 1;
 }
 
-std::vector<std::string> environmentWithPreload()
+std::vector<std::string> environmentWithPreload(const std::string &extraPreload)
 {
     std::vector<std::string> environment;
     const std::string prefix = std::string(kPreloadVariable) + "=";
@@ -36,7 +36,7 @@ std::vector<std::string> environmentWithPreload()
         if (std::strncmp(*variable, prefix.c_str(), prefix.size()) != 0)
             environment.emplace_back(*variable);
     }
-    environment.push_back(prefix + PreloadedProcess::preloadValue());
+    environment.push_back(prefix + PreloadedProcess::preloadValue(extraPreload));
     return environment;
 }
 
@@ -51,7 +51,7 @@ std::vector<char *> pointersTo(std::vector<std::string> &texts)
 
 } // namespace
 
-std::string PreloadedProcess::preloadValue()
+std::string PreloadedProcess::preloadValue(const std::string &extraPreload)
 {
     std::string value;
 #ifdef VANTREL_SANITIZER_RUNTIME
@@ -60,17 +60,19 @@ std::string PreloadedProcess::preloadValue()
     value = std::string(VANTREL_SANITIZER_RUNTIME) + ":";
 #endif
     value += kPreloadLibrary;
+    if (!extraPreload.empty())
+        value += ":" + extraPreload;
     if (const char *existing = std::getenv(kPreloadVariable); existing && *existing)
         value += std::string(":") + existing;
     return value;
 }
 
-PreloadedProcess::PreloadedProcess(const std::vector<std::string> &arguments)
+PreloadedProcess::PreloadedProcess(const std::vector<std::string> &arguments, const std::string &extraPreload)
 {
     if (arguments.empty())
         throw std::runtime_error("no program to start");
     std::vector<std::string> argumentCopy = arguments;
-    std::vector<std::string> environment = environmentWithPreload();
+    std::vector<std::string> environment = environmentWithPreload(extraPreload);
     std::vector<char *> argv = pointersTo(argumentCopy);
     std::vector<char *> envp = pointersTo(environment);
     const int error = posix_spawnp(&pid_, argv[0], nullptr, nullptr, argv.data(), envp.data());
@@ -111,6 +113,17 @@ std::optional<int> PreloadedProcess::wait(int timeoutMs)
     ::waitpid(pid_, nullptr, 0);
     pid_ = -1;
     return std::nullopt;
+}
+
+std::optional<int> PreloadedProcess::poll()
+{
+    if (pid_ <= 0)
+        throw std::logic_error("the program's end was already collected");
+    int status = 0;
+    if (::waitpid(pid_, &status, WNOHANG) != pid_)
+        return std::nullopt;
+    pid_ = -1;
+    return exitCodeOf(status);
 }
 
 } // namespace sim

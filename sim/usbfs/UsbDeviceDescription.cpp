@@ -81,10 +81,15 @@ std::string UsbDeviceDescription::deviceNode(int deviceNumber)
     return formatted("/dev/bus/usb/001/%03d", deviceNumber);
 }
 
-std::string UsbDeviceDescription::umockdevRecord(int deviceNumber) const
+std::string UsbDeviceDescription::sysfsDevicePath(int deviceNumber)
 {
     // Ports count from 1 while device number 1 is the root hub.
-    std::string record = formatted("P: /devices/pci0000:00/0000:00:14.0/usb1/1-%d\n", deviceNumber - 1);
+    return formatted("/devices/pci0000:00/0000:00:14.0/usb1/1-%d", deviceNumber - 1);
+}
+
+std::string UsbDeviceDescription::umockdevRecord(int deviceNumber) const
+{
+    std::string record = "P: " + sysfsDevicePath(deviceNumber) + "\n";
     record += "N: " + deviceNode(deviceNumber).substr(5) + "=" + upperCaseHex(descriptorBytes()) + "\n";
     record += "E: SUBSYSTEM=usb\nE: DEVTYPE=usb_device\n";
     record += "E: DEVNAME=" + deviceNode(deviceNumber) + "\n";

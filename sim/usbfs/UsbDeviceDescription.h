@@ -32,6 +32,9 @@ public:
     // The device file's path below /dev for a device number on bus 1.
     static std::string deviceNode(int deviceNumber);
 
+    // The device's path below /sys for a device number on bus 1.
+    static std::string sysfsDevicePath(int deviceNumber);
+
     // A umockdev device record for the device with the given number on bus 1.
     std::string umockdevRecord(int deviceNumber) const;
 

@@ -43,7 +43,7 @@ UsbfsTestbed::~UsbfsTestbed()
 
 void UsbfsTestbed::release()
 {
-    stopDevicesOnWorker();
+    stopDevicesOnWorker(devices_);
     for (const auto &device : devices_)
         device->disconnect();
     devices_.clear();
@@ -55,7 +55,7 @@ void UsbfsTestbed::release()
 // umockdev does not join its worker thread, so the devices are stopped on it
 // and this thread waits for that: whatever the worker did with them before
 // is then finished and visible here.
-void UsbfsTestbed::stopDevicesOnWorker()
+void UsbfsTestbed::stopDevicesOnWorker(const std::vector<std::shared_ptr<EmulatedUsbDevice>> &devices)
 {
     GMainContext *worker = nullptr;
     for (const auto &device : devices_) {
@@ -71,7 +71,7 @@ void UsbfsTestbed::stopDevicesOnWorker()
         bool done = false;
     };
     auto barrier = std::make_shared<Barrier>();
-    barrier->devices = devices_;
+    barrier->devices = devices;
     g_main_context_invoke_full(
         worker, G_PRIORITY_DEFAULT,
         [](gpointer data) -> gboolean {
@@ -101,6 +101,22 @@ void UsbfsTestbed::addDevice(const std::shared_ptr<DeviceSide> &device, const Us
     auto emulated = std::make_shared<EmulatedUsbDevice>(device, deviceNumber);
     emulated->attach(testbed_);
     devices_.push_back(std::move(emulated));
+    unplugged_.push_back(false);
+}
+
+void UsbfsTestbed::unplug(std::size_t index)
+{
+    if (index >= devices_.size() || unplugged_[index])
+        return;
+    unplugged_[index] = true;
+    // A device the program never called has no worker yet to stop it on.
+    if (devices_[index]->workerContext())
+        stopDevicesOnWorker({devices_[index]});
+    else
+        devices_[index]->stop();
+    const std::string sysfsPath =
+            "/sys" + UsbDeviceDescription::sysfsDevicePath(kFirstDeviceNumber + static_cast<int>(index));
+    umockdev_testbed_remove_device(testbed_, sysfsPath.c_str());
 }
 
 std::string UsbfsTestbed::rootDirectory() const

@@ -35,14 +35,20 @@ public:
     std::string rootDirectory() const;
     std::vector<std::string> deviceNodes() const;
 
+    // Pulls device index (from 0) out of the bus, as a cable pulled out: the
+    // program's calls on it fail with ENODEV from now on, and enumeration no
+    // longer finds it. Pulling a device out twice does nothing.
+    void unplug(std::size_t index);
+
 private:
     void addDevice(const std::shared_ptr<DeviceSide> &device, const UsbDeviceDescription &description,
                    int deviceNumber);
     void release();
-    void stopDevicesOnWorker();
+    void stopDevicesOnWorker(const std::vector<std::shared_ptr<EmulatedUsbDevice>> &devices);
 
     UMockdevTestbed *testbed_;
     std::vector<std::shared_ptr<EmulatedUsbDevice>> devices_;
+    std::vector<bool> unplugged_;
 };
 
 } // namespace sim

@@ -2,9 +2,11 @@
 // classic third-generation camera (hint and hotspot rows), the page's hints
 // after a refused save, a first-generation camera (WepAsc, no hotspot) and a
 // JSON camera that only dials up, the static IP tab with a hint, and the
-// dial-up tab of a carrier model and of an ordinary one with their hints.
+// dial-up tab of a carrier model and of an ordinary one with their hints,
+// and the network extension form of the platform container's last tab.
 
 #include "CameraRig.h"
+#include "ExtendConfigWnd.h"
 #include "NetworkProWnd.h"
 #include "Shot.h"
 
@@ -70,6 +72,17 @@ QWidget *dialUpHints(ShotContext &context)
 }
 
 } // namespace
+
+// The page alone, at the size of a platform tab's page area.
+VANTREL_SHOT(network_extend_parameters, {"J"}, [](ShotContext &context) -> QWidget * {
+    logIn(context);
+    auto *page = context.keep(new ExtendConfigWnd);
+    page->resize(1236, 740);
+    page->show();
+    page->refreshParam();
+    context.waitFor([page] { return page->form() && page->form()->isVisible(); }, QStringLiteral("the form"));
+    return page;
+});
 
 VANTREL_SHOT(network_g3_wifi, {"G3-Net"},
              [](ShotContext &context) { return container(context, "devWifiV2ParamChanged"); });

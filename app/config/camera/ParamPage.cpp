@@ -84,10 +84,15 @@ void ParamPage::saveRefused()
 
 void ParamPage::finishSave(int result)
 {
-    if (!m_savePending)
-        return;
+    if (endSave())
+        showToast(result == 0 ? tr("保存成功") : tr("保存失败"));
+}
+
+bool ParamPage::endSave()
+{
+    const bool pending = m_savePending;
     m_savePending = false;
-    showToast(result == 0 ? tr("保存成功") : tr("保存失败"));
+    return pending;
 }
 
 void ParamPage::showToast(const QString &text)

@@ -71,6 +71,9 @@ protected:
     void saveRefused();
     // The camera's answer to a save: 0 accepted, anything else refused.
     void finishSave(int result);
+    // Ends a pending save without a toast, for answers the page reports
+    // otherwise; false when no save was pending.
+    bool endSave();
 
     void showToast(const QString &text);
     // Pages whose form nests the fields in a tab show the toast over that tab.

@@ -26,6 +26,9 @@ void TabContainer::initTabs(QTabWidget *tabs, const QVector<TabEntry> &entries, 
     m_disabledTabs = disabledTabs;
     m_pages.fill(nullptr, tabs->count());
 
+    // Qt moves the current tab off a tab that gets disabled; with no tab
+    // enabled the form's own current tab is the one to keep.
+    const int formCurrent = tabs->currentIndex();
     int current = -1;
     bool preferred = false;
     for (int index = tabs->count() - 1; index >= 0; --index) {
@@ -37,8 +40,7 @@ void TabContainer::initTabs(QTabWidget *tabs, const QVector<TabEntry> &entries, 
             preferred = entry->preferred;
         }
     }
-    if (current >= 0)
-        tabs->setCurrentIndex(current);
+    tabs->setCurrentIndex(current >= 0 ? current : formCurrent);
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &TabContainer::onSignalPageChanged);
 }

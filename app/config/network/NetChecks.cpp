@@ -11,6 +11,7 @@ namespace NetChecks {
 namespace {
 
 constexpr int kMaxPort = 65535;
+constexpr int kNameBytes = 32;
 
 bool matchesWhole(const char *pattern, const QString &text)
 {
@@ -24,11 +25,12 @@ QValidator *validator(const char *pattern, QObject *parent)
 
 } // namespace
 
+const char kIpv4Pattern[] = "\\b(?:(?:25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\.){3}"
+                           "(?:25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\b";
+
 bool isIpv4(const QString &text)
 {
-    return matchesWhole("\\b(?:(?:25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\.){3}"
-                        "(?:25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\b",
-                        text);
+    return matchesWhole(kIpv4Pattern, text);
 }
 
 bool isDomain(const QString &text)
@@ -47,6 +49,16 @@ bool isPort(const QString &text)
 {
     const int value = portValue(text);
     return value >= 1 && value <= kMaxPort;
+}
+
+bool isPortValue(int value)
+{
+    return value >= 1 && value <= kMaxPort;
+}
+
+bool fitsNameBytes(const QString &text)
+{
+    return fitsLocalBytes(text, kNameBytes);
 }
 
 bool isEmptyText(const QString &text)
@@ -83,6 +95,12 @@ QValidator *idValidator(QObject *parent)
 QValidator *keyValidator(QObject *parent)
 {
     return validator("[0-9a-zA-Z~!@#$%^&*()_+{}:<>?|=\\[\\];'.\\\\/\\-\"]+$", parent);
+}
+
+// GB28181, GA/T 1400, custom platform and RTMP pages.
+QValidator *ipv4Validator(QObject *parent)
+{
+    return validator(kIpv4Pattern, parent);
 }
 
 QString ipMessage()

@@ -26,10 +26,19 @@ bool fitsLocalBytes(const QString &text, int maxBytes);
 // The longest prefix that fits, dropping whole characters from the end.
 QString cutToLocalBytes(const QString &text, int maxBytes);
 
+// Platform pages: a port value already converted; the name rule (at most 32
+// bytes in the cameras' 8-bit encoding, 16 Chinese characters).
+bool isPortValue(int value);
+bool fitsNameBytes(const QString &text);
+
 // Keystroke filters, owned by parent.
 QValidator *digitsValidator(QObject *parent);
 QValidator *idValidator(QObject *parent);
 QValidator *keyValidator(QObject *parent);
+
+// GB28181, GA/T 1400, custom platform and RTMP pages.
+// Keystrokes that cannot lead to a dotted IPv4 address (isIpv4).
+QValidator *ipv4Validator(QObject *parent);
 
 // The checks' messages, translated.
 QString ipMessage();

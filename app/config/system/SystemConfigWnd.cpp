@@ -2,9 +2,10 @@
 #include "ui_SystemConfigWnd.h"
 
 #include "DeviceCaps.h"
-#include "JsonSystemPage.h"
 #include "SafeConfigWnd.h"
+#include "SystemParamEXWnd.h"
 #include "SystemParamWnd.h"
+#include "TimeConfigWnd.h"
 
 namespace {
 
@@ -25,7 +26,8 @@ SystemConfigWnd::SystemConfigWnd(QWidget *parent)
     const DeviceCaps caps = DeviceCaps::current();
     const bool json = caps.isJson();
     const QVector<TabEntry> tabs = {
-            {kTimeTab, m_ui->gridLayout_time, offeredUnless(caps, &DevJsonAbility::supportTimeParam), {}, {}},
+            {kTimeTab, m_ui->gridLayout_time, offeredUnless(caps, &DevJsonAbility::supportTimeParam),
+             [] { return new TimeConfigWnd; }, showPage()},
             {kPasswordTab, m_ui->gridLayout_safe, offeredUnless(caps, &DevJsonAbility::supportPasswordParam),
              [] { return new SafeConfigWnd; },
              [](QWidget *page) {
@@ -37,15 +39,10 @@ SystemConfigWnd::SystemConfigWnd(QWidget *parent)
             {kSystemTab, m_ui->gridLayout_sys, offeredUnless(caps, &DevJsonAbility::supportSystemParam),
              [json]() -> QWidget * {
                  if (json)
-                     return JsonSystemPage::create();
+                     return new SystemParamEXWnd;
                  return new SystemParamWnd;
              },
-             [json](QWidget *page) {
-                 if (json)
-                     JsonSystemPage::refresh(page);
-                 else
-                     static_cast<SystemParamWnd *>(page)->refreshParam();
-             }},
+             callOnPage(&ParamPage::refreshParam)},
     };
     initTabs(m_ui->tabWidget, tabs);
 }

@@ -1,7 +1,7 @@
 // Build time of a form per control, for forms whose containers nest deeply
 // and for one long flat form, in one run:
 //
-//     bench_PlovaneFormBuild [rounds, default 3]
+//     bench_PlovaneFormBuild [rounds, default 3] [only cases whose name contains this]
 //
 // Each case loads its description into a fresh form (as the program does for
 // every page) and counts every control the form built, containers included.
@@ -136,13 +136,18 @@ int main(int argc, char **argv)
 
     std::printf("CPU time per control, best of %d rounds; controls count containers too\n", rounds);
     std::printf("%-30s %8s %10s %12s %12s\n", "", "controls", "load ms", "load us/ctl", "show us/ctl");
+    const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     std::vector<Timing> timings;
     for (const Case &each : cases) {
+        if (!QString::fromUtf8(each.name).contains(only))
+            continue;
         const Timing timing = timeLoad(each.description, rounds);
         timings.push_back(timing);
         std::printf("%-30s %8d %10.1f %12.1f %12.1f\n", each.name, timing.controls, timing.loadSeconds * 1e3,
                     timing.perControl(timing.loadSeconds), timing.perControl(timing.showSeconds));
     }
+    if (!only.isEmpty())
+        return 0;
     const Timing &deepTabs = timings[2];
     const Timing &flat = timings.back();
     std::printf("load per control, nested tabs at depth 100 / flat form: %.2f (goal at most %.1f)\n",

@@ -27,9 +27,11 @@ QByteArray fromGbk(const std::string &bytes)
     return gbk()->toUnicode(bytes.data(), int(bytes.size())).toUtf8();
 }
 
+// An option keeps its value and text in "props", where the form plug-in
+// reads them.
 QJsonObject option(const QString &label, const QString &value)
 {
-    return QJsonObject{{"type", "el-option"}, {"label", label}, {"value", value}};
+    return QJsonObject{{"type", "el-option"}, {"props", QJsonObject{{"label", label}, {"value", value}}}};
 }
 
 QJsonObject selectElement(int order, const QString &model, const QString &label,
@@ -49,7 +51,7 @@ QJsonObject checkElement(int order, const QString &model, const QString &label, 
 {
     return QJsonObject{{"type", "el-checkbox"}, {"order", order}, {"model", model},
                        {"label", label}, {"defaultValue", value},
-                       {"children", QJsonArray{QJsonObject{{"label", label}}}}};
+                       {"children", QJsonArray{label}}};
 }
 
 QJsonObject definition(const QString &id, const QString &type)
@@ -177,6 +179,11 @@ bool JsonTexts::setGroup(Group g, const std::string &text)
     // Kept as received, so the next read returns the very same bytes.
     m_groups[g] = text;
     return true;
+}
+
+void JsonTexts::putGroup(Group g, const std::string &bytes)
+{
+    m_groups[g] = bytes;
 }
 
 bool JsonTexts::groupForGetCode(std::uint32_t code, Group &g)

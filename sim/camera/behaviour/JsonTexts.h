@@ -27,6 +27,10 @@ public:
     // Replaces a group's text when it is a JSON object describing the same
     // form (same "id"); otherwise the stored text stays and false is returned.
     bool setGroup(Group g, const std::string &text);
+    // For tests: the group holds these bytes from now on, whatever they are
+    // (an array, no JSON at all, a form without "name"); a factory reset
+    // brings the default back.
+    void putGroup(Group g, const std::string &bytes);
 
     static bool groupForGetCode(std::uint32_t code, Group &g);
     static bool groupForSetCode(std::uint32_t code, Group &g);

@@ -105,6 +105,27 @@ void PageFixture::setRecord(const char *name, const QByteArray &bytes)
     });
 }
 
+QByteArray PageFixture::jsonGroup(quint32 getCommand) const
+{
+    sim::camera::JsonTexts::Group group;
+    if (!sim::camera::JsonTexts::groupForGetCode(getCommand, group))
+        return QByteArray();
+    QByteArray bytes;
+    camera().edit([&](sim::camera::CameraBehaviour &behaviour) {
+        bytes = QByteArray::fromStdString(behaviour.json().group(group));
+    });
+    return bytes;
+}
+
+void PageFixture::putJsonGroup(quint32 getCommand, const QByteArray &bytes)
+{
+    sim::camera::JsonTexts::Group group;
+    QVERIFY2(sim::camera::JsonTexts::groupForGetCode(getCommand, group), "no JSON group has that code");
+    camera().edit([&](sim::camera::CameraBehaviour &behaviour) {
+        behaviour.json().putGroup(group, bytes.toStdString());
+    });
+}
+
 QByteArray PageFixture::sent(quint32 command) const
 {
     QByteArray last;

@@ -52,6 +52,11 @@ public:
     QByteArray record(const char *name) const;
     void setRecord(const char *name, const QByteArray &bytes);
 
+    // A JSON group the camera holds (GBK bytes), by its request code (70, 72,
+    // 74, 76, 80); putJsonGroup stores any bytes there unchecked.
+    QByteArray jsonGroup(quint32 getCommand) const;
+    void putJsonGroup(quint32 getCommand, const QByteArray &bytes);
+
     // The payload of the last request with that command code (empty when none).
     QByteArray sent(quint32 command) const;
     int requestCount(quint32 command) const;

@@ -92,6 +92,7 @@ void tst_MainManagerDispatch::resultRepliesGiveTheirSignalOnTheReaderThread_data
         {17, "reqSetDevTimeParam"},       {29, "reqSetDevSystemParam"},     {31, "validateEncrypt"},
         {33, "factoryReset"},             {34, "memoryFormat"},             {46, "reqSetDevStaticWifiParam"},
         {48, "reqSetDevDomainParam"},     {51, "reqSetDevWifiParamV2"},     {55, "reqSetDevUpfileParam"},
+        {56, "reqSetDevUpfileStop"},
         {66, "deviceDefault"},            {68, "reqSetDevAESParam"},        {136, "reqSetDevGroupTalkParma"},
         {301, "reqSetDevSIPParam"},       {401, "reqSetDevOSDParam"},       {501, "reqSetDevTarvioParam"},
         {511, "reqSetDevFtpParam"},       {521, "reqSetDevFaceTdaParam"},   {531, "reqSetDevPlat1400Param"},
@@ -381,7 +382,7 @@ void tst_MainManagerDispatch::activationRepliesCarryARecordOrNull()
 
 void tst_MainManagerDispatch::unlistedCodesAndANullUserEmitNothing()
 {
-    for (quint32 code : {24u, 56u, 57u, 9999u})
+    for (quint32 code : {24u, 57u, 9999u})
         injectAndSettle(code, 0, pattern(40));
     QCOMPARE(m_rig->probe().order({"reqSetDevReflashLogo"}), QStringList());
 

@@ -84,6 +84,8 @@ private:
     void open(const CameraProfile &profile);
     template<typename T> T *child(const char *name) const { return m_window->findChild<T *>(name); }
     void click(const char *name) { child<QPushButton>(name)->click(); }
+    // The upload tabs have buttons of the same names.
+    QWidget *operateTab() const { return child<QWidget>("tab_operate"); }
     HintWnd *overlay() const { return m_window->findChild<HintWnd *>(); }
     QString overlayText() const { return overlay()->findChild<QLabel *>("Hint_Text")->text(); }
 
@@ -149,7 +151,7 @@ void tst_SystemMaintenWnd::rowsAndTabsFollowTheCamera()
     open(profile);
     QString rows;
     for (const char *button : {"defaultRestBtn", "factoryRestBtn", "formatBtn", "send_btn", "exportParamBtn"})
-        rows += child<QWidget>(button)->isHidden() ? '0' : '1';
+        rows += operateTab()->findChild<QWidget *>(button)->isHidden() ? '0' : '1';
     QTEST(rows, "rows");
     QString tabs;
     auto *tabWidget = child<QTabWidget>("tabWidget");

@@ -105,11 +105,34 @@ const Row kTable[] = {
     // mode, the card number and the Wi-Fi/dial-up hint.
     {"G3-Apn-5", [] { return dialUp(5); }},
     {"G3-Apn-2", [] { return dialUp(2); }},
+    // The platform tabs of group talk, the face platform and both cloud
+    // generations, without Wi-Fi, dial-up or Quensa, so that neither the
+    // Tarvio nor the Quensa tab is offered.
+    {"G3-Cloud",
+     [] {
+         CameraProfile profile = classicGeneration3(12);
+         for (std::size_t at : {264, 265, 286})
+             profile.deviceCodeOverrides[at] = 0;
+         for (std::size_t at : {278, 284, 290, 331}) // Lumaro, group talk, face, Lumaro V3
+             profile.deviceCodeOverrides[at] = 1;
+         return profile;
+     }},
     {"J-NoWifi",
      [] {
          CameraProfile profile;
          profile.abilityOverrides["support4G"] = 1;
          profile.abilityOverrides["supportWifi"] = 0;
+         return profile;
+     }},
+    // A classic camera with the GB28181, GA/T 1400, custom platform and RTMP
+    // tabs but neither Wi-Fi, dial-up nor Quensa: the shorter one-platform hint.
+    {"G3-NoTarvio",
+     [] {
+         CameraProfile profile = classicGeneration3(12);
+         for (std::size_t at : {264, 265, 286})
+             profile.deviceCodeOverrides[at] = 0;
+         for (std::size_t at : {285, 291, 292, 334})
+             profile.deviceCodeOverrides[at] = 1;
          return profile;
      }},
     // A JSON camera with every ability key the configuration pages read set;

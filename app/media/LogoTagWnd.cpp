@@ -1,0 +1,82 @@
+#include "LogoTagWnd.h"
+
+#include "Dialogs.h"
+#include "HintWnd.h"
+#include "MainManager.h"
+#include "PictureCheck.h"
+#include "UploadFlow.h"
+#include "ui_LogoTagWnd.h"
+
+namespace {
+const QSize kLogoSize(320, 216);
+const QString kLocalFile = QStringLiteral("./pic.bmp");
+const QString kDeviceName = QStringLiteral("pic.bmp");
+} // namespace
+
+// The overlay covers the whole maintenance page, the tab's parent.
+LogoTagWnd::LogoTagWnd(QWidget *parent)
+    : QWidget(parent)
+    , m_overlay(new HintWnd(parent ? parent : this))
+    , m_manager(MainManager::GetInstance())
+    , m_ui(new Ui::LogoTagWnd)
+    , m_upload(new UploadFlow(this, m_overlay, tr("发送上传文件命令失败")))
+{
+    m_ui->setupUi(this);
+    m_overlay->resize(1044, 696);
+    m_overlay->raise();
+    m_overlay->hide();
+    m_overlay->showOkBtn(true);
+
+    m_upload->setReceivers(this, &LogoTagWnd::onReqSetDevUpfileParam, &LogoTagWnd::onSignalUpRet);
+    m_upload->addSendButton(m_ui->send_btn);
+    connect(m_manager, &MainManager::reqSetDevReflashLogo, this, &LogoTagWnd::onReqSetDevReflashLogo);
+}
+
+LogoTagWnd::~LogoTagWnd()
+{
+    disconnect(m_manager, nullptr, this, nullptr);
+}
+
+void LogoTagWnd::on_file_btn_clicked()
+{
+    const QString path = Dialogs::openFile(this, tr("打开文件"), QString(), QStringLiteral("Files (*.bmp)"));
+    if (path.isEmpty())
+        return;
+    const QImage image = PictureCheck::loadBmp24(path, kLogoSize);
+    if (image.isNull()) {
+        m_upload->showText(tr("请选择分辨率为320*216的24位深bmp文件"));
+        return;
+    }
+    m_ui->lineEdit_file->setText(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
+    m_ui->label->setPixmap(QPixmap::fromImage(image));
+}
+
+void LogoTagWnd::on_send_btn_clicked()
+{
+    const QPixmap preview = m_ui->label->pixmap(Qt::ReturnByValue);
+    // The slot comes first: "./pic.bmp" must not change under a running upload.
+    if (preview.isNull() || !m_upload->begin())
+        return;
+    if (!preview.toImage().convertToFormat(QImage::Format_RGB32).save(kLocalFile)) {
+        m_upload->cancel();
+        m_upload->showText(tr("图片文件异常"));
+        return;
+    }
+    m_upload->sendStart(kDeviceName, kLocalFile);
+}
+
+void LogoTagWnd::onReqSetDevUpfileParam(int result)
+{
+    m_upload->startAnswered(result);
+}
+
+void LogoTagWnd::onSignalUpRet(int ret)
+{
+    if (m_upload->finished(ret) && !m_manager->ReqRefreshLogo())
+        m_upload->showText(tr("下发LOGO失败"));
+}
+
+void LogoTagWnd::onReqSetDevReflashLogo(int result)
+{
+    m_upload->showText(result != 0 ? tr("下发LOGO失败") : tr("LOGO已下发！"));
+}

@@ -1,0 +1,157 @@
+#include "UploadFlow.h"
+
+#include "HintWnd.h"
+#include "UploadGuard.h"
+
+#include <QAbstractButton>
+#include <QFileInfo>
+#include <QTimer>
+
+#include <atomic>
+
+namespace {
+std::atomic<int> g_startTimeoutMs {10000};
+}
+
+UploadFlow::UploadFlow(QWidget *page, HintWnd *overlay, const QString &startNotSentText)
+    : m_page(page)
+    , m_overlay(overlay)
+    , m_startNotSentText(startNotSentText)
+    , m_manager(MainManager::GetInstance())
+    , m_startTimer(new QTimer(this))
+{
+    m_startTimer->setSingleShot(true);
+    connect(m_startTimer, &QTimer::timeout, this, &UploadFlow::onStartTimeout);
+    connect(UploadGuard::instance(), &UploadGuard::busyChanged, this, &UploadFlow::updateButtons);
+}
+
+UploadFlow::~UploadFlow()
+{
+    endPendingStart();
+    if (m_thread) {
+        m_thread->disconnect();
+        m_thread->quit();
+        m_thread->wait();
+        delete m_thread;
+        m_thread = nullptr;
+    }
+    release();
+}
+
+void UploadFlow::setStartTimeout(int milliseconds)
+{
+    g_startTimeoutMs = milliseconds;
+}
+
+void UploadFlow::addSendButton(QAbstractButton *button)
+{
+    m_sendButtons.append(button);
+    button->setEnabled(!UploadGuard::instance()->isBusy());
+}
+
+void UploadFlow::updateButtons(bool busy)
+{
+    for (const QPointer<QAbstractButton> &button : qAsConst(m_sendButtons)) {
+        if (button)
+            button->setEnabled(!busy);
+    }
+}
+
+bool UploadFlow::begin()
+{
+    if (m_holdsSlot || !UploadGuard::instance()->tryBegin())
+        return false;
+    m_holdsSlot = true;
+    return true;
+}
+
+void UploadFlow::cancel()
+{
+    release();
+}
+
+void UploadFlow::release()
+{
+    if (!m_holdsSlot)
+        return;
+    m_holdsSlot = false;
+    UploadGuard::instance()->end();
+}
+
+bool UploadFlow::sendStart(const QString &deviceName, const QString &localPath)
+{
+    if (!m_holdsSlot)
+        return false;
+    m_localPath = localPath;
+    const quint64 size = static_cast<quint64>(QFileInfo(localPath).size());
+    if (m_connectAnswer)
+        m_answerConnection = m_connectAnswer();
+    if (!m_manager->ReqUploadFileStart(deviceName, static_cast<quint32>(size & 0xFFFFFFFFu),
+                                       static_cast<quint32>(size >> 32))) {
+        endPendingStart();
+        release();
+        showText(m_startNotSentText);
+        return false;
+    }
+    m_startTimer->start(g_startTimeoutMs);
+    return true;
+}
+
+void UploadFlow::endPendingStart()
+{
+    m_startTimer->stop();
+    if (m_answerConnection)
+        disconnect(m_answerConnection);
+    m_answerConnection = QMetaObject::Connection();
+}
+
+void UploadFlow::onStartTimeout()
+{
+    endPendingStart();
+    release();
+    showText(tr("上传文件失败"));
+}
+
+void UploadFlow::startAnswered(int result)
+{
+    // A late answer after the start timed out finds nothing pending.
+    if (!m_startTimer->isActive())
+        return;
+    endPendingStart();
+    if (result != 0) {
+        release();
+        showText(result == 4 ? tr("设备不支持") : tr("上传文件失败"));
+        return;
+    }
+    if (!m_thread) {
+        m_thread = new UPFileThread(m_page);
+        if (m_connectResult)
+            m_connectResult(m_thread);
+        m_thread->setFilePath(m_localPath);
+        m_thread->start();
+    }
+    // No OK button: the overlay stays until the result replaces it.
+    showText(tr("文件发送中..."), false);
+}
+
+bool UploadFlow::finished(int ret)
+{
+    showText(ret != 0 ? tr("上传文件成功") : tr("上传文件失败"));
+    if (m_thread) {
+        m_thread->disconnect();
+        // The result is queued while run() may still be returning.
+        m_thread->wait();
+        delete m_thread;
+        m_thread = nullptr;
+    }
+    release();
+    return ret != 0;
+}
+
+void UploadFlow::showText(const QString &text, bool okButton)
+{
+    m_overlay->setHintText(text);
+    m_overlay->showOkBtn(okButton);
+    m_overlay->raise();
+    m_overlay->show();
+}
