@@ -105,7 +105,7 @@ LogMsgWnd::~LogMsgWnd()
     m_model->clear();
     m_logFiles.clear();
     m_allEntries.clear();
-    m_shownEntries.clear();
+    m_shownRows.clear();
 }
 
 void LogMsgWnd::showEvent(QShowEvent *event)
@@ -157,23 +157,26 @@ void LogMsgWnd::loadLogFiles()
         return;
     }
     onClearBtnClicked();
-    // Each load reads the files anew; the entries of an earlier one would be
-    // listed twice.
-    m_allEntries.clear();
+    // Each load reads the files anew, over the entries of the last load (their
+    // storage is reused); what that load had beyond the new lines goes.
+    LogLine::LocalDays days;
+    m_searchKeys.clear();
+    int count = 0;
     for (const QString &path : qAsConst(m_logFiles))
-        parseLogFile(path);
+        parseLogFile(path, days, count);
+    m_allEntries.erase(m_allEntries.begin() + count, m_allEntries.end());
     m_currentPage = 1;
-    m_shownEntries = m_allEntries;
-    if (m_shownEntries.isEmpty())
+    LogLine::rowsByTime(m_allEntries, QDateTime(), QDateTime(), m_shownRows);
+    if (m_shownRows.isEmpty())
         showOverlay(tr("未找到日志"), true);
     else
         m_overlay->hide();
-    m_ui->allNumber_label->setText(QString::number(m_shownEntries.size()));
+    m_ui->allNumber_label->setText(QString::number(m_shownRows.size()));
     updatePageLabel();
-    showPage(m_shownEntries);
+    showPage();
 }
 
-void LogMsgWnd::parseLogFile(const QString &path)
+void LogMsgWnd::parseLogFile(const QString &path, LogLine::LocalDays &days, int &count)
 {
     QFile file(path);
     if (!file.exists() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
@@ -183,11 +186,15 @@ void LogMsgWnd::parseLogFile(const QString &path)
     stream.setCodec("GBK");
     QString line;
     while (stream.readLineInto(&line)) {
-        LogEntry entry;
-        if (!LogLine::parse(line, entry))
+        // Read straight into the list's own entry rather than copying one in.
+        if (count == m_allEntries.size())
+            m_allEntries.append(LogEntry());
+        LogEntry &entry = m_allEntries[count];
+        if (!LogLine::parse(line, entry, &days))
             continue;
         entry.order = ++s_logOrder;
-        m_allEntries.append(entry);
+        m_searchKeys.append(entry);
+        ++count;
     }
 }
 
@@ -207,40 +214,40 @@ void LogMsgWnd::onSearchBtnClicked()
     }
     m_ui->point_frame->hide();
     m_currentPage = 1;
-    m_shownEntries = LogLine::filterByTime(m_allEntries, start, end);
+    m_searchKeys.rowsByTime(m_allEntries, start, end, m_shownRows);
     updatePageLabel();
-    if (m_shownEntries.isEmpty())
+    if (m_shownRows.isEmpty())
         showOverlay(tr("没有符合条件的日志信息"), true);
     else
         m_overlay->hide();
-    m_ui->import_btn->setEnabled(!m_shownEntries.isEmpty());
-    showPage(m_shownEntries);
-    m_ui->allNumber_label->setText(QString::number(m_shownEntries.size()));
+    m_ui->import_btn->setEnabled(!m_shownRows.isEmpty());
+    showPage();
+    m_ui->allNumber_label->setText(QString::number(m_shownRows.size()));
 }
 
 void LogMsgWnd::updatePageLabel()
 {
-    if (m_shownEntries.isEmpty()) {
+    if (m_shownRows.isEmpty()) {
         m_ui->currentPage_label->clear();
         return;
     }
     const int pageSize = m_ui->showNum_combo->currentText().toInt();
-    m_pageCount = m_shownEntries.size() / pageSize + (m_shownEntries.size() % pageSize ? 1 : 0);
+    m_pageCount = m_shownRows.size() / pageSize + (m_shownRows.size() % pageSize ? 1 : 0);
     m_ui->currentPage_label->setText(QStringLiteral("%1/%2").arg(m_currentPage).arg(m_pageCount));
 }
 
-void LogMsgWnd::showPage(const QList<LogEntry> &entries)
+void LogMsgWnd::showPage()
 {
     m_model->clear();
     m_model->setColumnCount(3);
-    if (entries.isEmpty())
+    if (m_shownRows.isEmpty())
         return;
     const int pageSize = m_ui->showNum_combo->currentText().toInt();
-    const int rows = qMin(pageSize, entries.size());
+    const int rows = qMin(pageSize, m_shownRows.size());
     m_firstRow = m_currentPage == 1 ? 1 : rows * (m_currentPage - 1) + 1;
     const QFont font(QStringLiteral("宋体"), 10);
-    for (int i = 0; i < rows && m_firstRow <= entries.size(); ++i, ++m_firstRow) {
-        const LogEntry &entry = entries.at(m_firstRow - 1);
+    for (int i = 0; i < rows && m_firstRow <= m_shownRows.size(); ++i, ++m_firstRow) {
+        const LogEntry &entry = m_allEntries.at(m_shownRows.at(m_firstRow - 1));
         QList<QStandardItem *> cells{
             new QStandardItem(QStringLiteral("%1").arg(m_firstRow, 2, 10, QLatin1Char('0'))),
             new QStandardItem(entry.timeText), new QStandardItem(entry.details)};
@@ -259,33 +266,33 @@ void LogMsgWnd::changePage(int page)
 {
     m_currentPage = page;
     updatePageLabel();
-    showPage(m_shownEntries);
+    showPage();
 }
 
 void LogMsgWnd::onHomePageBtnClicked()
 {
-    if (m_shownEntries.isEmpty() || m_currentPage == 1)
+    if (m_shownRows.isEmpty() || m_currentPage == 1)
         return;
     changePage(1);
 }
 
 void LogMsgWnd::onEndPageBtnClicked()
 {
-    if (m_shownEntries.isEmpty() || m_currentPage == m_pageCount)
+    if (m_shownRows.isEmpty() || m_currentPage == m_pageCount)
         return;
     changePage(m_pageCount);
 }
 
 void LogMsgWnd::onPrePageBtnClicked()
 {
-    if (m_shownEntries.isEmpty() || m_currentPage == 1)
+    if (m_shownRows.isEmpty() || m_currentPage == 1)
         return;
     changePage(m_currentPage - 1);
 }
 
 void LogMsgWnd::onNextPageBtnClicked()
 {
-    if (m_shownEntries.isEmpty() || m_currentPage == m_pageCount)
+    if (m_shownRows.isEmpty() || m_currentPage == m_pageCount)
         return;
     changePage(m_currentPage + 1);
 }
@@ -309,7 +316,7 @@ void LogMsgWnd::onSkipBtnClicked()
         m_ui->errorText->hide();
         return;
     }
-    if (page > 0 && page <= m_pageCount && !m_shownEntries.isEmpty()) {
+    if (page > 0 && page <= m_pageCount && !m_shownRows.isEmpty()) {
         m_ui->errorText->hide();
         changePage(page);
         return;
@@ -324,7 +331,7 @@ void LogMsgWnd::onClearBtnClicked()
     m_currentPage = 1;
     m_ui->currentPage_label->clear();
     m_ui->allNumber_label->clear();
-    m_shownEntries.clear();
+    m_shownRows.clear();
     m_model->clear();
     m_model->setColumnCount(3);
 }
@@ -338,8 +345,10 @@ void LogMsgWnd::onImportBtnClicked()
     const qint64 freeBytes = getDiskFreeSpace(folder);
 
     QString text;
-    for (const LogEntry &entry : qAsConst(m_shownEntries))
+    for (int row : qAsConst(m_shownRows)) {
+        const LogEntry &entry = m_allEntries.at(row);
         text += entry.timeText + QStringLiteral("  ---  ") + entry.details + QLatin1Char('\n');
+    }
     const int length = LocalText::byteLength(text);
     qDebug() << "日志数据长度：" << length << " 磁盘空间剩余长度：" << freeBytes;
     if (quint64(length) > quint64(qMax<qint64>(freeBytes, 0))) {

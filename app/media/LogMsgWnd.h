@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QScopedPointer>
+#include <QVector>
 #include <QWidget>
 
 class HintWnd;
@@ -45,9 +46,10 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void parseLogFile(const QString &path);
+    // Reads the file's lines into m_allEntries from position count on.
+    void parseLogFile(const QString &path, LogLine::LocalDays &days, int &count);
     void updatePageLabel();
-    void showPage(const QList<LogEntry> &entries);
+    void showPage();
     void changePage(int page);
     void showOverlay(const QString &text, bool okButton);
 
@@ -63,5 +65,8 @@ private:
     int m_currentPage = 1;
     int m_firstRow = 1;
     QList<LogEntry> m_allEntries;
-    QList<LogEntry> m_shownEntries;
+    // The lines the page lists, as positions in m_allEntries: a search over
+    // all the logs copies no entry.
+    QVector<int> m_shownRows;
+    LogLine::SearchKeys m_searchKeys;
 };

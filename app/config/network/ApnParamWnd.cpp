@@ -129,7 +129,15 @@ ApnParamWnd::ApnParamWnd(QWidget *parent)
     connectResult(&MainManager::reqSetDevApnParam, &ApnParamWnd::onSetApnParamRes);
 }
 
-ApnParamWnd::~ApnParamWnd() = default;
+ApnParamWnd::~ApnParamWnd()
+{
+    // A field that has the focus when the page goes finishes its editing on
+    // the way out, after this part of the page is gone: its checks must not
+    // run then.
+    for (QLineEdit *edit : findChildren<QLineEdit *>())
+        edit->disconnect(this);
+    m_ui->apn_dail_mtu_edit->removeEventFilter(this);
+}
 
 void ApnParamWnd::requestParam()
 {

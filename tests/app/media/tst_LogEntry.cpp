@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+#include <ctime>
+
 class tst_LogEntry : public QObject
 {
     Q_OBJECT
@@ -15,6 +17,12 @@ private slots:
     void theFastTimeReadingAgreesWithQt_data();
     void theFastTimeReadingAgreesWithQt();
     void aSearchKeepsTheEntriesBetweenItsBoundsIncluded();
+    void packedKeysFindWhatTheTextSearchFinds_data();
+    void packedKeysFindWhatTheTextSearchFinds();
+    void anEntryReadAgainHoldsOnlyTheNewLine_data();
+    void anEntryReadAgainHoldsOnlyTheNewLine();
+    void timesReadDayByDayAgreeWithLocalTime_data();
+    void timesReadDayByDayAgreeWithLocalTime();
 };
 
 void tst_LogEntry::aLineGivesItsTimeAndDetails_data()
@@ -97,6 +105,123 @@ void tst_LogEntry::aSearchKeepsTheEntriesBetweenItsBoundsIncluded()
     const QDateTime early(QDate(2000, 1, 1), QTime(0, 0));
     const QDateTime late(QDate(2099, 1, 1), QTime(0, 0));
     QVERIFY(!detailsOf(LogLine::filterByTime(entries, early, late)).contains("abc"));
+}
+
+void tst_LogEntry::packedKeysFindWhatTheTextSearchFinds_data()
+{
+    QTest::addColumn<QString>("oddKey");
+    QTest::newRow("every key packed") << QString();
+    // A key of another shape sends the whole search to the texts.
+    QTest::newRow("one odd key") << "2024-03-05T08:15:00";
+}
+
+void tst_LogEntry::packedKeysFindWhatTheTextSearchFinds()
+{
+    QFETCH(QString, oddKey);
+
+    QList<LogEntry> entries;
+    LogLine::SearchKeys keys;
+    for (const char *line : {"[2024-03-05 - 08:15:00] []a", "abc", "[2024-03-05 - 08:15:01] []b",
+                             "[2024-02-30 - 08:15:00] []bad", "[2023-12-31 - 23:59:59] []c",
+                             "[2024-03-06 - 00:00:00] []d", "[9999-12-31 - 23:59:59] []e"}) {
+        LogEntry entry;
+        QVERIFY(LogLine::parse(QString::fromLatin1(line), entry));
+        entries.append(entry);
+    }
+    if (!oddKey.isEmpty())
+        entries[1].searchKey = oddKey;
+    for (const LogEntry &entry : qAsConst(entries))
+        keys.append(entry);
+
+    const QDateTime bounds[] = {QDateTime(), QDateTime(QDate(2024, 3, 5), QTime(8, 15, 0)),
+                                QDateTime(QDate(2024, 3, 5), QTime(8, 15, 1)),
+                                QDateTime(QDate(2024, 3, 5), QTime(23, 59, 59)),
+                                QDateTime(QDate(2000, 1, 1), QTime(0, 0)), QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59))};
+    for (const QDateTime &start : bounds) {
+        for (const QDateTime &end : bounds) {
+            QVector<int> packed;
+            keys.rowsByTime(entries, start, end, packed);
+            QCOMPARE(packed, LogLine::rowsByTime(entries, start, end));
+        }
+    }
+}
+
+void tst_LogEntry::anEntryReadAgainHoldsOnlyTheNewLine_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+
+    const QString longLine = "[2024-03-05 - 08:15:00] []" + QString(200, 'x');
+    QTest::newRow("long, then short") << longLine << "[2024-03-06 - 09:00:01] []y";
+    QTest::newRow("short, then long") << "[2024-03-06 - 09:00:01] []y" << longLine;
+    QTest::newRow("stamped, then unstamped") << longLine << "abc";
+    QTest::newRow("stamped, then a bad date") << longLine << "[2024-02-30 - 08:15:00] []z";
+    QTest::newRow("unstamped, then stamped") << "abc[]def" << longLine;
+}
+
+void tst_LogEntry::anEntryReadAgainHoldsOnlyTheNewLine()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+
+    LogLine::LocalDays days;
+    LogEntry reused;
+    QVERIFY(LogLine::parse(first, reused, &days));
+    const LogEntry copy = reused; // shares the text until the entry is read again
+    QVERIFY(LogLine::parse(second, reused, &days));
+    LogEntry fresh;
+    QVERIFY(LogLine::parse(second, fresh));
+    QCOMPARE(reused.timeText, fresh.timeText);
+    QCOMPARE(reused.details, fresh.details);
+    QCOMPARE(reused.searchKey, fresh.searchKey);
+    QCOMPARE(reused.time, fresh.time);
+    LogEntry again;
+    QVERIFY(LogLine::parse(first, again));
+    QCOMPARE(copy.timeText, again.timeText);
+    QCOMPARE(copy.details, again.details);
+}
+
+void tst_LogEntry::timesReadDayByDayAgreeWithLocalTime_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<bool>("gap");
+
+    // Ordinary days, a spring-forward day (02:00 to 03:00 does not exist), a
+    // fall-back day and a zone that changes at midnight.
+    QTest::newRow("UTC") << QByteArray("UTC") << "2024-03-31" << false;
+    QTest::newRow("Berlin, ordinary") << QByteArray("Europe/Berlin") << "2024-03-30" << false;
+    QTest::newRow("Berlin, gap") << QByteArray("Europe/Berlin") << "2024-03-31" << true;
+    QTest::newRow("Berlin, overlap") << QByteArray("Europe/Berlin") << "2024-10-27" << false;
+    QTest::newRow("Santiago, gap at midnight") << QByteArray("America/Santiago") << "2024-09-08" << true;
+}
+
+void tst_LogEntry::timesReadDayByDayAgreeWithLocalTime()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(QString, day);
+    QFETCH(bool, gap);
+
+    const QByteArray saved = qgetenv("TZ");
+    qputenv("TZ", zone);
+    tzset();
+    LogLine::LocalDays days;
+    const QDate date = QDate::fromString(day, Qt::ISODate);
+    int missing = 0;
+    for (int minute = 0; minute < 24 * 60; minute += 15) {
+        const QTime time = QTime(0, 0).addSecs(minute * 60 + 7);
+        const QDateTime local(date, time);
+        const QDateTime read = days.toDateTime(date, time);
+        missing += local.isValid() ? 0 : 1;
+        QVERIFY2(read.isValid() == local.isValid() && (!local.isValid() || read == local),
+                 qPrintable(time.toString()));
+    }
+    if (saved.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", saved);
+    tzset();
+    QCOMPARE(missing > 0, gap);
 }
 
 QTEST_APPLESS_MAIN(tst_LogEntry)
