@@ -29,6 +29,101 @@
     </message>
 </context>
 <context>
+    <name>ApnParamWnd</name>
+    <message>
+        <source>拨号参数</source>
+        <translation>Dial-up settings</translation>
+    </message>
+    <message>
+        <source>wifi和拨号不能同时启用</source>
+        <translation>Wi-Fi and dial-up cannot be enabled together</translation>
+    </message>
+    <message>
+        <source>拨号使能</source>
+        <translation>Enable dial-up</translation>
+    </message>
+    <message>
+        <source>网络制式</source>
+        <translation>Network mode</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>4G</source>
+        <translation>4G</translation>
+    </message>
+    <message>
+        <source>3G</source>
+        <translation>3G</translation>
+    </message>
+    <message>
+        <source>ESIM卡号</source>
+        <translation>eSIM card number</translation>
+    </message>
+    <message>
+        <source>APN参数</source>
+        <translation>APN settings</translation>
+    </message>
+    <message>
+        <source>APN</source>
+        <translation>APN</translation>
+    </message>
+    <message>
+        <source>拨号号码</source>
+        <translation>Dial number</translation>
+    </message>
+    <message>
+        <source>拨号用户名</source>
+        <translation>User name</translation>
+    </message>
+    <message>
+        <source>拨号密码</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>拨号MTU</source>
+        <translation>MTU</translation>
+    </message>
+    <message>
+        <source>身份验证类型</source>
+        <translation>Authentication</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>CHAP</source>
+        <translation>CHAP</translation>
+    </message>
+    <message>
+        <source>PAP</source>
+        <translation>PAP</translation>
+    </message>
+    <message>
+        <source>CHAP/PAP</source>
+        <translation>CHAP/PAP</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>MTU值的范围是1~65535</source>
+        <translation>MTU must be 1 to 65535</translation>
+    </message>
+    <message>
+        <source>名称不能为空</source>
+        <translation>The APN must not be empty</translation>
+    </message>
+</context>
+<context>
     <name>BatchInitDlg</name>
     <message>
         <source>设备激活</source>
@@ -420,6 +515,57 @@
     </message>
 </context>
 <context>
+    <name>FaceTdaConfigWnd</name>
+    <message>
+        <source>启用</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>MQ推送方式</source>
+        <translation>MQ push</translation>
+    </message>
+    <message>
+        <source>URL解密</source>
+        <translation>URL decryption</translation>
+    </message>
+    <message>
+        <source>云存储替换</source>
+        <translation>Cloud storage</translation>
+    </message>
+    <message>
+        <source>HTTPS协议</source>
+        <translation>HTTPS</translation>
+    </message>
+    <message>
+        <source>TDA服务IP</source>
+        <translation>TDA service IP</translation>
+    </message>
+    <message>
+        <source>TDA服务端口</source>
+        <translation>TDA service port</translation>
+    </message>
+    <message>
+        <source>MQ服务IP</source>
+        <translation>MQ service IP</translation>
+    </message>
+    <message>
+        <source>MQ服务端口</source>
+        <translation>MQ service port</translation>
+    </message>
+    <message>
+        <source>云存储服务IP</source>
+        <translation>Cloud storage IP</translation>
+    </message>
+    <message>
+        <source>云存储服务端口</source>
+        <translation>Cloud storage port</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
     <name>FactoryResetWidget</name>
     <message>
         <source>恢复出厂设置</source>
@@ -498,6 +644,73 @@
     <message>
         <source>GroupBox</source>
         <translation>GroupBox</translation>
+    </message>
+</context>
+<context>
+    <name>GroupTalkConfigWnd</name>
+    <message>
+        <source>启 用</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>7220</source>
+        <translation>7220</translation>
+    </message>
+    <message>
+        <source>GTK</source>
+        <translation>GTK</translation>
+    </message>
+    <message>
+        <source>服务器IP</source>
+        <translation>Server IP</translation>
+    </message>
+    <message>
+        <source>端  口</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>用户名</source>
+        <translation>User name</translation>
+    </message>
+    <message>
+        <source>密  码</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>待修改密码</source>
+        <translation>Password to change</translation>
+    </message>
+    <message>
+        <source>新用户首次登陆群对讲平台需强制修改密码，故首次登陆需要填写“待修改密码”一栏，其他情况下可只填“密码”一栏。
+	新用户：指平台新添加的用户名或者进行过密码复位操作的用户名。
+</source>
+        <translation>A new user must change the password at the first log-on to the group-talk platform, so fill in &quot;Password to change&quot; for the first log-on; otherwise filling in &quot;Password&quot; is enough.
+	New user: a user name newly added on the platform, or one whose password was reset.
+</translation>
+    </message>
+    <message>
+        <source>当前对讲组</source>
+        <translation>Talk group</translation>
+    </message>
+    <message>
+        <source>验证码</source>
+        <translation>Verification code</translation>
+    </message>
+    <message>
+        <source>只需在设备提示需要验证码的时候设置</source>
+        <translation>Set it only when the device asks for a verification code</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>新旧密码不可相同</source>
+        <translation>The new password must differ from the old one</translation>
     </message>
 </context>
 <context>
@@ -836,6 +1049,72 @@
     <message>
         <source>LOGO已下发！</source>
         <translation>Logo sent!</translation>
+    </message>
+</context>
+<context>
+    <name>LumaroConfigWnd</name>
+    <message>
+        <source>Lumaro开关</source>
+        <translation>Lumaro</translation>
+    </message>
+    <message>
+        <source>TARVIO、QUENSA、国标 、Lumaro同时只可启用一个平台</source>
+        <translation>Only one of TARVIO, QUENSA, GB and Lumaro can be enabled</translation>
+    </message>
+    <message>
+        <source>Lumaro验证码</source>
+        <translation>Lumaro code</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>6-8位数字、字母</source>
+        <translation>6 to 8 digits or letters</translation>
+    </message>
+</context>
+<context>
+    <name>LumaroV3ConfigWnd</name>
+    <message>
+        <source>Lumaro开关</source>
+        <translation>Lumaro</translation>
+    </message>
+    <message>
+        <source>TARVIO、QUENSA、国标 、Lumaro同时只可启用一个平台</source>
+        <translation>Only one of TARVIO, QUENSA, GB and Lumaro can be enabled</translation>
+    </message>
+    <message>
+        <source>Lumaro验证码</source>
+        <translation>Lumaro code</translation>
+    </message>
+    <message>
+        <source>加密使能</source>
+        <translation>Encryption</translation>
+    </message>
+    <message>
+        <source>加密秘钥</source>
+        <translation>Encryption key</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>弱密码</source>
+        <translation>Weak</translation>
+    </message>
+    <message>
+        <source>中密码</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>强密码</source>
+        <translation>Strong</translation>
+    </message>
+    <message>
+        <source>风险密码</source>
+        <translation>Risky</translation>
     </message>
 </context>
 <context>
@@ -1215,6 +1494,33 @@
     </message>
 </context>
 <context>
+    <name>PlatServerPage</name>
+    <message>
+        <source>启用</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>服务IP</source>
+        <translation>Server IP</translation>
+    </message>
+    <message>
+        <source>服务端口</source>
+        <translation>Server port</translation>
+    </message>
+    <message>
+        <source>用户名</source>
+        <translation>User name</translation>
+    </message>
+    <message>
+        <source>密码</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
     <name>PlateConfigWnd</name>
     <message>
         <source>启用</source>
@@ -1430,6 +1736,97 @@
     <message>
         <source>label:</source>
         <translation>label:</translation>
+    </message>
+</context>
+<context>
+    <name>SIPParamWnd</name>
+    <message>
+        <source>启用注册</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>TARVIO、QUENSA、国标 、Lumaro同时只可启用一个平台</source>
+        <translation>Only one of TARVIO, QUENSA, GB28181 and Lumaro can be enabled at a time</translation>
+    </message>
+    <message>
+        <source>服务器ID</source>
+        <translation>Server ID</translation>
+    </message>
+    <message>
+        <source>服务器域</source>
+        <translation>Server domain</translation>
+    </message>
+    <message>
+        <source>注册服务器地址</source>
+        <translation>Registrar address</translation>
+    </message>
+    <message>
+        <source>注册服务器端口</source>
+        <translation>Registrar port</translation>
+    </message>
+    <message>
+        <source>本地IP</source>
+        <translation>Local IP</translation>
+    </message>
+    <message>
+        <source>本地端口</source>
+        <translation>Local port</translation>
+    </message>
+    <message>
+        <source>码流索引</source>
+        <translation>Stream</translation>
+    </message>
+    <message>
+        <source>主码流</source>
+        <translation>Main stream</translation>
+    </message>
+    <message>
+        <source>子码流</source>
+        <translation>Sub stream</translation>
+    </message>
+    <message>
+        <source>对讲模式</source>
+        <translation>Talk mode</translation>
+    </message>
+    <message>
+        <source>用户名</source>
+        <translation>User name</translation>
+    </message>
+    <message>
+        <source>密码</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>注册有效期</source>
+        <translation>Registration expiry</translation>
+    </message>
+    <message>
+        <source>发送心跳间隔</source>
+        <translation>Heartbeat interval</translation>
+    </message>
+    <message>
+        <source>最大心跳超时次数</source>
+        <translation>Max heartbeat time-outs</translation>
+    </message>
+    <message>
+        <source>设备ID</source>
+        <translation>Device ID</translation>
+    </message>
+    <message>
+        <source>视频通道号</source>
+        <translation>Video channel ID</translation>
+    </message>
+    <message>
+        <source>报警通道号</source>
+        <translation>Alarm channel ID</translation>
+    </message>
+    <message>
+        <source>信令交互协议</source>
+        <translation>Signalling transport</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
     </message>
 </context>
 <context>
@@ -1899,6 +2296,41 @@
     <message>
         <source>秘钥</source>
         <translation>Key</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>TimPlateConfigWnd</name>
+    <message>
+        <source>启用</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>域名</source>
+        <translation>Domain</translation>
+    </message>
+    <message>
+        <source>服务名</source>
+        <translation>Service name</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>端口</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>服务包长</source>
+        <translation>Packet length</translation>
     </message>
     <message>
         <source>保 存</source>

@@ -469,7 +469,8 @@ bool MainManager::SetDevApnParam(bool enable, int netMode, const QString &apn, c
     w.text(68, 32, user, Encoding::Local);
     w.text(100, 32, password, Encoding::Utf8);
     w.u16(132, RecordWriter::numberText(mtu));
-    w.u16(134, quint16(auth));
+    // One byte; the byte after it stays zero, whatever the value.
+    w.u8(134, quint8(auth));
     const int ret = SetPPPParam(m_curIndex, &record);
     MOSTREL_LOG("SetDevApnParam(), ret = %d\n", ret);
     return ret >= 0;

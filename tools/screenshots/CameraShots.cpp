@@ -1,14 +1,19 @@
 // Shots of the camera configuration: the container's tabs on a classic
 // third-generation camera and on a second-generation one, the OSD lines in
-// Chinese, the 4-megapixel photo list, both packing groups and a toast.
+// Chinese, the 4-megapixel photo list, both packing groups and a toast; on a
+// JSON camera the encoding and recording forms and the camera's refusal.
 
 #include "CameraConfigWnd.h"
 #include "CameraRig.h"
+#include "HintWnd.h"
+#include "JsonFormPage.h"
 #include "LocalText.h"
 #include "PopupWidget.h"
 #include "Shot.h"
 
 #include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QtEndian>
@@ -85,7 +90,42 @@ QWidget *packingShot(ShotContext &context, quint8 capability)
     return containerOn(context, CameraConfigWnd::kPackingTab, "devPackParamChanged");
 }
 
+// The JSON camera's container on the tab, once the tab's form is built.
+CameraConfigWnd *jsonTab(ShotContext &context, int tab)
+{
+    logIn(context);
+    CameraConfigWnd *container = containerOn(context, tab);
+    auto *page = qobject_cast<JsonFormPage *>(container->pageAt(tab));
+    if (!page)
+        throw ShotFailure("camera shots: the tab has no JSON form page");
+    context.waitFor([page] { return page->form() && page->form()->isVisible(); }, QStringLiteral("the form"));
+    return container;
+}
+
 } // namespace
+
+VANTREL_SHOT(camera_json_encoding, {"J"},
+             [](ShotContext &context) { return jsonTab(context, CameraConfigWnd::kEncodingTab); });
+VANTREL_SHOT(camera_json_recording, {"J"},
+             [](ShotContext &context) { return jsonTab(context, CameraConfigWnd::kRecordingTab); });
+// The camera refuses a form that is no longer its own and says why.
+VANTREL_SHOT(camera_json_refused, {"J"}, [](ShotContext &context) -> QWidget * {
+    CameraConfigWnd *container = jsonTab(context, CameraConfigWnd::kEncodingTab);
+    context.cameras().camera(0).edit([](sim::camera::CameraBehaviour &behaviour) {
+        using sim::camera::JsonTexts;
+        const std::string held = behaviour.json().group(JsonTexts::Recording);
+        QJsonObject other =
+                QJsonDocument::fromJson(LocalText::decode(QByteArray::fromStdString(held)).toUtf8()).object();
+        other.insert(QStringLiteral("id"), QStringLiteral("otherParam"));
+        behaviour.json().putGroup(JsonTexts::Recording,
+                                  LocalText::encode(QString::fromUtf8(QJsonDocument(other).toJson())).toStdString());
+    });
+    QWidget *page = container->pageAt(CameraConfigWnd::kEncodingTab);
+    page->findChild<QPushButton *>(QStringLiteral("save_btn"))->click();
+    auto *overlay = page->findChild<HintWnd *>();
+    context.waitFor([overlay] { return overlay && overlay->isVisible(); }, QStringLiteral("the refusal"));
+    return container;
+});
 
 VANTREL_SHOT(camera_g3_encoding, {"G3-12"},
              [](ShotContext &context) { return tabShot(context, CameraConfigWnd::kEncodingTab, nullptr); });

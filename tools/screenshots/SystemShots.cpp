@@ -4,13 +4,17 @@
 // identity page with its byte hint and on a model without the version row;
 // the time tab in automatic timing with and without the DST rows, in manual
 // timing with the calendar open, and with the notice of a camera that cannot
-// set its clock.
+// set its clock; on a JSON camera the system form and the extended parameters
+// with their title band.
 
 #include "CameraRig.h"
+#include "CustomConfigWndEX.h"
 #include "DeviceMessageWnd.h"
 #include "FullCamera.h"
 #include "HintWnd.h"
+#include "behaviour/CameraBehaviour.h"
 #include "SafeConfigWnd.h"
+#include "SystemParamEXWnd.h"
 #include "Shot.h"
 #include "SystemConfigWnd.h"
 #include "TimeConfigWnd.h"
@@ -44,15 +48,33 @@ void settle(ShotContext &context)
     context.waitFor([&] { return timer.elapsed() >= 300; }, QStringLiteral("the page"));
 }
 
-SystemConfigWnd *containerOn(ShotContext &context, int tab)
+SystemConfigWnd *showContainer(ShotContext &context, int tab)
 {
-    logIn(context);
     auto *container = context.keep(new SystemConfigWnd);
     container->resize(kContainerSize);
     container->show();
     container->findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentIndex(tab);
     settle(context);
     return container;
+}
+
+SystemConfigWnd *containerOn(ShotContext &context, int tab)
+{
+    logIn(context);
+    return showContainer(context, tab);
+}
+
+// A camera that keeps a rule: last Sunday of March, 02:00, to the last
+// Sunday of October, 03:00, an hour's bias.
+void keepDstRule(ShotContext &context)
+{
+    const qint32 rule[] = {1, 60, 3, 5, 0, 2, 0, 10, 5, 0, 3};
+    sim::camera::le::Bytes record(112, 0);
+    for (std::size_t i = 0; i < std::size(rule); ++i)
+        sim::camera::le::putU32(record, i * 4, std::uint32_t(rule[i]));
+    context.cameras().camera(0).edit([&](sim::camera::CameraBehaviour &behaviour) {
+        behaviour.parameters().setRecord("USB_DST_T", record);
+    });
 }
 
 QWidget *timePage(SystemConfigWnd *container)
@@ -79,8 +101,28 @@ QWidget *identityPage(ShotContext &context)
     return page;
 }
 
+void waitForForm(ShotContext &context, JsonFormPage *page)
+{
+    context.waitFor([page] { return page->form() && page->form()->isVisible(); }, QStringLiteral("the form"));
+}
+
 } // namespace
 
+VANTREL_SHOT(system_json_parameters, {"J"}, [](ShotContext &context) -> QWidget * {
+    SystemConfigWnd *container = containerOn(context, SystemConfigWnd::kSystemTab);
+    waitForForm(context, qobject_cast<JsonFormPage *>(container->pageAt(SystemConfigWnd::kSystemTab)));
+    return container;
+});
+// The navigator's extended parameters, in the navigator's page area.
+VANTREL_SHOT(custom_parameters, {"J"}, [](ShotContext &context) -> QWidget * {
+    logIn(context);
+    auto *page = context.keep(new CustomConfigWndEX);
+    page->resize(1044, 730);
+    page->show();
+    page->refreshParam();
+    waitForForm(context, page);
+    return page;
+});
 VANTREL_SHOT(system_g3_parameters, {"G3-12"},
              [](ShotContext &context) { return containerOn(context, SystemConfigWnd::kSystemTab); });
 VANTREL_SHOT(system_g2_parameters, {"G2"},
@@ -98,8 +140,11 @@ VANTREL_SHOT(system_password_no_old_row, {"no-password"},
 VANTREL_SHOT(identity_long_ids, {"long-chinese-ids"}, [](ShotContext &context) { return identityPage(context); });
 VANTREL_SHOT(identity_model_5, {"G3-5"}, [](ShotContext &context) { return identityPage(context); });
 
-VANTREL_SHOT(time_g3_automatic, {"G3-12"},
-             [](ShotContext &context) { return containerOn(context, SystemConfigWnd::kTimeTab); });
+VANTREL_SHOT(time_g3_automatic, {"G3-12"}, [](ShotContext &context) -> QWidget * {
+    logIn(context);
+    keepDstRule(context);
+    return showContainer(context, SystemConfigWnd::kTimeTab);
+});
 VANTREL_SHOT(time_g2_automatic, {"G2"},
              [](ShotContext &context) { return containerOn(context, SystemConfigWnd::kTimeTab); });
 VANTREL_SHOT(time_manual_calendar, {"G3-12"}, [](ShotContext &context) -> QWidget * {

@@ -2,9 +2,11 @@
 #include "ui_CameraConfigWnd.h"
 
 #include "DeviceCaps.h"
+#include "EncryptParamEXWnd.h"
 #include "EncryptParamWnd.h"
 #include "OSDSConfigWnd.h"
 #include "PicParamWnd.h"
+#include "VideoConfigEXWnd.h"
 #include "VideoConfigWnd.h"
 #include "VideoPackConfigWnd.h"
 
@@ -15,22 +17,28 @@ CameraConfigWnd::CameraConfigWnd(QWidget *parent)
     m_ui->setupUi(this);
 
     const DeviceCaps caps = DeviceCaps::current();
-    // The record pages of the first two tabs serve cameras without a JSON
-    // description.
-    const auto recordPage = [&caps](std::function<QWidget *()> create) {
-        return caps.isJson() ? std::function<QWidget *()>() : create;
-    };
+    const bool json = caps.isJson();
+    // The first two tabs edit records on classic cameras and JSON forms on
+    // cameras that describe their parameters in JSON.
     const QVector<TabEntry> tabs = {
             {kEncodingTab,
              m_ui->gridLayout_Encrypt,
              [caps] { return !caps.isJson() || caps.ability(&DevJsonAbility::supportEncodedParam) != 0; },
-             recordPage([] { return new EncryptParamWnd; }),
-             callOnPage(&EncryptParamWnd::refreshParam)},
+             [json]() -> QWidget * {
+                 if (json)
+                     return new EncryptParamEXWnd;
+                 return new EncryptParamWnd;
+             },
+             callOnPage(&ParamPage::refreshParam)},
             {kRecordingTab,
              m_ui->gridLayout_video,
              [caps] { return !caps.isJson() || caps.ability(&DevJsonAbility::supportVideoParam) != 0; },
-             recordPage([] { return new VideoConfigWnd; }),
-             callOnPage(&VideoConfigWnd::refreshParam)},
+             [json]() -> QWidget * {
+                 if (json)
+                     return new VideoConfigEXWnd;
+                 return new VideoConfigWnd;
+             },
+             callOnPage(&ParamPage::refreshParam)},
             {kOsdTab, m_ui->gridLayout_osd,
              [caps] { return caps.has(&DevJsonAbility::supportExtraOsd, CapByte::kOsd); },
              [] { return new OSDSConfigWnd; }, showPage()},

@@ -25,6 +25,10 @@ JsonFormPage::JsonFormPage(QWidget *parent, const Group &group, const Look &look
     , m_showName(look.showName)
 {
     m_ui->setupUi(this);
+    // Toast and overlay were made before the form's widgets: bring them back
+    // on top of them.
+    placeToastIn(this);
+    overlay()->raise();
     resize(look.size);
     m_ui->frame->setVisible(m_showName);
     disableLineEditMenu(this);
@@ -108,6 +112,7 @@ void JsonFormPage::saveAnswered(int ret, const QByteArray &data)
         // the operator's values.
         overlay()->setHintText(QString::fromUtf8(data));
         overlay()->showOkBtn(true);
+        overlay()->raise();
         overlay()->show();
         return;
     }

@@ -25,11 +25,12 @@ QValidator *validator(const char *pattern, QObject *parent)
 
 } // namespace
 
+const char kIpv4Pattern[] = "\\b(?:(?:25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\.){3}"
+                           "(?:25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\b";
+
 bool isIpv4(const QString &text)
 {
-    return matchesWhole("\\b(?:(?:25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\.){3}"
-                        "(?:25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\b",
-                        text);
+    return matchesWhole(kIpv4Pattern, text);
 }
 
 bool isDomain(const QString &text)
@@ -94,6 +95,12 @@ QValidator *idValidator(QObject *parent)
 QValidator *keyValidator(QObject *parent)
 {
     return validator("[0-9a-zA-Z~!@#$%^&*()_+{}:<>?|=\\[\\];'.\\\\/\\-\"]+$", parent);
+}
+
+// GB28181, GA/T 1400, custom platform and RTMP pages.
+QValidator *ipv4Validator(QObject *parent)
+{
+    return validator(kIpv4Pattern, parent);
 }
 
 QString ipMessage()

@@ -36,6 +36,10 @@ QValidator *digitsValidator(QObject *parent);
 QValidator *idValidator(QObject *parent);
 QValidator *keyValidator(QObject *parent);
 
+// GB28181, GA/T 1400, custom platform and RTMP pages.
+// Keystrokes that cannot lead to a dotted IPv4 address (isIpv4).
+QValidator *ipv4Validator(QObject *parent);
+
 // The checks' messages, translated.
 QString ipMessage();
 QString domainMessage();

@@ -1,6 +1,7 @@
 #include "NetworkProWnd.h"
 #include "ui_NetworkProWnd.h"
 
+#include "ApnParamWnd.h"
 #include "DeviceCaps.h"
 #include "WifiParamWnd.h"
 #include "WifiStaticParamWnd.h"
@@ -34,7 +35,8 @@ NetworkProWnd::NetworkProWnd(QWidget *parent)
              callOnPage(&WifiParamWnd::refreshParam), true},
             {kStaticTab, m_ui->gridLayout_static, [wifi, caps] { return wifi && caps.generation() != 1; },
              [] { return new WifiStaticParamWnd; }, callOnPage(&WifiStaticParamWnd::refreshParam)},
-            {kApnTab, m_ui->gridLayout_apn, [dial] { return dial; }, {}, {}},
+            {kApnTab, m_ui->gridLayout_apn, [dial] { return dial; }, [] { return new ApnParamWnd; },
+             callOnPage(&ApnParamWnd::refreshParam)},
     };
     initTabs(m_ui->tabWidget, tabs);
 }

@@ -2,10 +2,18 @@
 #include "ui_PlatformWnd.h"
 
 #include "ExtendConfigWnd.h"
+#include "FaceTdaConfigWnd.h"
 #include "FtpConfigWnd.h"
+#include "GroupTalkConfigWnd.h"
+#include "LumaroConfigWnd.h"
+#include "LumaroV3ConfigWnd.h"
+#include "Plat1400ConfigWnd.h"
+#include "PlatCustomConfigWnd.h"
 #include "PlateConfigWnd.h"
 #include "PlatformTabs.h"
+#include "SIPParamWnd.h"
 #include "TarvioConfigWnd.h"
+#include "TimPlateConfigWnd.h"
 
 namespace {
 
@@ -49,14 +57,17 @@ PlatformWnd::PlatformWnd(QWidget *parent)
             {T::kTarvio, m_ui->gridLayout_tarvio, rule(T::kTarvio), page<PlateConfigWnd>(), showPage()},
             {T::kFtp, m_ui->gridLayout_ftp, rule(T::kFtp), page<FtpConfigWnd>(), showPage()},
             {T::kQuensa, m_ui->gridLayout_quensa, rule(T::kQuensa), page<TarvioConfigWnd>(), showPage()},
-            {T::kGb, m_ui->gridLayout_gb, rule(T::kGb), {}, {}},
-            {T::kPlat1400, m_ui->gridLayout_plat1400, rule(T::kPlat1400), {}, {}},
-            {T::kGroupTalk, m_ui->gridLayout_groupTalk, rule(T::kGroupTalk), {}, {}},
-            {T::kCustom, m_ui->gridLayout_custom, rule(T::kCustom), {}, {}},
-            {T::kFace, m_ui->gridLayout_face, rule(T::kFace), {}, {}},
-            {T::kLumaro, m_ui->gridLayout_lumaro, rule(T::kLumaro), {}, {}},
-            {T::kLumaroV3, m_ui->gridLayout_lumaroV3, rule(T::kLumaroV3), {}, {}},
-            {T::kRtmp, m_ui->gridLayout_rtmp, rule(T::kRtmp), {}, {}},
+            {T::kGb, m_ui->gridLayout_gb, rule(T::kGb), page<SIPParamWnd>(), showPage()},
+            {T::kPlat1400, m_ui->gridLayout_plat1400, rule(T::kPlat1400), page<Plat1400ConfigWnd>(), showPage()},
+            {T::kGroupTalk, m_ui->gridLayout_groupTalk, rule(T::kGroupTalk), page<GroupTalkConfigWnd>(), showPage()},
+            {T::kCustom, m_ui->gridLayout_custom, rule(T::kCustom), page<PlatCustomConfigWnd>(), showPage()},
+            {T::kFace, m_ui->gridLayout_face, rule(T::kFace), page<FaceTdaConfigWnd>(), showPage()},
+            {T::kLumaro, m_ui->gridLayout_lumaro, rule(T::kLumaro), page<LumaroConfigWnd>(),
+             refreshThenShow(&LumaroConfigWnd::refreshParam)},
+            {T::kLumaroV3, m_ui->gridLayout_lumaroV3, rule(T::kLumaroV3), page<LumaroV3ConfigWnd>(),
+             refreshThenShow(&LumaroV3ConfigWnd::refreshParam)},
+            {T::kRtmp, m_ui->gridLayout_rtmp, rule(T::kRtmp), page<TimPlateConfigWnd>(),
+             refreshThenShow(&TimPlateConfigWnd::refreshParam)},
             {T::kOther, m_ui->gridLayout_other, rule(T::kOther), page<ExtendConfigWnd>(),
              refreshThenShow(&ExtendConfigWnd::refreshParam), true},
     };

@@ -2,8 +2,8 @@
 #include "ui_SystemConfigWnd.h"
 
 #include "DeviceCaps.h"
-#include "JsonSystemPage.h"
 #include "SafeConfigWnd.h"
+#include "SystemParamEXWnd.h"
 #include "SystemParamWnd.h"
 #include "TimeConfigWnd.h"
 
@@ -39,15 +39,10 @@ SystemConfigWnd::SystemConfigWnd(QWidget *parent)
             {kSystemTab, m_ui->gridLayout_sys, offeredUnless(caps, &DevJsonAbility::supportSystemParam),
              [json]() -> QWidget * {
                  if (json)
-                     return JsonSystemPage::create();
+                     return new SystemParamEXWnd;
                  return new SystemParamWnd;
              },
-             [json](QWidget *page) {
-                 if (json)
-                     JsonSystemPage::refresh(page);
-                 else
-                     static_cast<SystemParamWnd *>(page)->refreshParam();
-             }},
+             callOnPage(&ParamPage::refreshParam)},
     };
     initTabs(m_ui->tabWidget, tabs);
 }

@@ -34,6 +34,18 @@ bool parseRequest(const std::vector<std::uint8_t> &packet, Request &request)
 
 } // namespace
 
+// Counts one record signal; called on the reader thread.
+class SignalCounter : public QObject
+{
+    Q_OBJECT
+
+public:
+    std::atomic<int> count {0};
+
+public slots:
+    void countReply() { ++count; }
+};
+
 PageFixture::PageFixture()
 {
     qRegisterMetaType<sim::camera::CameraProfile>();
@@ -177,6 +189,12 @@ bool PageFixture::waitForReplies(int n, int since)
     return QTest::qWaitFor([&] { return m_replies >= target; }, CameraRig::kWaitMs);
 }
 
+int PageFixture::replies(const char *signal) const
+{
+    const auto found = m_signalCounters.find(QByteArray(signal));
+    return found == m_signalCounters.end() ? 0 : static_cast<SignalCounter *>(found->second.get())->count.load();
+}
+
 void PageFixture::countReply()
 {
     ++m_replies;
@@ -196,8 +214,15 @@ void PageFixture::moveCounterLast()
     const QMetaMethod counter = metaObject()->method(metaObject()->indexOfSlot("countReply()"));
     for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
         const QMetaMethod method = meta->method(i);
-        if (method.methodType() == QMetaMethod::Signal && method.name().startsWith("dev"))
+        if (method.methodType() == QMetaMethod::Signal && method.name().startsWith("dev")) {
             connect(manager, method, this, counter, Qt::DirectConnection);
+            std::unique_ptr<QObject> &each = m_signalCounters[method.name()];
+            if (!each)
+                each.reset(new SignalCounter);
+            disconnect(manager, nullptr, each.get(), nullptr);
+            const QMetaMethod slot = each->metaObject()->method(each->metaObject()->indexOfSlot("countReply()"));
+            connect(manager, method, each.get(), slot, Qt::DirectConnection);
+        }
     }
 }
 
@@ -221,3 +246,5 @@ bool PageFixture::eventFilter(QObject *watched, QEvent *event)
         watchPage(static_cast<QChildEvent *>(event)->child());
     return QObject::eventFilter(watched, event);
 }
+
+#include "PageFixture.moc"

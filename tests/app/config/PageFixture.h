@@ -27,6 +27,7 @@
 #include <QWidget>
 
 #include <atomic>
+#include <map>
 #include <memory>
 
 Q_DECLARE_METATYPE(sim::camera::CameraProfile)
@@ -75,6 +76,9 @@ public:
 
     // Record signals that reached the pages (counted after their slots ran).
     int replies() const { return m_replies; }
+    // The same for one signal, by name ("devAPNParamChanged"), where other
+    // pages may be answered at the same time.
+    int replies(const char *signal) const;
     // Waits for n more replies than there were at `since` (default: now).
     bool waitForReplies(int n, int since = -1);
 
@@ -107,4 +111,5 @@ private:
     QVector<QPointer<QWidget>> m_widgets;
     QHash<QObject *, QStringList> m_toasts;
     std::atomic<int> m_replies {0};
+    std::map<QByteArray, std::unique_ptr<QObject>> m_signalCounters;
 };

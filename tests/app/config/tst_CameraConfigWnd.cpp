@@ -14,6 +14,7 @@ namespace {
 
 constexpr quint32 kGetSystem = 30;
 
+constexpr quint32 kGetRecJson = 70;
 constexpr quint32 kGetOsd = 400;
 constexpr quint32 kGetPack = 550;
 constexpr quint32 kGetPic = 1015;
@@ -78,7 +79,8 @@ void tst_CameraConfigWnd::tabsFollowWhatTheCameraCanDo_data()
     noOsd.deviceCodeOverrides[288] = 0;
     QTest::newRow("G3-12 without OSD") << noOsd << QList<int> {0, 1, 4, 5} << 0 << QStringList {"EncryptParamWnd"}
                                        << 0u;
-    QTest::newRow("J") << PageFixture::profile("J") << QList<int> {0, 1, 2, 4, 5} << 0 << QStringList() << 0u;
+    QTest::newRow("J") << PageFixture::profile("J") << QList<int> {0, 1, 2, 4, 5} << 0
+                       << QStringList {"EncryptParamEXWnd"} << kGetRecJson;
     QTest::newRow("J without encoding and recording")
             << jsonWithout({"supportEncodedParam", "supportVideoParam"}) << QList<int> {2, 4, 5} << 2
             << QStringList {"OSDSConfigWnd"} << kGetOsd;
@@ -88,7 +90,7 @@ void tst_CameraConfigWnd::tabsFollowWhatTheCameraCanDo_data()
     QTest::newRow("J with every key 0")
             << jsonWithout({"supportEncodedParam", "supportVideoParam", "supportExtraOsd", "picQuality",
                             "supportAudioAndVedioPackChg"})
-            << QList<int>() << 0 << QStringList() << 0u;
+            << QList<int>() << 0 << QStringList {"EncryptParamEXWnd"} << kGetRecJson;
 }
 
 void tst_CameraConfigWnd::tabsFollowWhatTheCameraCanDo()

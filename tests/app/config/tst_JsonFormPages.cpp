@@ -3,10 +3,13 @@
 // kind of reply leaves, what a save sends, the camera's answers and the round
 // trip of a Chinese form.
 
+#include "CameraConfigWnd.h"
 #include "CustomConfigWndEX.h"
+#include "DeviceConfigureWnd.h"
 #include "EncryptParamEXWnd.h"
 #include "ExtendConfigWnd.h"
 #include "LocalText.h"
+#include "MainWindow.h"
 #include "MainManager.h"
 #include "PageFixture.h"
 #include "PmsPluginInterface.h"
@@ -19,8 +22,11 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
 #include <QtTest>
 
 namespace {
@@ -29,7 +35,7 @@ constexpr quint32 kGetRec = 70;
 constexpr quint32 kSetRec = 71;
 constexpr quint32 kGetCustom = 72;
 constexpr quint32 kSetCustom = 73;
-constexpr quint32 kGetSystem = 76;
+constexpr quint32 kGetVideo = 74;
 
 using Opener = JsonFormPage *(*)(PageFixture &);
 
@@ -122,6 +128,7 @@ private slots:
     void aRefusalShowsTheCamerasWordsAndKeepsTheEdit();
     void anUneditedFormComesBackByteForByte();
     void theCompactDefaultComesBackAsTheSameValue();
+    void theMainWindowShowsTheCamerasFormsAndSavesAnEdit();
 
 private:
     JsonFormPage *openLoaded(const PageKind &kind);
@@ -157,7 +164,7 @@ void tst_JsonFormPages::refreshAndSettle(JsonFormPage *page)
     page->refreshParam();
     // The camera answers in order: once this later answer is in, the
     // page's answer has been handled.
-    m_fixture->manager()->ReqDevSystemParamJson();
+    m_fixture->manager()->ReqDevNetExtendParamJson();
     QVERIFY(m_fixture->waitForReplies(1, before));
     QTest::qWait(50);
 }
@@ -338,6 +345,13 @@ void tst_JsonFormPages::aRefusalShowsTheCamerasWordsAndKeepsTheEdit()
     QTRY_COMPARE(PageFixture::overlayText(page), QStringLiteral("参数格式错误"));
     auto *ok = page->findChild<QPushButton *>("Ok_Button");
     QVERIFY(ok && ok->isVisible());
+    // The overlay lies over the form, not under it.
+    QWidget *overlay = ok->window() == page->window() ? ok->parentWidget() : nullptr;
+    while (overlay && !overlay->inherits("HintWnd"))
+        overlay = overlay->parentWidget();
+    QVERIFY(overlay);
+    QWidget *onTop = page->childAt(page->form()->mapTo(page, QPoint(20, 20)));
+    QVERIFY(onTop == overlay || overlay->isAncestorOf(onTop));
     QVERIFY(m_fixture->toasts(page).isEmpty());
     QCOMPARE(editFor(page->form(), "bitRate"), bitRate);
     QCOMPARE(bitRate->text(), QStringLiteral("2048"));
@@ -380,6 +394,49 @@ void tst_JsonFormPages::theCompactDefaultComesBackAsTheSameValue()
     QVERIFY(stored.contains('\n'));
     QCOMPARE(fromGbk(stored), fromGbk(compact));
     QCOMPARE(elementOf(fromGbk(stored), "voiceBroadcast").value("label").toString(), QStringLiteral("语音播报"));
+}
+
+void tst_JsonFormPages::theMainWindowShowsTheCamerasFormsAndSavesAnEdit()
+{
+    m_fixture->loginTo(PageFixture::profile("J"));
+    const std::unique_ptr<MainWindow> window(new MainWindow);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    auto *navigator = window->findChild<DeviceConfigureWnd *>();
+    auto *rows = navigator->findChild<QListWidget *>("listWidget");
+    const auto clickRow = [rows](int row) {
+        const QPoint centre = rows->visualItemRect(rows->item(row)).center();
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+    };
+
+    QCOMPARE(rows->item(5)->text(), QStringLiteral("拓展参数"));
+    clickRow(5);
+    auto *custom = navigator->findChild<CustomConfigWndEX *>();
+    QVERIFY(custom);
+    QTRY_VERIFY(custom->form() && custom->form()->isVisible());
+    QCOMPARE(custom->findChild<QLabel *>("label_name")->text(), QStringLiteral("拓展参数"));
+
+    clickRow(1);
+    auto *camera = navigator->findChild<CameraConfigWnd *>();
+    QVERIFY(camera);
+    auto *encoding = camera->findChild<EncryptParamEXWnd *>();
+    QVERIFY(encoding);
+    QTRY_VERIFY(encoding->form() && encoding->form()->isVisible());
+    QVERIFY(editFor(encoding->form(), "bitRate"));
+    camera->findChild<QTabWidget *>("tabWidget")->setCurrentIndex(CameraConfigWnd::kRecordingTab);
+    auto *recording = camera->findChild<VideoConfigEXWnd *>();
+    QVERIFY(recording);
+    QTRY_VERIFY(recording->form() && recording->form()->isVisible());
+
+    QLineEdit *segment = editFor(recording->form(), "segmentMinutes");
+    QVERIFY(segment);
+    segment->setText("15");
+    QSignalSpy toasts(recording, &ParamPage::toastShown);
+    QTest::mouseClick(recording->findChild<QPushButton *>("save_btn"), Qt::LeftButton);
+    QTRY_COMPARE(toasts.count(), 1);
+    QCOMPARE(toasts.first().first().toString(), QStringLiteral("保存成功"));
+    QCOMPARE(elementOf(fromGbk(m_fixture->jsonGroup(kGetVideo)), "segmentMinutes").value("defaultValue"),
+             QJsonValue("15"));
 }
 
 QTEST_MAIN(tst_JsonFormPages)

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -19,6 +20,7 @@ using sim::camera::CameraProfile;
 namespace {
 
 constexpr quint32 kGetWifiV2 = 52;
+constexpr quint32 kGetApn = 12;
 constexpr std::size_t kDialByte = 264;
 constexpr std::size_t kWifiByte = 265;
 
@@ -61,8 +63,12 @@ private slots:
     void tabsFollowWhatTheCameraCanDo();
     void theWifiPageIsBuiltOnceAndAsksOnEverySelectionAndShow();
     void aWifiClientSavedFromTheMainWindowStaysOnTheCamera();
+    void aTabSavedFromTheMainWindowStaysOnTheCamera_data();
+    void aTabSavedFromTheMainWindowStaysOnTheCamera();
 
 private:
+    // The main window's navigator opens "网络连接"; waits for its first reply.
+    NetworkProWnd *openNetwork(MainWindow &window);
     QScopedPointer<PageFixture> m_fixture;
 };
 
@@ -74,7 +80,6 @@ void tst_NetworkProWnd::tabsFollowWhatTheCameraCanDo_data()
     QTest::addColumn<bool>("wifiPage");
 
     QTest::newRow("JSON without 4G") << json(1, 0) << QList<int> {0, 1} << 0 << true;
-    // Tab 2 has no page yet, so nothing is built or asked.
     QTest::newRow("JSON without Wi-Fi") << json(0, 1) << QList<int> {2} << 2 << false;
     QTest::newRow("JSON without either") << json(0, 0) << QList<int>() << 0 << true;
     QTest::newRow("JSON with both") << json(1, 1) << QList<int> {0, 1, 2} << 0 << true;
@@ -106,6 +111,11 @@ void tst_NetworkProWnd::tabsFollowWhatTheCameraCanDo()
         QCOMPARE(page->isEnabled(), !enabled.isEmpty());
         QVERIFY(m_fixture->requestCount(kGetWifiV2) + m_fixture->requestCount(11) == 1);
     }
+    // The dial-up tab left current gets its page, which asks at once.
+    if (current == NetworkProWnd::kApnTab) {
+        QVERIFY(container->pageAt(NetworkProWnd::kApnTab));
+        QTRY_COMPARE(m_fixture->requestCount(kGetApn), 1);
+    }
 }
 
 void tst_NetworkProWnd::theWifiPageIsBuiltOnceAndAsksOnEverySelectionAndShow()
@@ -130,21 +140,30 @@ void tst_NetworkProWnd::theWifiPageIsBuiltOnceAndAsksOnEverySelectionAndShow()
     QCOMPARE(container->findChildren<WifiParamWnd *>().size(), 1);
 }
 
+NetworkProWnd *tst_NetworkProWnd::openNetwork(MainWindow &window)
+{
+    window.show();
+    QTest::mouseClick(window.findChild<QPushButton *>("deviceConfig_btn"), Qt::LeftButton);
+    auto *rows = window.findChild<QListWidget *>("listWidget");
+    if (!rows)
+        return nullptr;
+    const QList<QListWidgetItem *> items = rows->findItems("网络连接", Qt::MatchExactly);
+    if (items.isEmpty())
+        return nullptr;
+    const int before = m_fixture->replies();
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      rows->visualItemRect(items.first()).center());
+    if (!QTest::qWaitFor([&] { return window.findChild<NetworkProWnd *>() != nullptr; })
+        || !m_fixture->waitForReplies(1, before))
+        return nullptr;
+    return window.findChild<NetworkProWnd *>();
+}
+
 void tst_NetworkProWnd::aWifiClientSavedFromTheMainWindowStaysOnTheCamera()
 {
     m_fixture->loginTo(json(1, 1));
     MainWindow window;
-    window.show();
-    QTest::mouseClick(window.findChild<QPushButton *>("deviceConfig_btn"), Qt::LeftButton);
-    auto *rows = window.findChild<QListWidget *>("listWidget");
-    QVERIFY(rows);
-    const QList<QListWidgetItem *> items = rows->findItems("网络连接", Qt::MatchExactly);
-    QVERIFY(!items.isEmpty());
-    const int before = m_fixture->replies();
-    QTest::mouseClick(rows->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      rows->visualItemRect(items.first()).center());
-    QTRY_VERIFY(window.findChild<NetworkProWnd *>());
-    QVERIFY(m_fixture->waitForReplies(1, before));
+    QVERIFY(openNetwork(window));
     auto *page = window.findChild<WifiParamWnd *>();
     QVERIFY(page);
 
@@ -163,6 +182,60 @@ void tst_NetworkProWnd::aWifiClientSavedFromTheMainWindowStaysOnTheCamera()
     QCOMPARE(stored.left(2), QByteArray("\x01\x01"));
     QCOMPARE(stored.mid(100, 10), QByteArray("Station-7\0", 10));
     QCOMPARE(stored.mid(132, 11), QByteArray("s3cret-key\0", 11));
+}
+
+void tst_NetworkProWnd::aTabSavedFromTheMainWindowStaysOnTheCamera_data()
+{
+    QTest::addColumn<QString>("tab");
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("save");
+    QTest::addColumn<QString>("record");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<int>("replies");
+
+    // The static page asks from its constructor and on the selection; the
+    // dial-up page's reply brings the card number after it.
+    QTest::newRow("static IP") << "Wi-Fi静态IP" << "ipAddress" << "192.168.1.77" << "saveBtn"
+                               << "WIFI_PARA_STATIC_T" << QByteArray("\xC0\xA8\x01\x4D", 4)
+                               << "devStaitcWifiParamChanged" << 2;
+    QTest::newRow("dial-up") << "拨号" << "apn_name_edit" << "cmnet" << "save_btn" << "EACH_PPP_PARA_T"
+                             << QByteArray("\0\0\0\0cmnet\0", 10) << "devCCIDParamChanged" << 1;
+}
+
+void tst_NetworkProWnd::aTabSavedFromTheMainWindowStaysOnTheCamera()
+{
+    QFETCH(QString, tab);
+    QFETCH(QString, edit);
+    QFETCH(QString, typed);
+    QFETCH(QString, save);
+    QFETCH(QString, record);
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, reply);
+    QFETCH(int, replies);
+
+    m_fixture->loginTo(json(1, 1));
+    MainWindow window;
+    NetworkProWnd *container = openNetwork(window);
+    QVERIFY(container);
+    QTabBar *bar = container->findChild<QTabWidget *>("tabWidget")->tabBar();
+    int index = -1;
+    for (int i = 0; i < bar->count(); ++i)
+        if (bar->tabText(i) == tab)
+            index = i;
+    QVERIFY(index >= 0);
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(index).center());
+    QTRY_COMPARE(m_fixture->replies(reply.toLatin1().constData()), replies);
+    QWidget *page = container->pageAt(index);
+    QVERIFY(page);
+
+    auto *field = page->findChild<QLineEdit *>(edit);
+    field->clear();
+    QTest::keyClicks(field, typed);
+    QTest::mouseClick(page->findChild<QPushButton *>(save), Qt::LeftButton);
+    QTRY_COMPARE(m_fixture->toasts(page), QStringList {"保存成功"});
+    QCOMPARE(m_fixture->record(record.toLatin1().constData()).left(stored.size()), stored);
 }
 
 QTEST_MAIN(tst_NetworkProWnd)

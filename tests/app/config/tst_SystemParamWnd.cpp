@@ -7,6 +7,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -66,6 +68,7 @@ private slots:
     void theSaveChainEndsInOneToast_data();
     void theSaveChainEndsInOneToast();
     void valuesTheListsLackShowAsGiven();
+    void everyShownCheckBoxFitsInItsFrame();
 
 private:
     SystemParamWnd *showPage(int replies);
@@ -284,6 +287,25 @@ void tst_SystemParamWnd::valuesTheListsLackShowAsGiven()
     QTRY_COMPARE(m_fixture->toasts(page), QStringList {"保存成功"});
     QCOMPARE(qFromLittleEndian<quint32>(m_fixture->sent(kSetSystem).constData()), 300000u);
     QCOMPARE(qFromLittleEndian<qint32>(m_fixture->sent(kSetExtended).constData() + 8), 0);
+}
+
+void tst_SystemParamWnd::everyShownCheckBoxFitsInItsFrame()
+{
+    // A camera with all ten boxes: they wrap into five rows, none cut off,
+    // in the page area the configuration window gives its pages.
+    m_fixture->loginTo(PageFixture::profile("G3-12"));
+    auto *page = showPage(2);
+    page->resize(1044, 696);
+    page->layout()->activate();
+    auto *frame = page->findChild<QFrame *>("frame");
+    int shown = 0;
+    for (QCheckBox *box : frame->findChildren<QCheckBox *>()) {
+        if (box->isHidden())
+            continue;
+        ++shown;
+        QVERIFY2(frame->contentsRect().contains(box->geometry()), qPrintable(box->objectName()));
+    }
+    QCOMPARE(shown, 10);
 }
 
 QTEST_MAIN(tst_SystemParamWnd)

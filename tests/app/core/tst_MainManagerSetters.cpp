@@ -212,6 +212,9 @@ std::vector<SetterRow> setterRows()
                      .at(100, QByteArray("\xE5\xAF\x86\xE7\xA0\x81pw"))
                      .u16(132, 1500)
                      .u16(134, 2)},
+            {"dial-up, values outside the lists: one byte each, byte 135 stays zero",
+             [](MainManager *m) { return m->SetDevApnParam(false, -1, "", "", "", "", "x", -1); }, 7,
+             Layout(136).u8(1, 255).u8(134, 255)},
             {"platform",
              [](MainManager *m) {
                  return m->SetDevPlateParam(true, false, true, "192.168.1.10", "8080", "DEV中");

@@ -37,6 +37,15 @@ CameraProfile classicGeneration3(std::uint32_t model)
     return profile;
 }
 
+CameraProfile dialUp(std::uint32_t model)
+{
+    CameraProfile profile = classicGeneration3(model);
+    profile.deviceCodeOverrides[316] = 1; // network mode
+    profile.deviceCodeOverrides[335] = 1; // Wi-Fi and dial-up exclusive
+    profile.deviceCodeOverrides[337] = 1; // card number
+    return profile;
+}
+
 CameraProfile olderGeneration(int generation)
 {
     CameraProfile profile = CameraProfile::generation(generation, false);
@@ -91,11 +100,39 @@ const Row kTable[] = {
          profile.deviceCodeOverrides[335] = 1; // Wi-Fi and dial-up exclusive
          return profile;
      }},
+    // Dial-up: classic cameras of a carrier model (fixed number, four
+    // authentication types) and of an ordinary one, each with the network
+    // mode, the card number and the Wi-Fi/dial-up hint.
+    {"G3-Apn-5", [] { return dialUp(5); }},
+    {"G3-Apn-2", [] { return dialUp(2); }},
+    // The platform tabs of group talk, the face platform and both cloud
+    // generations, without Wi-Fi, dial-up or Quensa, so that neither the
+    // Tarvio nor the Quensa tab is offered.
+    {"G3-Cloud",
+     [] {
+         CameraProfile profile = classicGeneration3(12);
+         for (std::size_t at : {264, 265, 286})
+             profile.deviceCodeOverrides[at] = 0;
+         for (std::size_t at : {278, 284, 290, 331}) // Lumaro, group talk, face, Lumaro V3
+             profile.deviceCodeOverrides[at] = 1;
+         return profile;
+     }},
     {"J-NoWifi",
      [] {
          CameraProfile profile;
          profile.abilityOverrides["support4G"] = 1;
          profile.abilityOverrides["supportWifi"] = 0;
+         return profile;
+     }},
+    // A classic camera with the GB28181, GA/T 1400, custom platform and RTMP
+    // tabs but neither Wi-Fi, dial-up nor Quensa: the shorter one-platform hint.
+    {"G3-NoTarvio",
+     [] {
+         CameraProfile profile = classicGeneration3(12);
+         for (std::size_t at : {264, 265, 286})
+             profile.deviceCodeOverrides[at] = 0;
+         for (std::size_t at : {285, 291, 292, 334})
+             profile.deviceCodeOverrides[at] = 1;
          return profile;
      }},
     // A JSON camera with every ability key the configuration pages read set;
