@@ -427,11 +427,11 @@ void tst_PlateConfigWnd::aDomainEnteredFromTheNavigatorReachesTheCamera()
     QVERIFY(rows);
     const QList<QListWidgetItem *> items = rows->findItems("网络应用", Qt::MatchExactly);
     QVERIFY(!items.isEmpty());
-    const int before = m_fixture->replies();
     QTest::mouseClick(rows->viewport(), Qt::LeftButton, Qt::NoModifier, rows->visualItemRect(items.first()).center());
     QTRY_VERIFY(window.findChild<PlatformWnd *>());
-    // The platform record, then the domain record it asks for.
-    QVERIFY(m_fixture->waitForReplies(2, before));
+    // The platform record, then the domain record it asks for; the
+    // navigator's own requests are answered meanwhile, so count this one.
+    QTRY_VERIFY(m_fixture->replies("devDomainParamChanged") >= 1);
     auto *tabs = window.findChild<PlatformWnd *>()->findChild<QTabWidget *>("tabWidget");
     QCOMPARE(tabs->tabText(tabs->currentIndex()), QString("TARVIO"));
     auto *page = window.findChild<PlateConfigWnd *>();
