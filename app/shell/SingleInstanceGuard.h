@@ -19,6 +19,9 @@ public:
     void release();
 
 private:
+    void removeOrphan() const;
+    bool tryCreate();
+
     QString m_key;
     QSharedMemory m_memory;
 };
