@@ -1297,7 +1297,7 @@
     </message>
     <message>
         <source>位置重置</source>
-        <translation>Reset positions</translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>生成</source>
