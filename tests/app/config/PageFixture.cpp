@@ -172,6 +172,15 @@ QStringList PageFixture::toasts(QWidget *page) const
     return m_toasts.value(page);
 }
 
+void PageFixture::addVerdictRows()
+{
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("toast");
+
+    QTest::newRow("accepted") << 0 << "保存成功";
+    QTest::newRow("refused") << 1 << "保存失败";
+}
+
 QString PageFixture::overlayText(QWidget *page)
 {
     for (QWidget *child : page->findChildren<QWidget *>()) {

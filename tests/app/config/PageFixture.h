@@ -71,6 +71,9 @@ public:
 
     // Every toast the page showed, in order.
     QStringList toasts(QWidget *page) const;
+    // The rows of a data function over the camera's verdict on a save: columns
+    // "result" (int) and "toast" (the one toast it ends with).
+    static void addVerdictRows();
     // The message of the page's overlay (empty without one).
     static QString overlayText(QWidget *page);
 

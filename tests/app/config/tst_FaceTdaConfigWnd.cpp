@@ -294,11 +294,7 @@ void tst_FaceTdaConfigWnd::portsTakeOnlyDigitsAfterTheFirstPortChange()
 
 void tst_FaceTdaConfigWnd::theCamerasVerdictEndsTheSave_data()
 {
-    QTest::addColumn<int>("result");
-    QTest::addColumn<QString>("toast");
-
-    QTest::newRow("0") << 0 << "保存成功";
-    QTest::newRow("1") << 1 << "保存失败";
+    PageFixture::addVerdictRows();
 }
 
 void tst_FaceTdaConfigWnd::theCamerasVerdictEndsTheSave()

@@ -349,11 +349,7 @@ void tst_GroupTalkConfigWnd::theModeEnablesTheInputs()
 
 void tst_GroupTalkConfigWnd::theCamerasVerdictEndsTheSave_data()
 {
-    QTest::addColumn<int>("result");
-    QTest::addColumn<QString>("toast");
-
-    QTest::newRow("0") << 0 << "保存成功";
-    QTest::newRow("1") << 1 << "保存失败";
+    PageFixture::addVerdictRows();
 }
 
 void tst_GroupTalkConfigWnd::theCamerasVerdictEndsTheSave()

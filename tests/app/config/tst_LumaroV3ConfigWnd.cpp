@@ -228,24 +228,15 @@ void tst_LumaroV3ConfigWnd::theHintIsShortWithoutTarvioAndQuensa()
     QFETCH(bool, tarvioOrQuensa);
     QFETCH(QString, hint);
 
-    sim::camera::CameraProfile profile = PageFixture::profile("G3-12");
-    if (!tarvioOrQuensa) {
-        // Tarvio needs Wi-Fi or dial-up, Quensa its own byte.
-        for (std::size_t offset : {264, 265, 286})
-            profile.deviceCodeOverrides[offset] = 0;
-    }
-    m_fixture->loginTo(profile);
+    const sim::camera::CameraProfile camera = PageFixture::profile("G3-12");
+    m_fixture->loginTo(tarvioOrQuensa ? camera : NamedProfiles::withoutTarvioOrQuensa(camera));
     auto *page = showPage();
     QCOMPARE(page->findChild<QLabel *>("lblTips")->text(), hint);
 }
 
 void tst_LumaroV3ConfigWnd::theCamerasVerdictEndsTheSave_data()
 {
-    QTest::addColumn<int>("result");
-    QTest::addColumn<QString>("toast");
-
-    QTest::newRow("0") << 0 << "保存成功";
-    QTest::newRow("1") << 1 << "保存失败";
+    PageFixture::addVerdictRows();
 }
 
 void tst_LumaroV3ConfigWnd::theCamerasVerdictEndsTheSave()

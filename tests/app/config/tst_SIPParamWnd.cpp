@@ -447,10 +447,7 @@ void tst_SIPParamWnd::theSaveLogsTheRecordButNotThePassword()
 
 void tst_SIPParamWnd::theCameraAnswerDecidesTheToast_data()
 {
-    QTest::addColumn<int>("result");
-    QTest::addColumn<QString>("toast");
-    QTest::newRow("accepted") << 0 << "保存成功";
-    QTest::newRow("refused") << 1 << "保存失败";
+    PageFixture::addVerdictRows();
 }
 
 void tst_SIPParamWnd::theCameraAnswerDecidesTheToast()

@@ -305,10 +305,7 @@ void tst_TimPlateConfigWnd::aSaveWithoutEditsSendsTheRecordBack()
 
 void tst_TimPlateConfigWnd::theCameraAnswerDecidesTheToast_data()
 {
-    QTest::addColumn<int>("result");
-    QTest::addColumn<QString>("toast");
-    QTest::newRow("accepted") << 0 << "保存成功";
-    QTest::newRow("refused") << 1 << "保存失败";
+    PageFixture::addVerdictRows();
 }
 
 void tst_TimPlateConfigWnd::theCameraAnswerDecidesTheToast()

@@ -110,9 +110,7 @@ const Row kTable[] = {
     // Tarvio nor the Quensa tab is offered.
     {"G3-Cloud",
      [] {
-         CameraProfile profile = classicGeneration3(12);
-         for (std::size_t at : {264, 265, 286})
-             profile.deviceCodeOverrides[at] = 0;
+         CameraProfile profile = withoutTarvioOrQuensa(classicGeneration3(12));
          for (std::size_t at : {278, 284, 290, 331}) // Lumaro, group talk, face, Lumaro V3
              profile.deviceCodeOverrides[at] = 1;
          return profile;
@@ -128,9 +126,7 @@ const Row kTable[] = {
     // tabs but neither Wi-Fi, dial-up nor Quensa: the shorter one-platform hint.
     {"G3-NoTarvio",
      [] {
-         CameraProfile profile = classicGeneration3(12);
-         for (std::size_t at : {264, 265, 286})
-             profile.deviceCodeOverrides[at] = 0;
+         CameraProfile profile = withoutTarvioOrQuensa(classicGeneration3(12));
          for (std::size_t at : {285, 291, 292, 334})
              profile.deviceCodeOverrides[at] = 1;
          return profile;
@@ -184,6 +180,14 @@ CameraProfile profile(const char *name)
             return row.make();
     }
     qFatal("no camera profile named %s", name);
+}
+
+CameraProfile withoutTarvioOrQuensa(CameraProfile profile)
+{
+    // Tarvio needs Wi-Fi or dial-up, Quensa its own byte.
+    for (std::size_t at : {264, 265, 286})
+        profile.deviceCodeOverrides[at] = 0;
+    return profile;
 }
 
 QStringList names()

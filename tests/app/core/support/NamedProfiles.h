@@ -27,6 +27,10 @@ constexpr const char *LongChineseIds = "long-chinese-ids";
 // A third-generation JSON camera without media (showMediaInfo 0).
 constexpr const char *Gen3NoMedia = "gen3-no-media";
 
+// The same camera without Wi-Fi, dial-up and Quensa, so that neither the
+// Tarvio nor the Quensa platform tab is offered (the shorter one-platform hint).
+sim::camera::CameraProfile withoutTarvioOrQuensa(sim::camera::CameraProfile profile);
+
 // The profile of that name; aborts the test program for an unknown name.
 sim::camera::CameraProfile profile(const char *name);
 QStringList names();
