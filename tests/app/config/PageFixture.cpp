@@ -7,6 +7,7 @@
 #include <QChildEvent>
 #include <QLabel>
 #include <QMetaMethod>
+#include <QPushButton>
 #include <QtEndian>
 #include <QtTest>
 
@@ -170,6 +171,11 @@ void PageFixture::failNextWrite()
 QStringList PageFixture::toasts(QWidget *page) const
 {
     return m_toasts.value(page);
+}
+
+void PageFixture::clickSave(QWidget *page)
+{
+    QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("save_btn")), Qt::LeftButton);
 }
 
 void PageFixture::addVerdictRows()

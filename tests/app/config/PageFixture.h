@@ -69,6 +69,8 @@ public:
     // The next write to the camera fails: a setter called now returns false.
     void failNextWrite();
 
+    // Clicks the page's "save_btn".
+    static void clickSave(QWidget *page);
     // Every toast the page showed, in order.
     QStringList toasts(QWidget *page) const;
     // The rows of a data function over the camera's verdict on a save: columns

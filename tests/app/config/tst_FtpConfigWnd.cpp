@@ -63,7 +63,7 @@ private slots:
 
 private:
     FtpConfigWnd *showPage() { return m_fixture->show<FtpConfigWnd>(); }
-    void save(QWidget *page) { QTest::mouseClick(page->findChild<QPushButton *>("save_btn"), Qt::LeftButton); }
+    void save(QWidget *page) { PageFixture::clickSave(page); }
     QScopedPointer<PageFixture> m_fixture;
 };
 

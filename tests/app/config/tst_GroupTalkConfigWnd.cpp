@@ -120,10 +120,7 @@ private:
         m_fixture->setRecord("GROUP_TALK_PARA_T", groupTalkRecord(account));
         return m_fixture->show<GroupTalkConfigWnd>();
     }
-    static void save(QWidget *page)
-    {
-        QTest::mouseClick(page->findChild<QPushButton *>("save_btn"), Qt::LeftButton);
-    }
+    static void save(QWidget *page) { PageFixture::clickSave(page); }
     QScopedPointer<PageFixture> m_fixture;
 };
 

@@ -67,7 +67,7 @@ private:
             qWarning("LumaroConfigWnd got no reply");
         return page;
     }
-    static void save(QWidget *page) { QTest::mouseClick(page->findChild<QPushButton *>("save_btn"), Qt::LeftButton); }
+    static void save(QWidget *page) { PageFixture::clickSave(page); }
     QScopedPointer<PageFixture> m_fixture;
 };
 

@@ -65,7 +65,7 @@ private:
     }
     static QLineEdit *edit(QWidget *page, const char *name) { return page->findChild<QLineEdit *>(name); }
     static QCheckBox *box(QWidget *page, const char *name) { return page->findChild<QCheckBox *>(name); }
-    static void save(QWidget *page) { QTest::mouseClick(page->findChild<QPushButton *>("save_btn"), Qt::LeftButton); }
+    static void save(QWidget *page) { PageFixture::clickSave(page); }
     QScopedPointer<PageFixture> m_fixture;
 };
 

@@ -29,10 +29,7 @@ QLineEdit *line(QWidget *page, int i)
     return page->findChild<QLineEdit *>(QStringLiteral("OSD%1_edit").arg(i + 1));
 }
 
-void save(QWidget *page)
-{
-    QTest::mouseClick(page->findChild<QPushButton *>("save_btn"), Qt::LeftButton);
-}
+void save(QWidget *page) { PageFixture::clickSave(page); }
 
 } // namespace
 

@@ -96,7 +96,7 @@ private:
         return m_fixture->show<PlatCustomConfigWnd>();
     }
     QLineEdit *edit(QWidget *page, const char *name) { return page->findChild<QLineEdit *>(name); }
-    void save(QWidget *page) { QTest::mouseClick(page->findChild<QPushButton *>("save_btn"), Qt::LeftButton); }
+    void save(QWidget *page) { PageFixture::clickSave(page); }
 
     QScopedPointer<PageFixture> m_fixture;
 };

@@ -123,7 +123,7 @@ private slots:
 
 private:
     PlateConfigWnd *showPage() { return m_fixture->show<PlateConfigWnd>(); }
-    void save(QWidget *page) { QTest::mouseClick(page->findChild<QPushButton *>("save_btn"), Qt::LeftButton); }
+    void save(QWidget *page) { PageFixture::clickSave(page); }
     template<typename T = QLineEdit>
     T *child(QWidget *page, const char *name)
     {

@@ -134,7 +134,7 @@ private:
         m_fixture->setRecord("SIPUA_CONFIG_T", stored.bytes());
         return m_fixture->show<SIPParamWnd>();
     }
-    void save(QWidget *page) { QTest::mouseClick(page->findChild<QPushButton *>("save_btn"), Qt::LeftButton); }
+    void save(QWidget *page) { PageFixture::clickSave(page); }
 
     QScopedPointer<PageFixture> m_fixture;
 };

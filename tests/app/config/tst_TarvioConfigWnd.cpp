@@ -79,7 +79,7 @@ private slots:
 
 private:
     TarvioConfigWnd *showPage() { return m_fixture->show<TarvioConfigWnd>(); }
-    void save(QWidget *page) { QTest::mouseClick(page->findChild<QPushButton *>("save_btn"), Qt::LeftButton); }
+    void save(QWidget *page) { PageFixture::clickSave(page); }
     QLineEdit *edit(QWidget *page, const char *name) { return page->findChild<QLineEdit *>(name); }
     QScopedPointer<PageFixture> m_fixture;
 };

@@ -112,7 +112,7 @@ private:
     {
         return page->findChild<Widget *>(name);
     }
-    void save(QWidget *page) { QTest::mouseClick(child<QPushButton>(page, "save_btn"), Qt::LeftButton); }
+    void save(QWidget *page) { PageFixture::clickSave(page); }
 
     QScopedPointer<PageFixture> m_fixture;
 };
