@@ -54,6 +54,13 @@ void ParamPage::addErrorFrame(QWidget *frame, QLabel *textLabel)
     frame->hide();
 }
 
+bool ParamPage::showErrorUnless(bool passed, QWidget *frame, const QString &text)
+{
+    if (!passed)
+        showError(frame, text);
+    return passed;
+}
+
 void ParamPage::showError(QWidget *frame, const QString &text)
 {
     for (const ErrorFrame &error : qAsConst(m_errorFrames)) {

@@ -64,6 +64,10 @@ protected:
     // Error frames: the frame holds the icon and the red text label.
     void addErrorFrame(QWidget *frame, QLabel *textLabel);
     void showError(QWidget *frame, const QString &text);
+    // Shows the frame's error when a check failed and returns the check, so
+    // that a save runs every check and shows every failure:
+    // passed &= showErrorUnless(check, frame, text).
+    bool showErrorUnless(bool passed, QWidget *frame, const QString &text);
     void hideErrorFrames();
 
     void beginSave();

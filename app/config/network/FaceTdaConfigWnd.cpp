@@ -161,20 +161,13 @@ void FaceTdaConfigWnd::onSiganlFaceTdaParamChanged(PLATFORM_FACE_CFG_PARAM *para
 
 bool FaceTdaConfigWnd::checkServers(std::initializer_list<Server> servers)
 {
-    bool valid = true;
-    for (const Server &server : servers) {
-        if (!NetChecks::isIpv4(server.address->text())) {
-            showError(server.addressFrame, NetChecks::ipMessage());
-            valid = false;
-        }
-    }
-    for (const Server &server : servers) {
-        if (!NetChecks::isPort(server.port->text())) {
-            showError(server.portFrame, NetChecks::portMessage());
-            valid = false;
-        }
-    }
-    return valid;
+    bool passed = true;
+    for (const Server &server : servers)
+        passed &= showErrorUnless(NetChecks::isIpv4(server.address->text()), server.addressFrame,
+                                  NetChecks::ipMessage());
+    for (const Server &server : servers)
+        passed &= showErrorUnless(NetChecks::isPort(server.port->text()), server.portFrame, NetChecks::portMessage());
+    return passed;
 }
 
 void FaceTdaConfigWnd::clearInvalid(const Server &server)

@@ -88,16 +88,10 @@ void FtpConfigWnd::onSiganlFaceTdaParamChanged(FTP_CFG_PARAM *param)
 
 bool FtpConfigWnd::checkParam(const QString &ip, int port)
 {
-    bool passed = true;
-    if (!NetChecks::isIpv4(ip)) {
-        showError(m_ui->ip_point_frame1, NetChecks::ipMessage());
-        passed = false;
-    }
-    if (!NetChecks::isPortValue(port)) {
-        showError(m_ui->port_point_frame1, NetChecks::portMessage());
-        passed = false;
-    }
-    return passed;
+    const bool ipPassed = showErrorUnless(NetChecks::isIpv4(ip), m_ui->ip_point_frame1, NetChecks::ipMessage());
+    const bool portPassed =
+            showErrorUnless(NetChecks::isPortValue(port), m_ui->port_point_frame1, NetChecks::portMessage());
+    return ipPassed && portPassed;
 }
 
 void FtpConfigWnd::onSaveBtnClicked()

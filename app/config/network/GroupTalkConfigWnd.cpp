@@ -126,16 +126,11 @@ void GroupTalkConfigWnd::onSaveBtnClicked()
     hideErrorFrames();
 
     if (mode != 0 || !address.isEmpty()) {
-        bool valid = true;
-        if (!NetChecks::isIpv4(address)) {
-            showError(m_ui->ip_point_frame, NetChecks::ipMessage());
-            valid = false;
-        }
-        if (!NetChecks::isPort(port)) {
-            showError(m_ui->port_point_frame, NetChecks::portMessage());
-            valid = false;
-        }
-        if (!valid)
+        const bool ipPassed =
+                showErrorUnless(NetChecks::isIpv4(address), m_ui->ip_point_frame, NetChecks::ipMessage());
+        const bool portPassed =
+                showErrorUnless(NetChecks::isPort(port), m_ui->port_point_frame, NetChecks::portMessage());
+        if (!ipPassed || !portPassed)
             return;
     }
     if (!password.isEmpty() && newPassword == password) {

@@ -80,16 +80,11 @@ void PlatServerPage::fill(const void *record, int size)
 
 bool PlatServerPage::checkParam(const QString &address, int port)
 {
-    bool passed = true;
-    if (!NetChecks::isIpv4(address)) {
-        showError(m_ui->ip_point_frame1, NetChecks::ipMessage());
-        passed = false;
-    }
-    if (port < 1 || port > 65535) {
-        showError(m_ui->port_point_frame1, NetChecks::portMessage());
-        passed = false;
-    }
-    return passed;
+    const bool ipPassed =
+            showErrorUnless(NetChecks::isIpv4(address), m_ui->ip_point_frame1, NetChecks::ipMessage());
+    const bool portPassed =
+            showErrorUnless(NetChecks::isPortValue(port), m_ui->port_point_frame1, NetChecks::portMessage());
+    return ipPassed && portPassed;
 }
 
 void PlatServerPage::onSaveBtnClicked()

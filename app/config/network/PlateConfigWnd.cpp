@@ -208,23 +208,15 @@ bool PlateConfigWnd::checkParam(const QString &ip, const QString &domain, const 
                                 int gpsInterval)
 {
     hideErrorFrames();
-    bool passed = true;
-    const auto fail = [&passed, this](QWidget *frame, const QString &message) {
-        showError(frame, message);
-        passed = false;
-    };
     // The address is checked also while the domain is in use: the camera
     // keeps it for when the domain is switched off.
-    if (!NetChecks::isIpv4(ip))
-        fail(m_ui->ip_point_frame, NetChecks::ipMessage());
-    if (!domain.isEmpty() && !NetChecks::isDomain(domain))
-        fail(m_ui->domain_point_frame, NetChecks::domainMessage());
-    if (NetChecks::isEmptyText(deviceId))
-        fail(m_ui->id_point_frame, NetChecks::emptyMessage());
-    if (!NetChecks::isPortValue(port))
-        fail(m_ui->port_point_frame, NetChecks::portMessage());
-    if (m_gpsUsed && (gpsInterval < kGpsMin || gpsInterval > kGpsMax))
-        fail(m_ui->gpsInterval_frame, tr("GPS上传间隔的范围是1~99"));
+    bool passed = showErrorUnless(NetChecks::isIpv4(ip), m_ui->ip_point_frame, NetChecks::ipMessage());
+    passed &= showErrorUnless(domain.isEmpty() || NetChecks::isDomain(domain), m_ui->domain_point_frame,
+                              NetChecks::domainMessage());
+    passed &= showErrorUnless(!NetChecks::isEmptyText(deviceId), m_ui->id_point_frame, NetChecks::emptyMessage());
+    passed &= showErrorUnless(NetChecks::isPortValue(port), m_ui->port_point_frame, NetChecks::portMessage());
+    passed &= showErrorUnless(!m_gpsUsed || (gpsInterval >= kGpsMin && gpsInterval <= kGpsMax),
+                              m_ui->gpsInterval_frame, tr("GPS上传间隔的范围是1~99"));
     return passed;
 }
 

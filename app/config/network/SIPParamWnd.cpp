@@ -216,16 +216,10 @@ bool SIPParamWnd::checkParam(const QString &serverId, const QString &serverDomai
             {alarmId, m_ui->clarmid_point_frame},
     };
     bool passed = true;
-    for (const auto &field : required) {
-        if (NetChecks::isEmptyText(field.text)) {
-            showError(field.frame, NetChecks::emptyMessage());
-            passed = false;
-        }
-    }
-    if (!NetChecks::isIpv4(m_ui->registerserver_edit->text())) {
-        showError(m_ui->serverip_point_frame, NetChecks::ipMessage());
-        passed = false;
-    }
+    for (const auto &field : required)
+        passed &= showErrorUnless(!NetChecks::isEmptyText(field.text), field.frame, NetChecks::emptyMessage());
+    passed &= showErrorUnless(NetChecks::isIpv4(m_ui->registerserver_edit->text()), m_ui->serverip_point_frame,
+                              NetChecks::ipMessage());
     return passed;
 }
 

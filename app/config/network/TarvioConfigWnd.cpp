@@ -97,25 +97,15 @@ void TarvioConfigWnd::onSiganlTarvioParamChanged(PLATFROM_TARVIO50_PARAM *param)
 bool TarvioConfigWnd::checkParam(const QString &ip, int port, const QString &deviceId, const QString &deviceName,
                                  const QString &key)
 {
-    bool passed = true;
-    const auto fail = [&passed, this](QWidget *frame, const QString &message) {
-        showError(frame, message);
-        passed = false;
-    };
-    if (!NetChecks::isIpv4(ip))
-        fail(m_ui->ip_point_frame1, NetChecks::ipMessage());
-    if (!NetChecks::isPortValue(port))
-        fail(m_ui->port_point_frame1, NetChecks::portMessage());
+    bool passed = showErrorUnless(NetChecks::isIpv4(ip), m_ui->ip_point_frame1, NetChecks::ipMessage());
+    passed &= showErrorUnless(NetChecks::isPortValue(port), m_ui->port_point_frame1, NetChecks::portMessage());
     // A text too long and an empty one cannot both be.
     for (const auto &name : {std::make_pair(deviceId, m_ui->id_point_frame1),
                              std::make_pair(deviceName, m_ui->name_point_frame1)}) {
-        if (!NetChecks::fitsNameBytes(name.first))
-            fail(name.second, NetChecks::nameLengthMessage());
-        if (NetChecks::isEmptyText(name.first))
-            fail(name.second, NetChecks::emptyMessage());
+        passed &= showErrorUnless(NetChecks::fitsNameBytes(name.first), name.second, NetChecks::nameLengthMessage());
+        passed &= showErrorUnless(!NetChecks::isEmptyText(name.first), name.second, NetChecks::emptyMessage());
     }
-    if (NetChecks::isEmptyText(key))
-        fail(m_ui->key_point_frame, NetChecks::emptyMessage());
+    passed &= showErrorUnless(!NetChecks::isEmptyText(key), m_ui->key_point_frame, NetChecks::emptyMessage());
     return passed;
 }
 

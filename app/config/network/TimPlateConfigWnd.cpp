@@ -125,16 +125,11 @@ void TimPlateConfigWnd::onSiganlDevTIMParamChanged(TIM_PARAM_T *param)
 bool TimPlateConfigWnd::checkParam(const QString &ip, int port)
 {
     hideErrorFrames();
-    bool passed = true;
-    if (m_ui->IpRadioButton->isChecked() && !NetChecks::isIpv4(ip)) {
-        showError(m_ui->ip_point_frame, NetChecks::ipMessage());
-        passed = false;
-    }
-    if (port < 1 || port > 65535) {
-        showError(m_ui->port_point_frame, NetChecks::portMessage());
-        passed = false;
-    }
-    return passed;
+    const bool ipPassed = showErrorUnless(!m_ui->IpRadioButton->isChecked() || NetChecks::isIpv4(ip),
+                                          m_ui->ip_point_frame, NetChecks::ipMessage());
+    const bool portPassed =
+            showErrorUnless(NetChecks::isPortValue(port), m_ui->port_point_frame, NetChecks::portMessage());
+    return ipPassed && portPassed;
 }
 
 void TimPlateConfigWnd::onSaveBtnClicked()
