@@ -1031,16 +1031,8 @@
         <translation>Failed to send the upload command</translation>
     </message>
     <message>
-        <source>打开文件</source>
-        <translation>Open file</translation>
-    </message>
-    <message>
         <source>请选择分辨率为320*216的24位深bmp文件</source>
         <translation>Choose a 320*216 24-bit BMP file</translation>
-    </message>
-    <message>
-        <source>图片文件异常</source>
-        <translation>The picture file could not be written</translation>
     </message>
     <message>
         <source>下发LOGO失败</source>
@@ -1326,14 +1318,6 @@
     <message>
         <source>请选择分辨率为250*122的24位深bmp文件</source>
         <translation>Choose a 250*122 24-bit BMP file</translation>
-    </message>
-    <message>
-        <source>打开文件</source>
-        <translation>Open file</translation>
-    </message>
-    <message>
-        <source>图片文件异常</source>
-        <translation>The picture file could not be written</translation>
     </message>
     <message>
         <source>刷新设备屏幕失败</source>
@@ -2630,6 +2614,14 @@
     <message>
         <source>上传文件成功</source>
         <translation>File uploaded</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>图片文件异常</source>
+        <translation>The picture file could not be written</translation>
     </message>
 </context>
 <context>

@@ -1,16 +1,12 @@
 #include "LogoTagWnd.h"
 
-#include "Dialogs.h"
 #include "HintWnd.h"
 #include "MainManager.h"
-#include "PictureCheck.h"
 #include "UploadFlow.h"
 #include "ui_LogoTagWnd.h"
 
 namespace {
 const QSize kLogoSize(320, 216);
-const QString kLocalFile = QStringLiteral("./pic.bmp");
-const QString kDeviceName = QStringLiteral("pic.bmp");
 } // namespace
 
 // The overlay covers the whole maintenance page, the tab's parent.
@@ -39,30 +35,17 @@ LogoTagWnd::~LogoTagWnd()
 
 void LogoTagWnd::on_file_btn_clicked()
 {
-    const QString path = Dialogs::openFile(this, tr("打开文件"), QString(), QStringLiteral("Files (*.bmp)"));
-    if (path.isEmpty())
+    QString fileName;
+    const QImage image = m_upload->choosePicture(kLogoSize, tr("请选择分辨率为320*216的24位深bmp文件"), &fileName);
+    if (image.isNull())
         return;
-    const QImage image = PictureCheck::loadBmp24(path, kLogoSize);
-    if (image.isNull()) {
-        m_upload->showText(tr("请选择分辨率为320*216的24位深bmp文件"));
-        return;
-    }
-    m_ui->lineEdit_file->setText(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
+    m_ui->lineEdit_file->setText(fileName);
     m_ui->label->setPixmap(QPixmap::fromImage(image));
 }
 
 void LogoTagWnd::on_send_btn_clicked()
 {
-    const QPixmap preview = m_ui->label->pixmap(Qt::ReturnByValue);
-    // The slot comes first: "./pic.bmp" must not change under a running upload.
-    if (preview.isNull() || !m_upload->begin())
-        return;
-    if (!preview.toImage().convertToFormat(QImage::Format_RGB32).save(kLocalFile)) {
-        m_upload->cancel();
-        m_upload->showText(tr("图片文件异常"));
-        return;
-    }
-    m_upload->sendStart(kDeviceName, kLocalFile);
+    m_upload->sendPicture(m_ui->label->pixmap(Qt::ReturnByValue), QStringLiteral("pic.bmp"));
 }
 
 void LogoTagWnd::onReqSetDevUpfileParam(int result)

@@ -1,9 +1,7 @@
 #include "NameTagWnd.h"
 
-#include "Dialogs.h"
 #include "HintWnd.h"
 #include "MainManager.h"
-#include "PictureCheck.h"
 #include "UploadFlow.h"
 #include "ui_NameTagWnd.h"
 
@@ -15,7 +13,6 @@
 namespace {
 
 const QSize kTagSize(250, 122);
-const QString kLocalFile = QStringLiteral("./pic.bmp");
 const QString kDeviceName = QStringLiteral("pic.ink");
 const QString kDefaultFamily = QStringLiteral("宋体");
 constexpr int kDefaultPointSize = 10;
@@ -135,23 +132,18 @@ void NameTagWnd::on_comboBox_backcolor_currentIndexChanged(int idx)
     m_scene->update();
 }
 
-void NameTagWnd::showPicturePrompt()
-{
-    m_upload->showText(tr("请选择分辨率为250*122的24位深bmp文件"));
-}
-
 void NameTagWnd::on_bush_btn_clicked()
 {
-    const QString path = Dialogs::openFile(this, tr("打开文件"), QString(), QStringLiteral("Files (*.bmp)"));
-    if (path.isEmpty())
+    const QImage image = choosePicture();
+    if (image.isNull())
         return;
-    const QImage image = PictureCheck::loadBmp24(path, kTagSize);
-    if (image.isNull()) {
-        showPicturePrompt();
-        return;
-    }
     m_scene->setBackgroundBrush(QBrush(image));
     m_scene->update();
+}
+
+QImage NameTagWnd::choosePicture(QString *fileName)
+{
+    return m_upload->choosePicture(kTagSize, tr("请选择分辨率为250*122的24位深bmp文件"), fileName);
 }
 
 void NameTagWnd::on_reset_btn_clicked()
@@ -172,15 +164,11 @@ void NameTagWnd::on_gen_btn_clicked()
 
 void NameTagWnd::on_file_btn_clicked()
 {
-    const QString path = Dialogs::openFile(this, tr("打开文件"), QString(), QStringLiteral("Files (*.bmp)"));
-    if (path.isEmpty())
+    QString fileName;
+    const QImage image = choosePicture(&fileName);
+    if (image.isNull())
         return;
-    const QImage image = PictureCheck::loadBmp24(path, kTagSize);
-    if (image.isNull()) {
-        showPicturePrompt();
-        return;
-    }
-    m_ui->lineEdit_file->setText(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
+    m_ui->lineEdit_file->setText(fileName);
     m_ui->label->setPixmap(QPixmap::fromImage(image));
 }
 
@@ -188,16 +176,7 @@ void NameTagWnd::on_file_btn_clicked()
 
 void NameTagWnd::on_send_btn_clicked()
 {
-    const QPixmap preview = m_ui->label->pixmap(Qt::ReturnByValue);
-    // The slot comes first: "./pic.bmp" must not change under a running upload.
-    if (preview.isNull() || !m_upload->begin())
-        return;
-    if (!preview.toImage().convertToFormat(QImage::Format_RGB32).save(kLocalFile)) {
-        m_upload->cancel();
-        m_upload->showText(tr("图片文件异常"));
-        return;
-    }
-    m_upload->sendStart(kDeviceName, kLocalFile);
+    m_upload->sendPicture(m_ui->label->pixmap(Qt::ReturnByValue), kDeviceName);
 }
 
 void NameTagWnd::onReqSetDevUpfileParam(int result)

@@ -75,7 +75,7 @@ private:
     // and bold give the family, the size and the weight.
     void applyFont(int line, const QFont &family, int pointSize, int checkState);
     void setTextColour(int line, int idx);
-    void showPicturePrompt();
+    QImage choosePicture(QString *fileName = nullptr);
 
     HintWnd *m_overlay = nullptr;
     MainManager *m_manager = nullptr;

@@ -1,17 +1,21 @@
 #include "UploadFlow.h"
 
+#include "Dialogs.h"
 #include "HintWnd.h"
+#include "PictureCheck.h"
 #include "UploadGuard.h"
 
 #include <QAbstractButton>
 #include <QFileInfo>
+#include <QPixmap>
 #include <QTimer>
 
 #include <atomic>
 
 namespace {
 std::atomic<int> g_startTimeoutMs{10000};
-}
+const QString kPictureFile = QStringLiteral("./pic.bmp");
+} // namespace
 
 UploadFlow::UploadFlow(QWidget *page, HintWnd *overlay, const QString &startNotSentText)
     : m_page(page)
@@ -95,6 +99,34 @@ bool UploadFlow::sendStart(const QString &deviceName, const QString &localPath)
     }
     m_startTimer->start(g_startTimeoutMs);
     return true;
+}
+
+QImage UploadFlow::choosePicture(const QSize &size, const QString &wrongPictureText, QString *fileName)
+{
+    const QString path = Dialogs::openFile(m_page, tr("打开文件"), QString(), QStringLiteral("Files (*.bmp)"));
+    if (path.isEmpty())
+        return QImage();
+    const QImage image = PictureCheck::loadBmp24(path, size);
+    if (image.isNull()) {
+        showText(wrongPictureText);
+        return QImage();
+    }
+    if (fileName)
+        *fileName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    return image;
+}
+
+bool UploadFlow::sendPicture(const QPixmap &picture, const QString &deviceName)
+{
+    // The slot comes first: "./pic.bmp" must not change under a running upload.
+    if (picture.isNull() || !begin())
+        return false;
+    if (!picture.toImage().convertToFormat(QImage::Format_RGB32).save(kPictureFile)) {
+        cancel();
+        showText(tr("图片文件异常"));
+        return false;
+    }
+    return sendStart(deviceName, kPictureFile);
 }
 
 void UploadFlow::endPendingStart()

@@ -3,6 +3,7 @@
 #include "MainManager.h"
 #include "UPFileThread.h"
 
+#include <QImage>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -12,6 +13,8 @@
 
 class HintWnd;
 class QAbstractButton;
+class QPixmap;
+class QSize;
 class QTimer;
 class QWidget;
 
@@ -68,6 +71,14 @@ public:
     // deviceName. False when it could not be sent: the page's text is shown
     // and the slot is free again.
     bool sendStart(const QString &deviceName, const QString &localPath);
+
+    // The picture tabs: asks the operator for a 24-bit BMP of `size`. A null
+    // image when the operator cancels, and after showing wrongPictureText for
+    // any other file; *fileName gets the chosen file's name.
+    QImage choosePicture(const QSize &size, const QString &wrongPictureText, QString *fileName = nullptr);
+    // Takes the slot, saves the picture as "./pic.bmp" and sends its start
+    // record under deviceName. False when nothing was sent.
+    bool sendPicture(const QPixmap &picture, const QString &deviceName);
 
     // The camera's answer to the start record: 0 starts the upload.
     void startAnswered(int result);
