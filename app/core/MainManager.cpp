@@ -478,33 +478,8 @@ void MainManager::dispatch(int index, int cmd, int result, const char *data, int
 {
     if (length <= 0)
         data = nullptr;
-
-    const auto resultSignal = resultSignals().constFind(cmd);
-    if (resultSignal != resultSignals().constEnd()) {
-        emit(this->*resultSignal.value())(result);
+    if (dispatchTabled(cmd, result, data, length))
         return;
-    }
-    const auto record = recordSignals().constFind(cmd);
-    if (record != recordSignals().constEnd()) {
-        if (!data)
-            return;
-        QByteArray copy = ownedCopy(data, length, record->size);
-        record->emitWith(this, copy.data());
-        return;
-    }
-    const auto jsonRead = jsonReads().constFind(cmd);
-    if (jsonRead != jsonReads().constEnd()) {
-        const QByteArray text = localToUtf8(data, length);
-        MOSTREL_LOG_AS(jsonRead->handler, "%s(%s)\n", jsonRead->handler, text.constData());
-        if (result == 0 && data)
-            emit(this->*jsonRead->signal)(text);
-        return;
-    }
-    const auto jsonWrite = jsonWrites().constFind(cmd);
-    if (jsonWrite != jsonWrites().constEnd()) {
-        emit(this->*jsonWrite->signal)(result, localToUtf8(data, length));
-        return;
-    }
 
     switch (cmd) {
     case 1:
@@ -515,26 +490,14 @@ void MainManager::dispatch(int index, int cmd, int result, const char *data, int
     case 20:
     case 22:
     case TESSVAR_CB_LOG_NAME:
-    case TESSVAR_CB_LOG_LIST_DONE: {
-        const QByteArray payload = data ? QByteArray(data, length) : QByteArray();
-        QMetaObject::invokeMethod(
-            this, [this, index, cmd, result, payload] { onTransferReply(index, cmd, result, payload); },
-            Qt::QueuedConnection);
+    case TESSVAR_CB_LOG_LIST_DONE:
+        queueTransferReply(index, cmd, result, data, length);
         break;
-    }
     case 14:
         RecvDevIdParam(index, result, data, length);
         break;
     case 15:
-        QMetaObject::invokeMethod(
-            this,
-            [this, result] {
-                onIdParamReply(result);
-                DEVICE_ID_PARA_T record = GetDevIdParam();
-                emit devIdParamChanged(&record);
-                emit reqSetDevIdParam(result);
-            },
-            Qt::QueuedConnection);
+        queueIdParamReply(result);
         break;
     case 16:
         onPasswordReply(result);
@@ -544,116 +507,193 @@ void MainManager::dispatch(int index, int cmd, int result, const char *data, int
     case 1002:
         emit switchUsbModel(result == 0);
         break;
-    case 30: {
-        if (!data)
-            break;
-        QByteArray copy = ownedCopy(data, length, sizeof(SYSTEM_PARA_T));
-        {
-            std::lock_guard<std::mutex> lock(m_stateMutex);
-            std::memcpy(&m_systemParam, copy.constData(), sizeof m_systemParam);
-            m_systemParamValid = true;
-        }
-        emit devSystemParamChanged(reinterpret_cast<SYSTEM_PARA_T *>(copy.data()));
+    case 30:
+        RecvDevSystemParam(data, length);
         break;
-    }
-    case 32: {
-        if (result == 0 && data) {
-            QByteArray key = payloadText(data, length);
-            emit loadDeviceKey(0, key.data());
-        } else {
-            emit loadDeviceKey(-1, nullptr);
-        }
+    case 32:
+        RecvDevKey(result, data, length);
         break;
-    }
-    case 36: {
-        MOSTREL_LOG("updateMediaInfo result = %d, length = %d\n", result, length);
-        if (!data) {
-            emit updateMediaInfo(result, nullptr);
-            break;
-        }
-        constexpr int kHeader = 16;
-        const qint64 count = length >= 8 ? readU32(data, 4) : -1;
-        const qint64 needed = kHeader + count * static_cast<qint64>(sizeof(FILE_IDX_ITEM));
-        if (count < 0 || length < needed) {
-            emit updateMediaInfo(-1, nullptr);
-            break;
-        }
-        QByteArray page(data, static_cast<int>(needed));
-        emit updateMediaInfo(result, page.data());
+    case 36:
+        RecvMediaIndex(result, data, length);
         break;
-    }
     case 39:
         RecvDevCode(data, length);
         break;
     case 50:
-    case 1003: {
-        if (!data)
-            break;
-        const bool third = cmd == 1003;
-        const int size = third ? 128 + 2 * int(sizeof(VIDEO_PARA_T_V3)) : 128 + 2 * int(sizeof(VIDEO_PARA_T));
-        QByteArray copy = ownedCopy(data, length, size);
-        postIdentity(copy.left(sizeof(DEVICE_ID_PARA_T)));
-        if (third) {
-            emit devVideoParamChangedV3(reinterpret_cast<VIDEO_PARA_T_V3 *>(copy.data() + 128));
-            emit devNetParamChangedV3(reinterpret_cast<VIDEO_PARA_T_V3 *>(copy.data() + 216));
-        } else {
-            emit devVideoParamChanged(reinterpret_cast<VIDEO_PARA_T *>(copy.data() + 128));
-            emit devNetParamChanged(reinterpret_cast<VIDEO_PARA_T *>(copy.data() + 140));
-        }
-        emit updateDevConfigParamOver();
+    case 1003:
+        RecvDevConfigParam(cmd == 1003, data, length);
         break;
-    }
-    case 1001: {
-        if (!data)
-            break;
-        QByteArray copy = ownedCopy(data, length, sizeof(VIDEO_PARA_T_V3));
-        auto *param = reinterpret_cast<VIDEO_PARA_T_V3 *>(copy.data());
-        if (param->stream != 0)
-            emit devNetParamChangedV3(param);
-        else
-            emit devVideoParamChangedV3(param);
+    case 1001:
+        RecvDevStreamParamV3(data, length);
         break;
-    }
-    case 1007: {
-        if (!data)
-            break;
-        QByteArray copy = ownedCopy(data, length, sizeof(Ex_Param_V3_T));
-        {
-            std::lock_guard<std::mutex> lock(m_stateMutex);
-            std::memcpy(&m_exParamV3, copy.constData(), sizeof m_exParamV3);
-            m_exParamV3Valid = true;
-        }
-        emit devExParamChangedV3(reinterpret_cast<Ex_Param_V3_T *>(copy.data()));
+    case 1007:
+        RecvDevExParamV3(data, length);
         break;
-    }
     case 1009:
         RecvDevFW(result, data, length);
         break;
     case 100:
         RecvDevJsonAbility(result, data, length);
         break;
-    case 1020: {
-        if (!data) {
-            emit reqDeviceActive(nullptr);
-            break;
-        }
-        QByteArray copy = ownedCopy(data, length, sizeof(DEV_ACTIVATE_CAPA));
-        emit reqDeviceActive(reinterpret_cast<DEV_ACTIVATE_CAPA *>(copy.data()));
+    case 1020:
+        emitRecordOrNull<DEV_ACTIVATE_CAPA>(&MainManager::reqDeviceActive, data, length);
         break;
-    }
-    case 1021: {
-        if (!data) {
-            emit reqDeviceActiveStatus(nullptr);
-            break;
-        }
-        QByteArray copy = ownedCopy(data, length, sizeof(ACTIVATE_STATUS));
-        emit reqDeviceActiveStatus(reinterpret_cast<ACTIVATE_STATUS *>(copy.data()));
+    case 1021:
+        emitRecordOrNull<ACTIVATE_STATUS>(&MainManager::reqDeviceActiveStatus, data, length);
         break;
-    }
     default:
         MOSTREL_LOG_AS("MSG_CALLBACK", "Message Call Back Return Type Error \n");
         break;
     }
+}
+
+bool MainManager::dispatchTabled(int cmd, int result, const char *data, int length)
+{
+    const auto resultSignal = resultSignals().constFind(cmd);
+    if (resultSignal != resultSignals().constEnd()) {
+        emit(this->*resultSignal.value())(result);
+        return true;
+    }
+    const auto record = recordSignals().constFind(cmd);
+    if (record != recordSignals().constEnd()) {
+        if (data) {
+            QByteArray copy = ownedCopy(data, length, record->size);
+            record->emitWith(this, copy.data());
+        }
+        return true;
+    }
+    const auto jsonRead = jsonReads().constFind(cmd);
+    if (jsonRead != jsonReads().constEnd()) {
+        const QByteArray text = localToUtf8(data, length);
+        MOSTREL_LOG_AS(jsonRead->handler, "%s(%s)\n", jsonRead->handler, text.constData());
+        if (result == 0 && data)
+            emit(this->*jsonRead->signal)(text);
+        return true;
+    }
+    const auto jsonWrite = jsonWrites().constFind(cmd);
+    if (jsonWrite != jsonWrites().constEnd()) {
+        emit(this->*jsonWrite->signal)(result, localToUtf8(data, length));
+        return true;
+    }
+    return false;
+}
+
+template<typename Record>
+void MainManager::emitRecordOrNull(void (MainManager::*signal)(Record *), const char *data, int length)
+{
+    if (!data) {
+        emit(this->*signal)(nullptr);
+        return;
+    }
+    QByteArray copy = ownedCopy(data, length, sizeof(Record));
+    emit(this->*signal)(reinterpret_cast<Record *>(copy.data()));
+}
+
+void MainManager::queueTransferReply(int index, int cmd, int result, const char *data, int length)
+{
+    const QByteArray payload = data ? QByteArray(data, length) : QByteArray();
+    QMetaObject::invokeMethod(
+        this, [this, index, cmd, result, payload] { onTransferReply(index, cmd, result, payload); },
+        Qt::QueuedConnection);
+}
+
+void MainManager::queueIdParamReply(int result)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, result] {
+            onIdParamReply(result);
+            DEVICE_ID_PARA_T record = GetDevIdParam();
+            emit devIdParamChanged(&record);
+            emit reqSetDevIdParam(result);
+        },
+        Qt::QueuedConnection);
+}
+
+void MainManager::RecvDevSystemParam(const char *data, int length)
+{
+    if (!data)
+        return;
+    QByteArray copy = ownedCopy(data, length, sizeof(SYSTEM_PARA_T));
+    {
+        std::lock_guard<std::mutex> lock(m_stateMutex);
+        std::memcpy(&m_systemParam, copy.constData(), sizeof m_systemParam);
+        m_systemParamValid = true;
+    }
+    emit devSystemParamChanged(reinterpret_cast<SYSTEM_PARA_T *>(copy.data()));
+}
+
+void MainManager::RecvDevKey(int result, const char *data, int length)
+{
+    if (result != 0 || !data) {
+        emit loadDeviceKey(-1, nullptr);
+        return;
+    }
+    QByteArray key = payloadText(data, length);
+    emit loadDeviceKey(0, key.data());
+}
+
+// One page of the media index: a 16-byte header whose second word counts the
+// items that follow. A page shorter than its count is refused whole.
+void MainManager::RecvMediaIndex(int result, const char *data, int length)
+{
+    MOSTREL_LOG("updateMediaInfo result = %d, length = %d\n", result, length);
+    if (!data) {
+        emit updateMediaInfo(result, nullptr);
+        return;
+    }
+    constexpr int kHeader = 16;
+    const qint64 count = length >= 8 ? readU32(data, 4) : -1;
+    const qint64 needed = kHeader + count * static_cast<qint64>(sizeof(FILE_IDX_ITEM));
+    if (count < 0 || length < needed) {
+        emit updateMediaInfo(-1, nullptr);
+        return;
+    }
+    QByteArray page(data, static_cast<int>(needed));
+    emit updateMediaInfo(result, page.data());
+}
+
+// The identity, then the main and the network stream's video records.
+void MainManager::RecvDevConfigParam(bool third, const char *data, int length)
+{
+    if (!data)
+        return;
+    const int size = third ? 128 + 2 * int(sizeof(VIDEO_PARA_T_V3)) : 128 + 2 * int(sizeof(VIDEO_PARA_T));
+    QByteArray copy = ownedCopy(data, length, size);
+    postIdentity(copy.left(sizeof(DEVICE_ID_PARA_T)));
+    if (third) {
+        emit devVideoParamChangedV3(reinterpret_cast<VIDEO_PARA_T_V3 *>(copy.data() + 128));
+        emit devNetParamChangedV3(reinterpret_cast<VIDEO_PARA_T_V3 *>(copy.data() + 216));
+    } else {
+        emit devVideoParamChanged(reinterpret_cast<VIDEO_PARA_T *>(copy.data() + 128));
+        emit devNetParamChanged(reinterpret_cast<VIDEO_PARA_T *>(copy.data() + 140));
+    }
+    emit updateDevConfigParamOver();
+}
+
+void MainManager::RecvDevStreamParamV3(const char *data, int length)
+{
+    if (!data)
+        return;
+    QByteArray copy = ownedCopy(data, length, sizeof(VIDEO_PARA_T_V3));
+    auto *param = reinterpret_cast<VIDEO_PARA_T_V3 *>(copy.data());
+    if (param->stream != 0)
+        emit devNetParamChangedV3(param);
+    else
+        emit devVideoParamChangedV3(param);
+}
+
+void MainManager::RecvDevExParamV3(const char *data, int length)
+{
+    if (!data)
+        return;
+    QByteArray copy = ownedCopy(data, length, sizeof(Ex_Param_V3_T));
+    {
+        std::lock_guard<std::mutex> lock(m_stateMutex);
+        std::memcpy(&m_exParamV3, copy.constData(), sizeof m_exParamV3);
+        m_exParamV3Valid = true;
+    }
+    emit devExParamChangedV3(reinterpret_cast<Ex_Param_V3_T *>(copy.data()));
 }
 
 void MainManager::postIdentity(const QByteArray &record)
