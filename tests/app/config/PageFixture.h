@@ -92,9 +92,13 @@ public:
     template<typename Widget>
     Widget *show(bool waitForReply = true)
     {
-        const int before = m_replies;
         auto *widget = new Widget;
         m_widgets.append(widget);
+        // The counter moves behind the page before its first reply may be
+        // counted: a counter still ahead of the page would count the reply
+        // before the page has copied it.
+        watchPage(widget);
+        const int before = m_replies;
         widget->show();
         if (waitForReply && !waitForReplies(1, before))
             qWarning("PageFixture: %s got no reply", widget->metaObject()->className());
