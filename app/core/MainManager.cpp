@@ -806,26 +806,7 @@ bool MainManager::waitLocked(std::unique_lock<std::mutex> &lock, int generation,
 
 void MainManager::runDiscovery(int generation)
 {
-    QMap<int, DEVICE_ID_PARA_T *> old;
-    {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        old.swap(m_device_info_list);
-        m_failList.clear();
-        m_devID_list.clear();
-        m_refreshCount = 0;
-        // A close still running could reach a camera enumerated anew.
-        waitLocked(lock, generation, 24 * 3600 * 1000, [this] { return m_pendingCloses == 0; });
-    }
-    freeDeviceRecords(old);
-    {
-        std::lock_guard<std::mutex> lock(m_stateMutex);
-        std::memset(&m_systemParam, 0, sizeof m_systemParam);
-        std::memset(&m_exParamV3, 0, sizeof m_exParamV3);
-        m_systemParamValid = false;
-        m_exParamV3Valid = false;
-    }
-    QMetaObject::invokeMethod(this, [this] { clearDownloadState(); }, Qt::QueuedConnection);
-    if (isStale(generation))
+    if (!resetForDiscovery(generation))
         return;
 
     int count = 0;
@@ -845,46 +826,8 @@ void MainManager::runDiscovery(int generation)
 
     for (;;) {
         while (!m_devID_list.isEmpty()) {
-            const int head = m_devID_list.first();
-            lock.unlock();
-            if (isStale(generation))
+            if (!identify(m_devID_list.first(), generation, lock))
                 return;
-            OpenDevice(head);
-            if (isStale(generation))
-                return;
-            const int sent = GetIDParam(head);
-            lock.lock();
-            auto answered = [this, head] { return !m_devID_list.contains(head); };
-            if (sent != 0) {
-                if (!m_failList.contains(head))
-                    m_failList << head;
-                m_devID_list.removeAll(head);
-            } else {
-                for (int repeat = 0; repeat < kIdentityRepeats && !answered(); ++repeat) {
-                    if (!waitLocked(lock, generation, kIdentityRepeatMs, answered))
-                        return;
-                    if (answered())
-                        break;
-                    lock.unlock();
-                    if (isStale(generation))
-                        return;
-                    GetIDParam(head);
-                    lock.lock();
-                }
-                if (!waitLocked(lock, generation, m_identityMs, answered))
-                    return;
-                if (!answered()) {
-                    MOSTREL_LOG("no identity from index %d\n", head);
-                    if (!m_failList.contains(head))
-                        m_failList << head;
-                    m_devID_list.removeAll(head);
-                }
-            }
-            if (!m_device_info_list.contains(head)) {
-                lock.unlock();
-                CloseDevice(head);
-                lock.lock();
-            }
         }
         if (m_failList.isEmpty() || m_refreshCount >= kExtraPasses)
             break;
@@ -894,6 +837,77 @@ void MainManager::runDiscovery(int generation)
     lock.unlock();
     if (!isStale(generation))
         emit updateDevListOver();
+}
+
+bool MainManager::resetForDiscovery(int generation)
+{
+    QMap<int, DEVICE_ID_PARA_T *> old;
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        old.swap(m_device_info_list);
+        m_failList.clear();
+        m_devID_list.clear();
+        m_refreshCount = 0;
+        // A close still running could reach a camera enumerated anew.
+        waitLocked(lock, generation, 24 * 3600 * 1000, [this] { return m_pendingCloses == 0; });
+    }
+    freeDeviceRecords(old);
+    {
+        std::lock_guard<std::mutex> lock(m_stateMutex);
+        std::memset(&m_systemParam, 0, sizeof m_systemParam);
+        std::memset(&m_exParamV3, 0, sizeof m_exParamV3);
+        m_systemParamValid = false;
+        m_exParamV3Valid = false;
+    }
+    QMetaObject::invokeMethod(this, [this] { clearDownloadState(); }, Qt::QueuedConnection);
+    return !isStale(generation);
+}
+
+bool MainManager::identify(int head, int generation, std::unique_lock<std::mutex> &lock)
+{
+    lock.unlock();
+    if (isStale(generation))
+        return false;
+    OpenDevice(head);
+    if (isStale(generation))
+        return false;
+    const int sent = GetIDParam(head);
+    lock.lock();
+    auto answered = [this, head] { return !m_devID_list.contains(head); };
+    if (sent != 0) {
+        markFailed(head);
+    } else {
+        for (int repeat = 0; repeat < kIdentityRepeats && !answered(); ++repeat) {
+            if (!waitLocked(lock, generation, kIdentityRepeatMs, answered))
+                return false;
+            if (answered())
+                break;
+            lock.unlock();
+            if (isStale(generation))
+                return false;
+            GetIDParam(head);
+            lock.lock();
+        }
+        if (!waitLocked(lock, generation, m_identityMs, answered))
+            return false;
+        if (!answered()) {
+            MOSTREL_LOG("no identity from index %d\n", head);
+            markFailed(head);
+        }
+    }
+    if (!m_device_info_list.contains(head)) {
+        lock.unlock();
+        CloseDevice(head);
+        lock.lock();
+    }
+    return true;
+}
+
+void MainManager::markFailed(int index)
+{
+    if (!m_failList.contains(index))
+        m_failList << index;
+    m_devID_list.removeAll(index);
 }
 
 void MainManager::RecvDevIdParam(int index, int result, const char *data, int length)

@@ -517,6 +517,14 @@ private:
 
     // discovery
     void runDiscovery(int generation);
+    // Forgets the previous run's cameras and records; false when stale.
+    bool resetForDiscovery(int generation);
+    // Opens the camera at the head of the list and asks for its identity,
+    // closing it again when none came; m_mutex is held on entry and on
+    // return. False when the run went stale.
+    bool identify(int head, int generation, std::unique_lock<std::mutex> &lock);
+    // Puts the camera on the list for another pass. m_mutex is held.
+    void markFailed(int index);
     bool isStale(int generation) const;
     // Waits until the run goes stale, `done` holds or the time is up; true
     // unless stale. m_mutex is held by the caller.
