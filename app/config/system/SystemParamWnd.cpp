@@ -118,16 +118,25 @@ void SystemParamWnd::fillLists()
 void SystemParamWnd::showRows()
 {
     const DeviceCaps caps = DeviceCaps::current();
+    hidePositioningRows(caps);
+    lockModelSettings(caps.modelType());
+    hideExtendedRows(caps);
+}
 
-    // Older cameras always have positioning; from generation 3 on the camera says.
+// Older cameras always have positioning; from generation 3 on the camera says.
+void SystemParamWnd::hidePositioningRows(const DeviceCaps &caps)
+{
     if (caps.isGeneration3() && caps.codeByte(CapByte::kPositioning) == 0) {
         for (QWidget *widget : {static_cast<QWidget *>(m_ui->comboBox_gps), static_cast<QWidget *>(m_ui->label_14),
                                 static_cast<QWidget *>(m_ui->comboBox_gpstime),
                                 static_cast<QWidget *>(m_ui->label_7)})
             widget->hide();
     }
+}
 
-    // Settings some models fix: shown, but not to be changed.
+// Settings some models fix: shown, but not to be changed.
+void SystemParamWnd::lockModelSettings(quint32 modelType)
+{
     struct ModelLock
     {
         quint32 model;
@@ -142,13 +151,16 @@ void SystemParamWnd::showRows()
             {100, {m_ui->comboBox_keysound}},
     };
     for (const ModelLock &lock : kLocks) {
-        if (lock.model == caps.modelType()) {
+        if (lock.model == modelType) {
             for (QComboBox *box : lock.locked)
                 box->setEnabled(false);
         }
     }
+}
 
-    // The extended rows, each with the capability byte that keeps it.
+// The extended rows, each with the capability bytes that keep it.
+void SystemParamWnd::hideExtendedRows(const DeviceCaps &caps)
+{
     struct ExtendedRow
     {
         QVector<int> bytes; // the row stays when any of them is set

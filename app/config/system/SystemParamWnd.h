@@ -6,6 +6,8 @@
 #include <QScopedPointer>
 #include <QVector>
 
+class DeviceCaps;
+
 namespace Ui {
 class SystemParamWnd;
 }
@@ -45,6 +47,9 @@ protected:
 private:
     void fillLists();
     void showRows();
+    void hidePositioningRows(const DeviceCaps &caps);
+    void lockModelSettings(quint32 modelType);
+    void hideExtendedRows(const DeviceCaps &caps);
     Ex_Param_V3_T extendedRecord() const;
 
     const QScopedPointer<Ui::SystemParamWnd> m_ui;
