@@ -508,7 +508,7 @@ void MainManager::dispatch(int index, int cmd, int result, const char *data, int
         emit switchUsbModel(result == 0);
         break;
     case 30:
-        RecvDevSystemParam(data, length);
+        keepAndEmit(m_systemParam, m_systemParamValid, &MainManager::devSystemParamChanged, data, length);
         break;
     case 32:
         RecvDevKey(result, data, length);
@@ -527,7 +527,7 @@ void MainManager::dispatch(int index, int cmd, int result, const char *data, int
         RecvDevStreamParamV3(data, length);
         break;
     case 1007:
-        RecvDevExParamV3(data, length);
+        keepAndEmit(m_exParamV3, m_exParamV3Valid, &MainManager::devExParamChangedV3, data, length);
         break;
     case 1009:
         RecvDevFW(result, data, length);
@@ -589,6 +589,21 @@ void MainManager::emitRecordOrNull(void (MainManager::*signal)(Record *), const 
     emit(this->*signal)(reinterpret_cast<Record *>(copy.data()));
 }
 
+template<typename Record>
+void MainManager::keepAndEmit(Record &kept, bool &valid, void (MainManager::*signal)(Record *), const char *data,
+                              int length)
+{
+    if (!data)
+        return;
+    QByteArray copy = ownedCopy(data, length, sizeof(Record));
+    {
+        std::lock_guard<std::mutex> lock(m_stateMutex);
+        std::memcpy(&kept, copy.constData(), sizeof kept);
+        valid = true;
+    }
+    emit(this->*signal)(reinterpret_cast<Record *>(copy.data()));
+}
+
 void MainManager::queueTransferReply(int index, int cmd, int result, const char *data, int length)
 {
     const QByteArray payload = data ? QByteArray(data, length) : QByteArray();
@@ -608,19 +623,6 @@ void MainManager::queueIdParamReply(int result)
             emit reqSetDevIdParam(result);
         },
         Qt::QueuedConnection);
-}
-
-void MainManager::RecvDevSystemParam(const char *data, int length)
-{
-    if (!data)
-        return;
-    QByteArray copy = ownedCopy(data, length, sizeof(SYSTEM_PARA_T));
-    {
-        std::lock_guard<std::mutex> lock(m_stateMutex);
-        std::memcpy(&m_systemParam, copy.constData(), sizeof m_systemParam);
-        m_systemParamValid = true;
-    }
-    emit devSystemParamChanged(reinterpret_cast<SYSTEM_PARA_T *>(copy.data()));
 }
 
 void MainManager::RecvDevKey(int result, const char *data, int length)
@@ -681,19 +683,6 @@ void MainManager::RecvDevStreamParamV3(const char *data, int length)
         emit devNetParamChangedV3(param);
     else
         emit devVideoParamChangedV3(param);
-}
-
-void MainManager::RecvDevExParamV3(const char *data, int length)
-{
-    if (!data)
-        return;
-    QByteArray copy = ownedCopy(data, length, sizeof(Ex_Param_V3_T));
-    {
-        std::lock_guard<std::mutex> lock(m_stateMutex);
-        std::memcpy(&m_exParamV3, copy.constData(), sizeof m_exParamV3);
-        m_exParamV3Valid = true;
-    }
-    emit devExParamChangedV3(reinterpret_cast<Ex_Param_V3_T *>(copy.data()));
 }
 
 void MainManager::postIdentity(const QByteArray &record)

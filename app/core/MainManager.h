@@ -497,15 +497,17 @@ private:
     // A copy of the record at its full size, or nullptr without a payload.
     template<typename Record>
     void emitRecordOrNull(void (MainManager::*signal)(Record *), const char *data, int length);
+    // Keeps a copy of the record (under m_stateMutex) for the getters, then
+    // hands another copy to the pages.
+    template<typename Record>
+    void keepAndEmit(Record &kept, bool &valid, void (MainManager::*signal)(Record *), const char *data, int length);
     void queueTransferReply(int index, int cmd, int result, const char *data, int length);
     void queueIdParamReply(int result);
-    void RecvDevSystemParam(const char *data, int length);
     void RecvDevKey(int result, const char *data, int length);
     void RecvMediaIndex(int result, const char *data, int length);
     // Replies 50 and 1003 (third generation).
     void RecvDevConfigParam(bool third, const char *data, int length);
     void RecvDevStreamParamV3(const char *data, int length);
-    void RecvDevExParamV3(const char *data, int length);
     void postIdentity(const QByteArray &record);
     void RecvDevCode(const char *data, int length);
     void RecvDevFW(int result, const char *data, int length);
