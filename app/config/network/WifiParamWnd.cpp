@@ -291,42 +291,51 @@ bool WifiParamWnd::saveParam()
     }
     m_ui->wifikey_length_frame->hide();
 
-    if (usesV2()) {
-        bool apOn = m_ui->ap_enable->isChecked();
-        const bool defaultSsid = m_ui->ap_SSID_enable->isChecked();
-        const QString apSsid = m_ui->AP_ssid_edit->text();
-        const QString apKey = m_ui->AP_secertKey_edit->text();
-        if (!m_hotspotShown) {
-            // The record holds one mode: a client the operator switched on
-            // wins over a hotspot only the last reply knew about.
-            if (wifiOn)
-                apOn = false;
-        } else if (apOn) {
-            const bool shortApKey = isShortKey(apKey);
-            if (shortApKey)
-                showError(m_ui->key_length_frame, tr("请输入八位wifi密码"));
-            else
-                m_ui->key_length_frame->hide();
-            if (apSsid.isEmpty() || apSsid.size() > kMaxSsidLength) {
-                m_apSsidValid = false;
-                showError(m_ui->apID_length_frame, tr("SSID不能为空"));
-                return false;
-            }
-            m_apSsidValid = true;
-            m_ui->apID_length_frame->hide();
-            if (shortApKey)
-                return false;
-            if (wifiOn) {
-                showConflict(true);
-                return false;
-            }
-        }
-        return manager()->SetDevWifiParamV2(wifiOn, ssid, key, apOn, defaultSsid, apSsid, apKey);
-    }
+    if (usesV2())
+        return saveV2(wifiOn, ssid, key);
 
     if (webAsc)
         key = hexEncode(key);
     return manager()->SetDevWifiParam(wifiOn, webAsc, ssid, key, 0, 0);
+}
+
+bool WifiParamWnd::saveV2(bool wifiOn, const QString &ssid, const QString &key)
+{
+    bool apOn = m_ui->ap_enable->isChecked();
+    if (!m_hotspotShown) {
+        // The record holds one mode: a client the operator switched on
+        // wins over a hotspot only the last reply knew about.
+        if (wifiOn)
+            apOn = false;
+    } else if (apOn && !hotspotPasses(wifiOn)) {
+        return false;
+    }
+    return manager()->SetDevWifiParamV2(wifiOn, ssid, key, apOn, m_ui->ap_SSID_enable->isChecked(),
+                                        m_ui->AP_ssid_edit->text(), m_ui->AP_secertKey_edit->text());
+}
+
+bool WifiParamWnd::hotspotPasses(bool wifiOn)
+{
+    const QString apSsid = m_ui->AP_ssid_edit->text();
+    const bool shortApKey = isShortKey(m_ui->AP_secertKey_edit->text());
+    if (shortApKey)
+        showError(m_ui->key_length_frame, tr("请输入八位wifi密码"));
+    else
+        m_ui->key_length_frame->hide();
+    if (apSsid.isEmpty() || apSsid.size() > kMaxSsidLength) {
+        m_apSsidValid = false;
+        showError(m_ui->apID_length_frame, tr("SSID不能为空"));
+        return false;
+    }
+    m_apSsidValid = true;
+    m_ui->apID_length_frame->hide();
+    if (shortApKey)
+        return false;
+    if (wifiOn) {
+        showConflict(true);
+        return false;
+    }
+    return true;
 }
 
 void WifiParamWnd::onSetWifiParamRes(int result)

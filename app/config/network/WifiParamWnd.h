@@ -46,6 +46,9 @@ protected:
 
 private:
     bool saveParam();
+    // The V2 record: client and hotspot; the hotspot's checks when it is offered and on.
+    bool saveV2(bool wifiOn, const QString &ssid, const QString &key);
+    bool hotspotPasses(bool wifiOn);
     bool usesV2() const { return m_generation >= 2; }
     void setHotspotRowsVisible(bool visible);
     void showConflict(bool shown);
