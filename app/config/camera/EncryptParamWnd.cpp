@@ -454,19 +454,12 @@ void EncryptParamWnd::onSaveBtnClicked()
     if (!networkCheckPasses())
         return;
 
-    const bool model3 = m_modelType == 3;
-    quint32 recCode = 0, recFps = 0, netCode = 0, netFps = 0;
-    parseResolution(m_ui->record_combo->currentText(), &recCode, &recFps);
-    parseResolution(m_ui->netstream_combo->currentText(), &netCode, &netFps);
-    const int recRate = int(rateValue(m_ui->videoRate_combo->currentIndex(),
-                                      model3 ? RateTable::Model3 : RateTable::Recording));
-    const int netRate = int(
-            rateValue(m_ui->netRate_combo->currentIndex(), model3 ? RateTable::Model3 : RateTable::Network));
-
     if (m_generation != 3) {
+        const StreamChoice rec = chosenStream(true);
+        const StreamChoice net = chosenStream(false);
         beginSave();
-        if (!manager()->SetDevVideoParam(int(recCode), int(recFps), recRate)
-            || !manager()->SetDevNetParam(int(netCode), int(netFps), netRate))
+        if (!manager()->SetDevVideoParam(rec.code, rec.fps, rec.rate)
+            || !manager()->SetDevNetParam(net.code, net.fps, net.rate))
             saveRefused();
         return;
     }
@@ -483,26 +476,40 @@ void EncryptParamWnd::onSaveBtnClicked()
     case 11:
     case 12:
     case 13:
-        m_expected = 2;
-        beginSave();
-        if (!manager()->SetDevNetV3Param(int(netCode), int(netFps), netRate, 0,
-                                         int(streamTypeOf(m_ui->netstreamtype)), 0)
-            || !manager()->SetDevVideoV3Param(int(recCode), int(recFps), recRate, 0, 1))
-            saveRefused();
+        saveStreamsV3(int(streamTypeOf(m_ui->netstreamtype)), 0, 1);
         return;
     case 5:
     case 100:
-        m_expected = 2;
-        beginSave();
-        if (!manager()->SetDevNetV3Param(int(netCode), int(netFps), netRate, 0,
-                                         m_ui->netstreamtype->currentIndex(),
-                                         m_ui->videoencoding_combo->currentIndex())
-            || !manager()->SetDevVideoV3Param(int(recCode), int(recFps), recRate, 0, 0))
-            saveRefused();
+        saveStreamsV3(m_ui->netstreamtype->currentIndex(), m_ui->videoencoding_combo->currentIndex(), 0);
         return;
     default:
         return;
     }
+}
+
+EncryptParamWnd::StreamChoice EncryptParamWnd::chosenStream(bool recording) const
+{
+    const QComboBox *resolution = recording ? m_ui->record_combo : m_ui->netstream_combo;
+    const QComboBox *rate = recording ? m_ui->videoRate_combo : m_ui->netRate_combo;
+    RateTable table = recording ? RateTable::Recording : RateTable::Network;
+    if (m_modelType == 3)
+        table = RateTable::Model3;
+    quint32 code = 0;
+    quint32 fps = 0;
+    parseResolution(resolution->currentText(), &code, &fps);
+    return {int(code), int(fps), int(rateValue(rate->currentIndex(), table))};
+}
+
+// One channel: the network stream's record first, then the recording's.
+void EncryptParamWnd::saveStreamsV3(int netStreamType, int netEncoding, int recordingStreamType)
+{
+    const StreamChoice rec = chosenStream(true);
+    const StreamChoice net = chosenStream(false);
+    m_expected = 2;
+    beginSave();
+    if (!manager()->SetDevNetV3Param(net.code, net.fps, net.rate, 0, netStreamType, netEncoding)
+        || !manager()->SetDevVideoV3Param(rec.code, rec.fps, rec.rate, 0, recordingStreamType))
+        saveRefused();
 }
 
 void EncryptParamWnd::saveChannels()

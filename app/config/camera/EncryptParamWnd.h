@@ -80,6 +80,13 @@ private:
         VIDEO_PARA_T_V3 recording;
         VIDEO_PARA_T_V3 network;
     };
+    // What the combo boxes choose for one stream, as the setters take it.
+    struct StreamChoice
+    {
+        int code;
+        int fps;
+        int rate;
+    };
 
     bool isModel3Multichannel() const;
     bool networkCheckPasses();
@@ -88,6 +95,8 @@ private:
     quint32 streamTypeOf(const class QComboBox *box) const;
     ChannelEntry &entryFor(quint32 chan);
     void saveChannels();
+    StreamChoice chosenStream(bool recording) const;
+    void saveStreamsV3(int netStreamType, int netEncoding, int recordingStreamType);
     void showChannel(quint32 chan);
 
     const QScopedPointer<Ui::EncryptParamWnd> m_ui;
