@@ -344,6 +344,8 @@ private:
     void armTransferDeadline();
     void armTransferStallWatch();
     void armLogDeadline();
+    void onFileLength(int index, int result, const QByteArray &payload);
+    void onLogName(int index, int result, const QByteArray &payload);
     void onTransferStarted(int index, int result);
     void onTransferEnded(int index, int result);
     void startWaitingLogRequest();

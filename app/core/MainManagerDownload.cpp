@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
+#include <QtEndian>
 
 #include <cstring>
 
@@ -370,23 +371,9 @@ void MainManager::setUpDownload()
 void MainManager::onTransferReply(int index, int cmd, int result, const QByteArray &payload)
 {
     switch (cmd) {
-    case kCmdFileInfo: {
-        qint64 length = 0;
-        if (result == 0 && !payload.isEmpty()) {
-            quint8 bytes[8] = {};
-            std::memcpy(bytes, payload.constData(), size_t(qMin(payload.size(), 8)));
-            length = qint64(quint64(bytes[0]) | quint64(bytes[1]) << 8 | quint64(bytes[2]) << 16
-                            | quint64(bytes[3]) << 24 | quint64(bytes[4]) << 32 | quint64(bytes[5]) << 40
-                            | quint64(bytes[6]) << 48 | quint64(bytes[7]) << 56);
-        }
-        if (m_transferPhase != TransferPhase::AwaitLength || index != m_transferIndex) {
-            MOSTREL_LOG("reply 22 of index %d that nothing waits for\n", index);
-            return;
-        }
-        m_fileLen = length;
-        emit updateFileInfo(length);
+    case kCmdFileInfo:
+        onFileLength(index, result, payload);
         return;
-    }
     case kCmdDownload:
         onTransferStarted(index, result);
         return;
@@ -400,14 +387,7 @@ void MainManager::onTransferReply(int index, int cmd, int result, const QByteArr
         onLogListAccepted(index, result);
         return;
     case kCmdLogName:
-        if (m_logPhase == LogIndexPhase::Listing && index == m_logRequestIndex && result == 0
-            && !payload.isEmpty()) {
-            const int size = qMin(payload.size(), kNameField);
-            const int length = int(qstrnlen(payload.constData(), uint(size)));
-            m_logIndexList.append(QString::fromLatin1(payload.constData(), length));
-        } else {
-            MOSTREL_LOG("log name of index %d that nothing waits for\n", index);
-        }
+        onLogName(index, result, payload);
         return;
     case kCmdLogListDone:
         onLogListDone(index, result);
@@ -415,6 +395,34 @@ void MainManager::onTransferReply(int index, int cmd, int result, const QByteArr
     default:
         return;
     }
+}
+
+// The file's length: eight little-endian bytes (fewer are padded with zeros).
+void MainManager::onFileLength(int index, int result, const QByteArray &payload)
+{
+    qint64 length = 0;
+    if (result == 0 && !payload.isEmpty()) {
+        uchar bytes[8] = {};
+        std::memcpy(bytes, payload.constData(), size_t(qMin(payload.size(), 8)));
+        length = qint64(qFromLittleEndian<quint64>(bytes));
+    }
+    if (m_transferPhase != TransferPhase::AwaitLength || index != m_transferIndex) {
+        MOSTREL_LOG("reply 22 of index %d that nothing waits for\n", index);
+        return;
+    }
+    m_fileLen = length;
+    emit updateFileInfo(length);
+}
+
+void MainManager::onLogName(int index, int result, const QByteArray &payload)
+{
+    if (m_logPhase != LogIndexPhase::Listing || index != m_logRequestIndex || result != 0 || payload.isEmpty()) {
+        MOSTREL_LOG("log name of index %d that nothing waits for\n", index);
+        return;
+    }
+    const int size = qMin(payload.size(), kNameField);
+    const int length = int(qstrnlen(payload.constData(), uint(size)));
+    m_logIndexList.append(QString::fromLatin1(payload.constData(), length));
 }
 
 void MainManager::onTransferStarted(int index, int result)
