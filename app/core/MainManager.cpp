@@ -843,10 +843,7 @@ bool MainManager::resetForDiscovery(int generation)
     freeDeviceRecords(old);
     {
         std::lock_guard<std::mutex> lock(m_stateMutex);
-        std::memset(&m_systemParam, 0, sizeof m_systemParam);
-        std::memset(&m_exParamV3, 0, sizeof m_exParamV3);
-        m_systemParamValid = false;
-        m_exParamV3Valid = false;
+        forgetKeptRecordsLocked();
     }
     QMetaObject::invokeMethod(this, [this] { clearDownloadState(); }, Qt::QueuedConnection);
     return !isStale(generation);
@@ -951,33 +948,47 @@ void MainManager::LoginDevice(int index, const QString &password)
         m_password = password;
     }
     if (::LoginDevice(index, buffer) != 0) {
-        {
-            std::lock_guard<std::mutex> lock(m_stateMutex);
-            if (m_loginToken == token) {
-                m_loginToken = 0;
-                m_password.clear();
-            }
-        }
+        abandonLogin(token);
         emit LoginCmdFailure();
         return;
     }
+    armLoginDeadline(token);
+}
+
+// Ends the log-in that token started unless its answer or a later log-in
+// already did; true when it was still waiting.
+bool MainManager::abandonLogin(int token)
+{
+    std::lock_guard<std::mutex> lock(m_stateMutex);
+    if (m_loginToken != token)
+        return false;
+    m_loginToken = 0;
+    m_password.clear();
+    return true;
+}
+
+void MainManager::armLoginDeadline(int token)
+{
     const int deadline = m_replyMs;
     QMetaObject::invokeMethod(
         this,
         [this, token, deadline] {
             QTimer::singleShot(deadline, this, [this, token] {
-                {
-                    std::lock_guard<std::mutex> lock(m_stateMutex);
-                    if (m_loginToken != token)
-                        return;
-                    m_loginToken = 0;
-                    m_password.clear();
-                }
+                if (!abandonLogin(token))
+                    return;
                 MOSTREL_LOG("LoginDevice(), no answer\n");
                 emit LoginCmdFailure();
             });
         },
         Qt::QueuedConnection);
+}
+
+void MainManager::forgetKeptRecordsLocked()
+{
+        std::memset(&m_systemParam, 0, sizeof m_systemParam);
+        std::memset(&m_exParamV3, 0, sizeof m_exParamV3);
+        m_systemParamValid = false;
+        m_exParamV3Valid = false;
 }
 
 void MainManager::RecvDevLogin(int index, int result, const char *data, int length)
@@ -1000,10 +1011,7 @@ void MainManager::RecvDevLogin(int index, int result, const char *data, int leng
     {
         std::lock_guard<std::mutex> lock(m_stateMutex);
         m_bLogin = true;
-        std::memset(&m_systemParam, 0, sizeof m_systemParam);
-        std::memset(&m_exParamV3, 0, sizeof m_exParamV3);
-        m_systemParamValid = false;
-        m_exParamV3Valid = false;
+        forgetKeptRecordsLocked();
     }
     emit reqCloseDevice(index);
     const QDateTime now = QDateTime::currentDateTime();

@@ -536,6 +536,10 @@ private:
     bool waitLocked(std::unique_lock<std::mutex> &lock, int generation, int ms, Done done);
     void RecvDevIdParam(int index, int result, const char *data, int length);
     void RecvDevLogin(int index, int result, const char *data, int length);
+    bool abandonLogin(int token);
+    void armLoginDeadline(int token);
+    // The system and extended records kept for the getters; m_stateMutex is held.
+    void forgetKeptRecordsLocked();
     void freeDeviceRecords(QMap<int, DEVICE_ID_PARA_T *> records);
 
     // closing: marked indexes get no more callbacks; the close itself runs on
