@@ -202,12 +202,26 @@ void MediaMessageWndEx::rebuildTree(bool useTimeFilter)
     // Newest first; equal starts keep the order they arrived in.
     std::stable_sort(m_records.begin(), m_records.end(),
                      [](const MediaRecord &a, const MediaRecord &b) { return b.start < a.start; });
+    const QVector<TreeItem *> groups = groupsByDay(useTimeFilter);
 
+    if (!groups.isEmpty())
+        m_hintWnd->hide();
+    else
+        showHint(tr("未检索到符合条件的媒体文件"), true);
+    m_model->resetGroups(groups);
+    m_ui->lwMedia->expandAll();
+    clearSelection();
+}
+
+// The records the filters let through, under one group per day, in the
+// records' order.
+QVector<TreeItem *> MediaMessageWndEx::groupsByDay(bool useTimeFilter) const
+{
     const QDateTime from = m_ui->start_date->dateTime();
     const QDateTime to = m_ui->end_date->dateTime();
     QVector<TreeItem *> groups;
     QHash<QDate, TreeItem *> groupOfDay;
-    for (const MediaRecord &record : qAsConst(m_records)) {
+    for (const MediaRecord &record : m_records) {
         if (m_typeFilter != MediaRecord::AllTypes && m_typeFilter != MediaRecord::typeOf(record.path))
             continue;
         if (useTimeFilter && (record.start < from || to < record.start))
@@ -228,14 +242,7 @@ void MediaMessageWndEx::rebuildTree(bool useTimeFilter)
         file->setParent(group);
         group->appendChild(file);
     }
-
-    if (!groups.isEmpty())
-        m_hintWnd->hide();
-    else
-        showHint(tr("未检索到符合条件的媒体文件"), true);
-    m_model->resetGroups(groups);
-    m_ui->lwMedia->expandAll();
-    clearSelection();
+    return groups;
 }
 
 void MediaMessageWndEx::setTypeFilter(int type)

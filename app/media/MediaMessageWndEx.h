@@ -65,6 +65,7 @@ private:
     void startListing();
     void requestPage(bool first);
     void rebuildTree(bool useTimeFilter);
+    QVector<TreeItem *> groupsByDay(bool useTimeFilter) const;
     void setTypeFilter(int type);
     void showHint(const QString &text, bool withOkButton);
     void clearSelection();
