@@ -108,37 +108,25 @@ QDateTime exactShapeTime(const QString &text, LogLine::LocalDays *days)
     return days ? days->toDateTime(date, time) : QDateTime(date, time);
 }
 
-} // namespace
-
-namespace LogLine {
-
-QDateTime parseTime(const QString &text, LocalDays *days)
+// The camera's own lines, "[" stamp "] []" details: the stamp is where the
+// split would find it, without searching for it.
+void parseStampedLine(const QString &text, LogEntry &entry, LogLine::LocalDays *days)
 {
-    if (!hasExactShape(text))
-        return QDateTime::fromString(text, QLatin1String(kTimeFormat));
-    return exactShapeTime(text, days);
+    assign(entry.timeText, text.constData() + 1, kStampLength);
+    const int second = text.indexOf(kFieldSeparator, kStampedDetails);
+    assign(entry.details, text.constData() + kStampedDetails,
+           (second < 0 ? text.size() : second) - kStampedDetails);
+    entry.time = exactShapeTime(entry.timeText, days);
+    if (entry.time.isValid())
+        setSearchKey(entry.searchKey, entry.timeText);
+    else
+        entry.searchKey.clear();
 }
 
-bool parse(const QString &line, LogEntry &entry, LocalDays *days)
+// Any other line, split on "[]" without building a list: part 0 is the time,
+// part 1 up to the next "[]" the details. False when there is no time text.
+bool parseSplitLine(const QString &text, LogEntry &entry, LogLine::LocalDays *days)
 {
-    QString text = line;
-    while (text.endsWith(QLatin1Char('\r')) || text.endsWith(QLatin1Char('\n')))
-        text.chop(1);
-    // The camera's own lines, "[" stamp "] []" details: the stamp is where
-    // the split below would find it, without searching for it.
-    if (isStampedLine(text)) {
-        assign(entry.timeText, text.constData() + 1, kStampLength);
-        const int second = text.indexOf(kFieldSeparator, kStampedDetails);
-        assign(entry.details, text.constData() + kStampedDetails,
-               (second < 0 ? text.size() : second) - kStampedDetails);
-        entry.time = exactShapeTime(entry.timeText, days);
-        if (entry.time.isValid())
-            setSearchKey(entry.searchKey, entry.timeText);
-        else
-            entry.searchKey.clear();
-        return true;
-    }
-    // Split on "[]" without building a list: part 0, and part 1 up to the next "[]".
     const int first = text.indexOf(kFieldSeparator);
     QString timeText = first < 0 ? text : text.left(first);
     if (timeText.contains(QLatin1Char('[')))
@@ -155,14 +143,37 @@ bool parse(const QString &line, LogEntry &entry, LocalDays *days)
         const int second = text.indexOf(kFieldSeparator, start);
         entry.details = second < 0 ? text.mid(start) : text.mid(start, second - start);
     }
-    entry.time = parseTime(timeText, days);
+    entry.time = LogLine::parseTime(timeText, days);
     if (!entry.time.isValid())
         entry.searchKey.clear();
     else if (hasExactShape(timeText))
         setSearchKey(entry.searchKey, timeText);
     else
-        entry.searchKey = entry.time.toString(QLatin1String(kSearchFormat));
+        entry.searchKey = entry.time.toString(QLatin1String(LogLine::kSearchFormat));
     return true;
+}
+
+} // namespace
+
+namespace LogLine {
+
+QDateTime parseTime(const QString &text, LocalDays *days)
+{
+    if (!hasExactShape(text))
+        return QDateTime::fromString(text, QLatin1String(kTimeFormat));
+    return exactShapeTime(text, days);
+}
+
+bool parse(const QString &line, LogEntry &entry, LocalDays *days)
+{
+    QString text = line;
+    while (text.endsWith(QLatin1Char('\r')) || text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    if (isStampedLine(text)) {
+        parseStampedLine(text, entry, days);
+        return true;
+    }
+    return parseSplitLine(text, entry, days);
 }
 
 void rowsByTime(const QList<LogEntry> &entries, const QDateTime &start, const QDateTime &end, QVector<int> &rows)
