@@ -181,9 +181,9 @@ void tst_TimeConfigWnd::chooseManualTiming(TimeConfigWnd *page)
     const QMetaObject::Connection counter = connect(
             m_fixture->manager(), &MainManager::devTimeParamChanged, this, [&clockReplies] { ++clockReplies; },
             Qt::DirectConnection);
+    const auto disconnectAtEnd = qScopeGuard([counter] { QObject::disconnect(counter); });
     page->findChild<QRadioButton *>("manual_timing")->click();
     QTRY_VERIFY_WITH_TIMEOUT(clockReplies > 0, CameraRig::kWaitMs);
-    disconnect(counter);
 }
 
 // "Mar", "Last", "Sun", "02" to "Oct", "Last", "Sun", "03", bias 60, checked.

@@ -551,37 +551,46 @@ void tst_MainManagerSetters::extendedSettersMergeIntoTheCamerasRecord()
 void tst_MainManagerSetters::passwordChangesOnlyWhenTheCameraAccepts()
 {
     QVERIFY(start());
-    // Written on the reader thread that emits the verdict.
-    std::mutex verdictMutex;
-    QString passwordAtVerdict;
-    connect(
-            manager(), &MainManager::reqSetDevPwd, manager(),
-            [&](int) {
-                const QString password = manager()->getLoginPwd();
-                std::lock_guard<std::mutex> lock(verdictMutex);
-                passwordAtVerdict = password;
+    // The password each verdict finds, written on the reader thread that
+    // emits it. The probe hears the verdict before this receiver does, so the
+    // list is awaited, not read once the probe has counted.
+    struct Verdicts
+    {
+        std::mutex mutex;
+        QStringList passwords;
+    };
+    const auto verdicts = std::make_shared<Verdicts>();
+    MainManager *const manager = this->manager();
+    const QMetaObject::Connection connection = connect(
+            manager, &MainManager::reqSetDevPwd, manager,
+            [verdicts, manager](int) {
+                const QString password = manager->getLoginPwd();
+                std::lock_guard<std::mutex> lock(verdicts->mutex);
+                verdicts->passwords.append(password);
             },
             Qt::DirectConnection);
+    const auto disconnectAtEnd = qScopeGuard([connection] { QObject::disconnect(connection); });
+    const auto passwordsAtVerdicts = [verdicts] {
+        std::lock_guard<std::mutex> lock(verdicts->mutex);
+        return verdicts->passwords;
+    };
 
     camera().clearReceived();
-    QVERIFY(!manager()->ChangeDevPassword("654321", "111111"));
-    QVERIFY(!manager()->ChangeDevPassword("123456", QString(128, 'x')));
+    QVERIFY(!manager->ChangeDevPassword("654321", "111111"));
+    QVERIFY(!manager->ChangeDevPassword("123456", QString(128, 'x')));
     QCOMPARE(commandPacketCount(camera()), 0);
 
     // The camera wants 6 to 16 characters.
-    QVERIFY(manager()->ChangeDevPassword("123456", "short"));
+    QVERIFY(manager->ChangeDevPassword("123456", "short"));
     QVERIFY(probe().wait("reqSetDevPwd"));
     QCOMPARE(probe().last("reqSetDevPwd").values.value(0).toInt(), 1);
-    QCOMPARE(manager()->getLoginPwd(), QString("123456"));
+    QCOMPARE(manager->getLoginPwd(), QString("123456"));
 
-    QVERIFY(manager()->ChangeDevPassword("123456", "654321"));
+    QVERIFY(manager->ChangeDevPassword("123456", "654321"));
     QVERIFY(probe().wait("reqSetDevPwd", 2));
     QCOMPARE(probe().last("reqSetDevPwd").values.value(0).toInt(), 0);
-    {
-        std::lock_guard<std::mutex> lock(verdictMutex);
-        QCOMPARE(passwordAtVerdict, QString("654321"));
-    }
-    QCOMPARE(manager()->getLoginPwd(), QString("654321"));
+    QTRY_COMPARE(passwordsAtVerdicts(), (QStringList {"123456", "654321"}));
+    QCOMPARE(manager->getLoginPwd(), QString("654321"));
 }
 
 void tst_MainManagerSetters::identityChangesOnlyWhenTheCameraAccepts()
