@@ -985,10 +985,10 @@ void MainManager::armLoginDeadline(int token)
 
 void MainManager::forgetKeptRecordsLocked()
 {
-        std::memset(&m_systemParam, 0, sizeof m_systemParam);
-        std::memset(&m_exParamV3, 0, sizeof m_exParamV3);
-        m_systemParamValid = false;
-        m_exParamV3Valid = false;
+    std::memset(&m_systemParam, 0, sizeof m_systemParam);
+    std::memset(&m_exParamV3, 0, sizeof m_exParamV3);
+    m_systemParamValid = false;
+    m_exParamV3Valid = false;
 }
 
 void MainManager::RecvDevLogin(int index, int result, const char *data, int length)

@@ -88,10 +88,9 @@ void FtpConfigWnd::onSiganlFaceTdaParamChanged(FTP_CFG_PARAM *param)
 
 bool FtpConfigWnd::checkParam(const QString &ip, int port)
 {
-    const bool ipPassed = showErrorUnless(NetChecks::isIpv4(ip), m_ui->ip_point_frame1, NetChecks::ipMessage());
-    const bool portPassed =
-            showErrorUnless(NetChecks::isPortValue(port), m_ui->port_point_frame1, NetChecks::portMessage());
-    return ipPassed && portPassed;
+    bool passed = showErrorUnless(NetChecks::isIpv4(ip), m_ui->ip_point_frame1, NetChecks::ipMessage());
+    passed &= showErrorUnless(NetChecks::isPortValue(port), m_ui->port_point_frame1, NetChecks::portMessage());
+    return passed;
 }
 
 void FtpConfigWnd::onSaveBtnClicked()

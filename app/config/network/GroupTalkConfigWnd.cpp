@@ -126,11 +126,9 @@ void GroupTalkConfigWnd::onSaveBtnClicked()
     hideErrorFrames();
 
     if (mode != 0 || !address.isEmpty()) {
-        const bool ipPassed =
-                showErrorUnless(NetChecks::isIpv4(address), m_ui->ip_point_frame, NetChecks::ipMessage());
-        const bool portPassed =
-                showErrorUnless(NetChecks::isPort(port), m_ui->port_point_frame, NetChecks::portMessage());
-        if (!ipPassed || !portPassed)
+        bool passed = showErrorUnless(NetChecks::isIpv4(address), m_ui->ip_point_frame, NetChecks::ipMessage());
+        passed &= showErrorUnless(NetChecks::isPort(port), m_ui->port_point_frame, NetChecks::portMessage());
+        if (!passed)
             return;
     }
     if (!password.isEmpty() && newPassword == password) {

@@ -80,11 +80,9 @@ void PlatServerPage::fill(const void *record, int size)
 
 bool PlatServerPage::checkParam(const QString &address, int port)
 {
-    const bool ipPassed =
-            showErrorUnless(NetChecks::isIpv4(address), m_ui->ip_point_frame1, NetChecks::ipMessage());
-    const bool portPassed =
-            showErrorUnless(NetChecks::isPortValue(port), m_ui->port_point_frame1, NetChecks::portMessage());
-    return ipPassed && portPassed;
+    bool passed = showErrorUnless(NetChecks::isIpv4(address), m_ui->ip_point_frame1, NetChecks::ipMessage());
+    passed &= showErrorUnless(NetChecks::isPortValue(port), m_ui->port_point_frame1, NetChecks::portMessage());
+    return passed;
 }
 
 void PlatServerPage::onSaveBtnClicked()

@@ -125,11 +125,10 @@ void TimPlateConfigWnd::onSiganlDevTIMParamChanged(TIM_PARAM_T *param)
 bool TimPlateConfigWnd::checkParam(const QString &ip, int port)
 {
     hideErrorFrames();
-    const bool ipPassed = showErrorUnless(!m_ui->IpRadioButton->isChecked() || NetChecks::isIpv4(ip),
-                                          m_ui->ip_point_frame, NetChecks::ipMessage());
-    const bool portPassed =
-            showErrorUnless(NetChecks::isPortValue(port), m_ui->port_point_frame, NetChecks::portMessage());
-    return ipPassed && portPassed;
+    bool passed = showErrorUnless(!m_ui->IpRadioButton->isChecked() || NetChecks::isIpv4(ip), m_ui->ip_point_frame,
+                                  NetChecks::ipMessage());
+    passed &= showErrorUnless(NetChecks::isPortValue(port), m_ui->port_point_frame, NetChecks::portMessage());
+    return passed;
 }
 
 void TimPlateConfigWnd::onSaveBtnClicked()
