@@ -2699,7 +2699,7 @@
     </message>
     <message>
         <source>录像分段时间</source>
-        <translation>Recording segment length</translation>
+        <translation>Segment length</translation>
     </message>
     <message>
         <source>MP4格式下不支持预录</source>
