@@ -17,12 +17,13 @@ le::Bytes videoRecord(std::uint32_t resolution, std::uint32_t frameRate, std::ui
     return b;
 }
 
-le::Bytes videoV3Record(std::uint32_t channel, std::uint32_t stream, std::uint32_t resolution,
-                        std::uint32_t frameRate, std::uint32_t bitRate)
+le::Bytes videoV3Record(std::uint32_t channel, std::uint32_t stream, std::uint32_t streamType,
+                        std::uint32_t resolution, std::uint32_t frameRate, std::uint32_t bitRate)
 {
     le::Bytes b(88, 0);
     le::putU32(b, 0, channel);
     le::putU32(b, 4, stream);
+    le::putU32(b, 8, streamType);
     le::putU32(b, 12, resolution);
     le::putU32(b, 16, frameRate);
     le::putU32(b, 20, bitRate);
@@ -69,19 +70,22 @@ void ParameterStore::fillParameterDefaults()
         if (!m_records.count(e.name))
             m_records[e.name] = le::Bytes(e.size, 0);
 
-    // Settings the program's lists offer: recording 1080p@25 at 4M, network
-    // 720p@15 at 1M.
+    // Settings the program's lists offer: recording 1080p@25 at 4M as a
+    // composite stream (what the program saves for most models), network
+    // 720p@15 at 1M as a video stream.
     constexpr std::uint32_t k1080p = 0x1000;
     constexpr std::uint32_t k720p = 0x1001;
     constexpr std::uint32_t k1M = 1048576;
     constexpr std::uint32_t k4M = 4194304;
+    constexpr std::uint32_t kVideoStream = 0;
+    constexpr std::uint32_t kCompositeStream = 1;
     m_records["VIDEO_PARA_T recording"] = videoRecord(k1080p, 25, k4M);
     m_records["VIDEO_PARA_T network"] = videoRecord(k720p, 15, k1M);
     for (auto &channels : m_videoV3)
         channels.clear();
     for (std::uint32_t channel = 0; channel < channelCount(); ++channel) {
-        m_videoV3[0][channel] = videoV3Record(channel, 0, k1080p, 25, k4M);
-        m_videoV3[1][channel] = videoV3Record(channel, 1, k720p, 15, k1M);
+        m_videoV3[0][channel] = videoV3Record(channel, 0, kCompositeStream, k1080p, 25, k4M);
+        m_videoV3[1][channel] = videoV3Record(channel, 1, kVideoStream, k720p, 15, k1M);
     }
 
     le::Bytes &system = m_records["SYSTEM_PARA_T"];
