@@ -655,22 +655,28 @@ void MainManager::RecvMediaIndex(int result, const char *data, int length)
     emit updateMediaInfo(result, page.data());
 }
 
-// The identity, then the main and the network stream's video records.
 void MainManager::RecvDevConfigParam(bool third, const char *data, int length)
 {
     if (!data)
         return;
-    const int size = third ? 128 + 2 * int(sizeof(VIDEO_PARA_T_V3)) : 128 + 2 * int(sizeof(VIDEO_PARA_T));
-    QByteArray copy = ownedCopy(data, length, size);
-    postIdentity(copy.left(sizeof(DEVICE_ID_PARA_T)));
-    if (third) {
-        emit devVideoParamChangedV3(reinterpret_cast<VIDEO_PARA_T_V3 *>(copy.data() + 128));
-        emit devNetParamChangedV3(reinterpret_cast<VIDEO_PARA_T_V3 *>(copy.data() + 216));
-    } else {
-        emit devVideoParamChanged(reinterpret_cast<VIDEO_PARA_T *>(copy.data() + 128));
-        emit devNetParamChanged(reinterpret_cast<VIDEO_PARA_T *>(copy.data() + 140));
-    }
+    if (third)
+        emitConfigStreams(&MainManager::devVideoParamChangedV3, &MainManager::devNetParamChangedV3, data, length);
+    else
+        emitConfigStreams(&MainManager::devVideoParamChanged, &MainManager::devNetParamChanged, data, length);
     emit updateDevConfigParamOver();
+}
+
+// The identity, then the recording and the network stream's video records.
+template<typename Video>
+void MainManager::emitConfigStreams(void (MainManager::*recording)(Video *), void (MainManager::*network)(Video *),
+                                    const char *data, int length)
+{
+    constexpr int kIdentity = int(sizeof(DEVICE_ID_PARA_T));
+    QByteArray copy = ownedCopy(data, length, kIdentity + 2 * int(sizeof(Video)));
+    postIdentity(copy.left(kIdentity));
+    auto *streams = reinterpret_cast<Video *>(copy.data() + kIdentity);
+    emit(this->*recording)(streams);
+    emit(this->*network)(streams + 1);
 }
 
 void MainManager::RecvDevStreamParamV3(const char *data, int length)

@@ -509,6 +509,9 @@ private:
     void RecvMediaIndex(int result, const char *data, int length);
     // Replies 50 and 1003 (third generation).
     void RecvDevConfigParam(bool third, const char *data, int length);
+    template<typename Video>
+    void emitConfigStreams(void (MainManager::*recording)(Video *), void (MainManager::*network)(Video *),
+                           const char *data, int length);
     void RecvDevStreamParamV3(const char *data, int length);
     void postIdentity(const QByteArray &record);
     void RecvDevCode(const char *data, int length);

@@ -112,7 +112,7 @@ QImage UploadFlow::choosePicture(const QSize &size, const QString &wrongPictureT
         return QImage();
     }
     if (fileName)
-        *fileName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+        *fileName = QFileInfo(path).fileName();
     return image;
 }
 
