@@ -24,9 +24,10 @@ constexpr std::uint8_t DirectionInBit = 0x80;
 constexpr int TimedOut = -ETIMEDOUT;
 
 // The reader that runs on this thread; null on the callers' threads. A reader
-// never waits for a reader to end, its own or another camera's: the other
-// one may be waiting in its callback for this very thread (a close of this
-// camera, or a lock of the program's that this callback holds).
+// never joins a reader, and waits for another camera's reader to end only for
+// a bounded time: the other one may be waiting in its callback for this very
+// thread (a close of this camera, or a lock of the program's that this
+// callback holds).
 thread_local const ReaderLife *ownReader = nullptr;
 
 // The record's reader has been told to stop and has not ended yet.
@@ -111,6 +112,11 @@ void DeviceTable::setReceiver(ReceiveFn receive, LibraryContext *context)
     std::lock_guard<std::mutex> lock(LibraryLock::mutex());
     receive_ = receive;
     context_ = context;
+}
+
+void DeviceTable::setReadTimeout(int milliseconds)
+{
+    readTimeoutMs_ = milliseconds;
 }
 
 DeviceTable::Record DeviceTable::find(int index) const
@@ -267,8 +273,7 @@ int DeviceTable::Open(int index)
 
 // The device is claimed outside the lock; `opening` keeps a second open of the
 // same record waiting instead of claiming it twice. A camera whose reader is
-// still ending is opened only after that end, which a reader's callback
-// cannot wait for: its open fails at once and may be retried later.
+// still ending is opened only after that end (see awaitReaderEnd).
 int DeviceTable::openRecord(DeviceRec &record)
 {
     {
@@ -277,9 +282,8 @@ int DeviceTable::openRecord(DeviceRec &record)
             LibraryLock::changed().wait(lock, [&] { return !record.opening; });
             if (!readerIsEnding(record))
                 break;
-            if (ownReader)
+            if (!awaitReaderEnd(lock, record))
                 return -1;
-            LibraryLock::changed().wait(lock, [&] { return !readerIsEnding(record); });
         }
         if (record.handle) {
             printLine("already open!");
@@ -476,24 +480,21 @@ int DeviceTable::readRecord(DeviceRec &record, unsigned char *buffer)
     if (record.inEndpointCount == 0)
         return -1;
     const int result = usb_bulk_read(handle, record.inEndpoints[0], reinterpret_cast<char *>(buffer),
-                                     ReceiveBufferSize, TransferTimeoutMs);
+                                     ReceiveBufferSize, readTimeoutMs_.load());
     if (result < 0)
         printLine("read error:%s", usb_strerror());
     return result;
 }
 
-// A reader still ending is waited for, except on a reader's thread (see openRecord).
+// A reader still ending is waited for (see awaitReaderEnd).
 int DeviceTable::StartReader(int index)
 {
     std::unique_lock<std::mutex> lock(LibraryLock::mutex());
     const Record record = find(index);
     if (!record)
         return -1;
-    if (readerIsEnding(*record)) {
-        if (ownReader)
-            return -1;
-        LibraryLock::changed().wait(lock, [&] { return !readerIsEnding(*record); });
-    }
+    if (readerIsEnding(*record) && !awaitReaderEnd(lock, *record))
+        return -1;
     if (record->reader) {
         printLine("is already run!");
         return 0;
@@ -556,6 +557,29 @@ int DeviceTable::stopReader(DeviceRec &record)
     }
     port::joinThread(joined);
     return 0;
+}
+
+// Waits, with the library lock held in `lock`, until the record's reader has
+// ended; false when it has not. A caller's thread waits as long as it takes.
+// A reader's callback waits at most for one read of that reader and a margin:
+// a reader that has not ended by then is inside its own callback, perhaps
+// waiting for this very callback to return, and would never end while this
+// one waits. Its own reader cannot end before its callback returns.
+bool DeviceTable::awaitReaderEnd(std::unique_lock<std::mutex> &lock, const DeviceRec &record) const
+{
+    const auto ended = [&record] { return !readerIsEnding(record); };
+    if (!ownReader) {
+        LibraryLock::changed().wait(lock, ended);
+        return true;
+    }
+    if (record.reader.get() == ownReader)
+        return false;
+    return LibraryLock::changed().wait_for(lock, readerEndBound(), ended);
+}
+
+std::chrono::milliseconds DeviceTable::readerEndBound() const
+{
+    return std::chrono::milliseconds(readTimeoutMs_.load() + ReaderEndMarginMs);
 }
 
 // The reader's last act on its record: a close that a callback left to it,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <atomic>
+#include <chrono>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -28,10 +30,16 @@ public:
     // An unplugged camera fails every read at once; the reader waits this
     // long before the next one instead of spinning.
     static constexpr int ReadErrorPauseMs = 100;
+    // A stopped reader that is not inside its callback ends within one read
+    // and this margin (a pause after a failed read, the close it may owe).
+    static constexpr int ReaderEndMarginMs = 2000;
 
     static DeviceTable &instance();
 
     void setReceiver(ReceiveFn receive, LibraryContext *context);
+    // The time-out of each read, TransferTimeoutMs unless a test shortens it
+    // so that a stopped reader, and a callback waiting for it, take no seconds.
+    void setReadTimeout(int milliseconds);
 
     int Enumerate();
     int Open(int index);
@@ -71,6 +79,8 @@ private:
     void keepForRetry(DeviceRec &record, usb_dev_handle *handle);
     int closeHandle(usb_dev_handle *handle);
     int stopReader(DeviceRec &record);
+    bool awaitReaderEnd(std::unique_lock<std::mutex> &lock, const DeviceRec &record) const;
+    std::chrono::milliseconds readerEndBound() const;
     void readerEnds(DeviceRec &record, const std::shared_ptr<ReaderLife> &life);
     int readRecord(DeviceRec &record, unsigned char *buffer);
     void writeProbe(usb_dev_handle *handle, const DeviceRec &record);
@@ -81,6 +91,7 @@ private:
     std::vector<Record> retiredWithReader_;
     // libusb's bus scan rebuilds its device lists in place: one scan at a time.
     std::mutex scanMutex_;
+    std::atomic<int> readTimeoutMs_{TransferTimeoutMs};
     ReceiveFn receive_ = nullptr;
     LibraryContext *context_ = nullptr;
 };

@@ -201,13 +201,17 @@ TESSVAR_BYTE_RECORD(WIFI_PARA_V2_T, 1156);
 
 TESSVAR_API int TESSVAR_CALL SetMsgCallBack(MSG_CALLBACK_FN callback, void *user);
 /*
- * Called from the callback, on a reader thread, no function waits for a reader
- * to end, so that two cameras' callbacks may close or open each other:
- * closing another camera (CloseDevice, the close inside OpenDevice,
- * RefreshDecice) leaves its close to that camera's reader, which closes it as
- * soon as its own callback has returned (CloseDevice returns 0); opening a
- * camera whose reader is still ending fails with -1 at once, and may be tried
- * again later. From any other thread CloseDevice, OpenDevice and RefreshDecice
+ * Called from the callback, on a reader thread, no function waits without
+ * bound for a reader to end, so that two cameras' callbacks may close or open
+ * each other: closing another camera (CloseDevice, the close inside
+ * OpenDevice, RefreshDecice) leaves its close to that camera's reader, which
+ * closes it as soon as its own callback has returned (CloseDevice returns 0).
+ * Opening a camera whose reader is still ending (OpenDevice of an open camera)
+ * waits for that reader's end at most for one read time-out (5 s) and two
+ * seconds; a reader that has not ended by then is held in its own callback,
+ * and the open fails with -1 and may be tried again later. Reopening the
+ * callback's own camera while another thread closes it fails with -1 at
+ * once. From any other thread CloseDevice, OpenDevice and RefreshDecice
  * return only after the readers they stop have ended.
  */
 /* Closes every open camera, enumerates, and resets every camera's transfer state. */

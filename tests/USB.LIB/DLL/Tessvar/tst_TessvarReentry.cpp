@@ -178,6 +178,31 @@ struct CloseWhileReopening {
     }
 };
 
+// Camera 0's callback opens camera 1, which is open, and asks it for its
+// identity. When `otherInside`, camera 1's reader is inside its own callback
+// at that moment and leaves it only once the open has stopped it.
+struct OpenFromOtherCallback {
+    bool otherInside = false;
+    std::atomic<bool> otherEntered{false};
+    std::atomic<int> openResult{-99};
+    std::atomic<int> askResult{-99};
+    std::atomic<int> identitiesOfCameraOne{0};
+
+    static void TESSVAR_CALL callback(int index, int command, int, const void *, int, void *user)
+    {
+        auto *scene = static_cast<OpenFromOtherCallback *>(user);
+        if (command != IdentityCommand)
+            return;
+        if (index == 0) {
+            scene->openResult = OpenDevice(1);
+            scene->askResult = GetIDParam(1);
+        } else if (index == 1 && ++scene->identitiesOfCameraOne == 1 && scene->otherInside) {
+            scene->otherEntered = true;
+            waitUntil([] { return DeviceTable::instance().readerEnding(1); });
+        }
+    }
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Call)
@@ -193,8 +218,10 @@ private slots:
 
     void readersStoppingEachOtherFinish_data();
     void readersStoppingEachOtherFinish();
-    void reopenDuringCloseFailsAtOnce_data();
-    void reopenDuringCloseFailsAtOnce();
+    void openingAnOpenCameraFromAnotherCallbackSucceeds_data();
+    void openingAnOpenCameraFromAnotherCallbackSucceeds();
+    void reopenDuringCloseFails_data();
+    void reopenDuringCloseFails();
 
 private:
     void plugAndOpen(int cameras);
@@ -208,10 +235,14 @@ void TestTessvarReentry::cleanup()
 {
     SimBusSetup::unplugCameras(static_cast<int>(m_sides.size()));
     m_sides.clear();
+    DeviceTable::instance().setReadTimeout(DeviceTable::TransferTimeoutMs);
 }
 
+// The library's reads are as short as the bus's, so that a callback's wait
+// for a reader held in its own callback gives up after about two seconds.
 void TestTessvarReentry::plugAndOpen(int cameras)
 {
+    DeviceTable::instance().setReadTimeout(ReadCapMs);
     UsbBus &bus = SimBusSetup::freshBus(ReadCapMs);
     const int busNumber = bus.addBus();
     for (int camera = 0; camera < cameras; ++camera) {
@@ -264,7 +295,8 @@ void TestTessvarReentry::readersStoppingEachOtherFinish_data()
     QTest::addColumn<int>("resultOfCameraOne");
 
     // A close from a callback is left to the closed camera's reader and
-    // succeeds; an open would have to wait for the other reader and fails.
+    // succeeds; an open waits for the other reader, which waits in its
+    // callback for this one, and fails once its wait's bound has passed.
     QTest::newRow("close and close") << Call::Close << Call::Close << 0 << 0;
     QTest::newRow("open and open") << Call::Open << Call::Open << -1 << -1;
     QTest::newRow("open and close") << Call::Open << Call::Close << -1 << 0;
@@ -299,16 +331,58 @@ void TestTessvarReentry::readersStoppingEachOtherFinish()
     expectBothCamerasAnswer();
 }
 
-void TestTessvarReentry::reopenDuringCloseFailsAtOnce_data()
+void TestTessvarReentry::openingAnOpenCameraFromAnotherCallbackSucceeds_data()
+{
+    QTest::addColumn<bool>("otherInside");
+    QTest::newRow("its reader reading") << false;
+    QTest::newRow("its reader inside its callback") << true;
+}
+
+// The open stops camera 1's reader, which ends within its read or once its
+// callback returns; the open waits for that end, claims the camera again,
+// and the new reader answers the request sent right after.
+void TestTessvarReentry::openingAnOpenCameraFromAnotherCallbackSucceeds()
+{
+    QFETCH(bool, otherInside);
+    plugAndOpen(2);
+    OpenFromOtherCallback scene;
+    scene.otherInside = otherInside;
+    SetMsgCallBack(&OpenFromOtherCallback::callback, &scene);
+
+    {
+        Watchdog watchdog("an open of an open camera from another camera's callback");
+        if (otherInside) {
+            QCOMPARE(GetIDParam(1), 0);
+            waitUntil([&] { return scene.otherEntered.load(); });
+        }
+        QCOMPARE(GetIDParam(0), 0);
+        waitUntil([&] { return scene.askResult != -99; });
+        QCOMPARE(scene.openResult.load(), 0);
+        QCOMPARE(scene.askResult.load(), 0);
+        const int identities = otherInside ? 2 : 1;
+        waitUntil([&] { return scene.identitiesOfCameraOne == identities; });
+    }
+    SetMsgCallBack(nullptr, nullptr);
+
+    // The old reader closed its handle before the camera was claimed again.
+    QVERIFY(!DeviceTable::instance().readerEnding(1));
+    QCOMPARE(UsbBus::instance().openHandleCount(), 2);
+    expectBothCamerasAnswer();
+}
+
+void TestTessvarReentry::reopenDuringCloseFails_data()
 {
     QTest::addColumn<int>("reopener");
     QTest::newRow("its own callback") << 0;
     QTest::newRow("another camera's callback") << 1;
 }
 
-// The reopen cannot succeed while the close waits for camera 0's reader,
-// and must not wait for it either: the caller may retry after the close.
-void TestTessvarReentry::reopenDuringCloseFailsAtOnce()
+// The reopen cannot succeed while the close waits for camera 0's reader: its
+// own callback cannot outlast that reader and fails at once; camera 1's
+// callback waits for a reader held in its callback until the reopen returns,
+// and fails once its wait's bound has passed. The caller may retry after the
+// close.
+void TestTessvarReentry::reopenDuringCloseFails()
 {
     QFETCH(int, reopener);
     plugAndOpen(2);
