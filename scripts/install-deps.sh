@@ -3,7 +3,9 @@
 # Quick when everything is already there; needs root or sudo otherwise.
 set -e
 
-PACKAGES="g++ cmake make pkg-config ccache
+# mold links the test programs quickly; the build falls back to lld or GNU ld
+# where it is missing.
+PACKAGES="g++ cmake make pkg-config ccache mold
 qtbase5-dev qttools5-dev qttools5-dev-tools
 libusb-dev liblog4cxx-dev
 umockdev libumockdev-dev libglib2.0-dev
