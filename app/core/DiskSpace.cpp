@@ -6,9 +6,9 @@
 
 namespace {
 
-std::function<qint64(const QString &)> &freeSpaceOverride()
+std::function<VolumeSpace(const QString &)> &volumeSpaceOverride()
 {
-    static std::function<qint64(const QString &)> override;
+    static std::function<VolumeSpace(const QString &)> override;
     return override;
 }
 
@@ -24,22 +24,39 @@ QString nearestExistingFolder(const QString &path)
     return candidate;
 }
 
+VolumeSpace queryVolume(const QString &path)
+{
+    const QString folder = nearestExistingFolder(path);
+    if (folder.isEmpty())
+        return {};
+    const QStorageInfo storage(folder);
+    if (!storage.isValid() || !storage.isReady())
+        return {};
+    return {storage.bytesFree(), storage.bytesAvailable()};
+}
+
 } // namespace
+
+void setVolumeSpaceOverride(std::function<VolumeSpace(const QString &)> override)
+{
+    volumeSpaceOverride() = std::move(override);
+}
 
 void setDiskFreeSpaceOverride(std::function<qint64(const QString &)> override)
 {
-    freeSpaceOverride() = std::move(override);
+    if (!override) {
+        setVolumeSpaceOverride({});
+        return;
+    }
+    setVolumeSpaceOverride([override = std::move(override)](const QString &path) {
+        const qint64 bytes = override(path);
+        return VolumeSpace{bytes, bytes};
+    });
 }
 
 qint64 getDiskFreeSpace(const QString &path)
 {
-    if (const auto &override = freeSpaceOverride())
-        return override(path);
-    const QString folder = nearestExistingFolder(path);
-    if (folder.isEmpty())
-        return 0;
-    const QStorageInfo storage(folder);
-    if (!storage.isValid() || !storage.isReady())
-        return 0;
-    return qMax<qint64>(0, storage.bytesFree());
+    const auto &override = volumeSpaceOverride();
+    const VolumeSpace volume = override ? override(path) : queryVolume(path);
+    return qMax<qint64>(0, volume.available);
 }

@@ -287,8 +287,9 @@ public:
     static QString localPathFor(const QString &remoteName, const QString &folder);
 
     // Queues the files not queued yet for that folder (creating it) and
-    // starts the first when the queue was empty. A name localPathFor refuses
-    // is not queued and is reported as startDownLoad(name, 2), posted.
+    // starts the first when the queue was empty. A name localPathFor refuses,
+    // or a folder that cannot be made or written, queues nothing: each such
+    // file is reported as startDownLoad(name, 2), posted, and nothing is sent.
     void AddDownLoadList(const QList<QString> &remoteNames, const QString &folder);
     // Drops a queued file. Only dropping the file stopped at the front
     // (status 1 or 2) lets the next start; the file being fetched is never
@@ -296,22 +297,26 @@ public:
     void RemoveDownLoadItem(const QString &remoteName, const QString &folder);
     // The same, but the next file waits for the next AddDownLoadList.
     void RemoveDownLoadItemEx(const QString &remoteName, const QString &folder);
-    // Drops every file after the front one.
+    // Drops every file but the one being fetched (none when no request is
+    // outstanding); a queue left empty ends its run.
     void CutDownLoadListToFirst();
     // The file whose request is outstanding (from its request to its last
     // reply); empty when none is.
     DownLoadPair activeDownLoad() const;
+    // The file stopped at the front after a failed start (status 1 or 2),
+    // waiting for RemoveDownLoadItem; empty when none is.
+    DownLoadPair parkedDownLoad() const;
 
     // Asks for the camera's log names and then fetches every log file into
     // the working folder. Exactly one outcome follows: reqLogIndexResult(false)
-    // or LogDownLoad(true). A call while a request or log run is under way
+    // or LogDownLoad, true when at least one log file arrived whole. A call while a request or log run is under way
     // adds nothing; while files are queued the request waits for the queue
     // to drain. Returns the library's result, 0 when nothing was sent yet.
     int ReqLogIndex();
 
     bool GetLoadingStatus() const;
     QList<QString> GetLogIndexList() const;
-    // Local paths of the ".txt" log files the last log run fetched.
+    // Local paths of the ".txt" log files the last log run fetched whole.
     QList<QString> GetLogFileList() const;
 
 public slots:
@@ -323,6 +328,9 @@ signals:
     void startDownLoad();
     // 0 the camera accepted the transfer, 1 not enough disk space, 2 failed.
     void startDownLoad(QString remoteName, int status);
+    // result 0 only when the local file is whole (the length the camera
+    // announced); a file that is not is removed and reported with 2, or with
+    // the camera's non-zero result.
     void overDownLoad(QString remoteName, QString localPath, int result);
     void allFileDownLoadOver();
     void LogDownLoad(bool ok);
@@ -348,6 +356,7 @@ private:
     void onLogName(int index, int result, const QByteArray &payload);
     void onTransferStarted(int index, int result);
     void onTransferEnded(int index, int result);
+    bool endFrontTransfer(int index, int result);
     void startWaitingLogRequest();
     int sendLogRequest();
     void onLogListAccepted(int index, int result);

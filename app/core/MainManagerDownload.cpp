@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 #include <QTimer>
 #include <QtEndian>
 
@@ -62,6 +63,25 @@ QString folderOf(const QString &localPath)
     return localPath.left(localPath.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
+// Made when missing, and a file can be created in it. The rights are tried,
+// not read from the folder's mode: an administrator writes into a read-only
+// folder, and nobody writes into a read-only volume whatever the mode says.
+bool folderTakesFiles(const QString &folder)
+{
+    if (!QDir().mkpath(folder))
+        return false;
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".vantrel-XXXXXX")));
+    return probe.open();
+}
+
+// What the library left at the local path is the camera's file only when it
+// has the length the camera announced (when one was asked for).
+bool fileIsWhole(const QString &localPath, qint64 announced)
+{
+    const QFileInfo info(localPath);
+    return info.isFile() && (announced <= 0 || info.size() == announced);
+}
+
 } // namespace
 
 QString MainManager::localPathFor(const QString &remoteName, const QString &folder)
@@ -102,7 +122,7 @@ int MainManager::addDownLoadPairs(const QList<QString> &remoteNames, const QStri
 {
     int added = 0;
     const bool wasEmpty = m_downloadList.isEmpty();
-    bool folderMade = false;
+    enum class FolderCheck { NotYet, Usable, Unusable } folderCheck = FolderCheck::NotYet;
     for (const QString &remoteName : remoteNames) {
         const QString local = localPathFor(remoteName, folder);
         if (local.isEmpty()) {
@@ -114,9 +134,15 @@ int MainManager::addDownLoadPairs(const QList<QString> &remoteNames, const QStri
         const QString key = pairKey(remoteName, local);
         if (m_downloadKeys.contains(key))
             continue;
-        if (!folderMade) {
-            QDir().mkpath(folderOf(local));
-            folderMade = true;
+        if (folderCheck == FolderCheck::NotYet)
+            folderCheck = folderTakesFiles(folderOf(local)) ? FolderCheck::Usable : FolderCheck::Unusable;
+        if (folderCheck == FolderCheck::Unusable) {
+            // Asking the camera would only fill a file that cannot be stored.
+            MOSTREL_LOG("folder %s cannot take %s\n", QFile::encodeName(folderOf(local)).constData(),
+                        remoteName.toUtf8().constData());
+            if (!logRun)
+                postStartDownLoad(remoteName, kStatusFailed);
+            continue;
         }
         m_downloadKeys.insert(key);
         m_downloadList.append(DownLoadPair{remoteName, local, logRun});
@@ -174,13 +200,26 @@ bool MainManager::removeDownLoadPair(const QString &remoteName, const QString &f
 
 void MainManager::CutDownLoadListToFirst()
 {
-    while (m_downloadList.size() > 1)
+    const int kept = transferInFlight() ? 1 : 0;
+    if (m_downloadList.size() <= kept)
+        return;
+    while (m_downloadList.size() > kept)
         m_downloadKeys.remove(pairKey(m_downloadList.takeLast()));
+    if (kept == 0) {
+        // A stopped front file went too: the run is over.
+        m_transferPhase = TransferPhase::Idle;
+        advanceDownLoads();
+    }
 }
 
 DownLoadPair MainManager::activeDownLoad() const
 {
     return transferInFlight() ? m_downloadList.first() : DownLoadPair();
+}
+
+DownLoadPair MainManager::parkedDownLoad() const
+{
+    return m_transferPhase == TransferPhase::Parked ? m_downloadList.first() : DownLoadPair();
 }
 
 bool MainManager::GetLoadingStatus() const
@@ -232,7 +271,9 @@ void MainManager::advanceDownLoads()
     const DownLoadPair front = m_downloadList.first();
     m_transferIndex = GetCurIndex();
     if (front.remoteName.contains(QLatin1String(".txt"))) {
-        // Text files are small: no length query and no space check.
+        // Text files are small: no length query and no space check. No
+        // length was announced, so the last file's cannot be held against it.
+        m_fileLen = 0;
         sendDownLoad(front);
         return;
     }
@@ -319,9 +360,15 @@ void MainManager::armTransferDeadline()
     QTimer::singleShot(replyDeadlineMs(), this, [this, generation] {
         if (generation != m_transferDeadlineGeneration || !transferInFlight())
             return;
+        const QByteArray name = m_downloadList.first().remoteName.toUtf8();
+        if (m_transferPhase == TransferPhase::Refused) {
+            // The refusal was reported; the reply 3 that closes it is lost.
+            MOSTREL_LOG("no end of the refused transfer of %s\n", name.constData());
+            endFrontTransfer(m_transferIndex, kStatusFailed);
+            return;
+        }
         if (m_transferPhase != TransferPhase::AwaitLength && m_transferPhase != TransferPhase::AwaitAccept)
             return;
-        const QByteArray name = m_downloadList.first().remoteName.toUtf8();
         MOSTREL_LOG("no answer to the request for %s\n", name.constData());
         stopAtFront(kStatusFailed);
     });
@@ -344,7 +391,7 @@ void MainManager::armTransferStallWatch()
             return;
         }
         MOSTREL_LOG("no data for %s: the transfer is given up\n", QFile::encodeName(path).constData());
-        onTransferEnded(m_transferIndex, kStatusFailed);
+        endFrontTransfer(m_transferIndex, kStatusFailed);
     });
 }
 
@@ -443,26 +490,45 @@ void MainManager::onTransferStarted(int index, int result)
     }
     // The camera still closes the refused transfer with a reply 3; the pair
     // leaves the queue then, so that reply is not taken for the next file.
+    // A camera that falls silent instead gets the same deadline as any reply.
     m_transferPhase = TransferPhase::Refused;
+    armTransferDeadline();
     emit startDownLoad(front.remoteName, kStatusFailed);
 }
 
 void MainManager::onTransferEnded(int index, int result)
 {
-    const bool accepted = m_transferPhase == TransferPhase::Transferring;
-    if ((!accepted && m_transferPhase != TransferPhase::Refused) || index != m_transferIndex) {
+    if (!endFrontTransfer(index, result))
         MOSTREL_LOG("reply 3 of index %d that nothing waits for\n", index);
-        return;
-    }
+}
+
+bool MainManager::endFrontTransfer(int index, int result)
+{
+    const bool accepted = m_transferPhase == TransferPhase::Transferring;
+    if ((!accepted && m_transferPhase != TransferPhase::Refused) || index != m_transferIndex)
+        return false;
+    ++m_transferDeadlineGeneration;
     const DownLoadPair front = m_downloadList.takeFirst();
     m_downloadKeys.remove(pairKey(front));
     m_transferPhase = TransferPhase::Idle;
     if (accepted) {
-        if (front.logRun && result == 0 && front.localPath.contains(QLatin1String(".txt")))
+        // The camera's 0 says it sent everything, not that it was stored.
+        int outcome = result;
+        if (outcome == 0 && !fileIsWhole(front.localPath, m_fileLen)) {
+            MOSTREL_LOG("%s is not whole: %lld of %lld bytes\n", QFile::encodeName(front.localPath).constData(),
+                        static_cast<long long>(QFileInfo(front.localPath).size()),
+                        static_cast<long long>(m_fileLen));
+            outcome = kStatusFailed;
+        }
+        // No truncated copy may pass for the camera's file.
+        if (outcome != 0)
+            QFile::remove(front.localPath);
+        if (front.logRun && outcome == 0 && front.localPath.contains(QLatin1String(".txt")))
             m_logFileList.append(front.localPath);
-        emit overDownLoad(front.remoteName, front.localPath, result);
+        emit overDownLoad(front.remoteName, front.localPath, outcome);
     }
     advanceDownLoads();
+    return true;
 }
 
 int MainManager::ReqLogIndex()
@@ -575,8 +641,9 @@ void MainManager::drainDownLoads()
     m_runHasMedia = false;
     if (m_logPhase == LogIndexPhase::Running)
         m_logPhase = LogIndexPhase::Idle;
+    // A log run in which no file arrived whole has nothing to show.
     if (hadLog)
-        emit LogDownLoad(true);
+        emit LogDownLoad(!m_logFileList.isEmpty());
     if (hadMedia)
         emit allFileDownLoadOver();
     if (m_downloadList.isEmpty() && m_transferPhase == TransferPhase::Idle)

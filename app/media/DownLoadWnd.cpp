@@ -131,21 +131,39 @@ void DownLoadWnd::onRetractBtnClicked()
     hide();
 }
 
+int DownLoadWnd::rowOfPair(const DownLoadPair &pair) const
+{
+    if (pair.isEmpty())
+        return -1;
+    for (int i = 0; i < m_queue.size(); ++i) {
+        const DownLoadItem &item = m_queue.at(i);
+        if (item.usb_file == pair.remoteName && keyOf(item.usb_file, item.local) == pair.localPath)
+            return i;
+    }
+    return -1;
+}
+
 void DownLoadWnd::onSignalStartDownLoad(QString name, int result)
 {
-    // One row: the one MainManager is fetching, else the first waiting one.
-    const DownLoadPair active = MainManager::GetInstance()->activeDownLoad();
-    int row = -1;
-    if (!active.isEmpty() && active.remoteName == name) {
-        for (int i = 0; i < m_queue.size() && row < 0; ++i)
-            if (m_queue.at(i).usb_file == name && keyOf(name, m_queue.at(i).local) == active.localPath)
-                row = i;
-    }
+    // One row: the file MainManager is fetching or has stopped (whatever
+    // state its row shows, a retry for one), else the first waiting one.
+    MainManager *manager = MainManager::GetInstance();
+    DownLoadPair pair = manager->activeDownLoad();
+    if (pair.remoteName != name)
+        pair = manager->parkedDownLoad();
+    if (pair.remoteName != name)
+        pair = DownLoadPair();
+    int row = rowOfPair(pair);
     for (int i = 0; i < m_queue.size() && row < 0; ++i)
         if (m_queue.at(i).usb_file == name && m_queue.at(i).state == -1)
             row = i;
-    if (row < 0)
+    if (row < 0) {
+        // A stopped file without a row of its own still has to leave the
+        // queue, or nothing behind it is ever fetched.
+        if (result != 0 && !pair.isEmpty())
+            manager->RemoveDownLoadItem(name, QFileInfo(pair.localPath).path());
         return;
+    }
     DownLoadItem &item = m_queue[row];
     if (result == 0) {
         item.text = tr("下载中，请稍候...");
@@ -153,7 +171,7 @@ void DownLoadWnd::onSignalStartDownLoad(QString name, int result)
     } else {
         item.text = result == 1 ? tr("下载失败，磁盘空间不足") : tr("下载失败，未知错误");
         item.state = result;
-        MainManager::GetInstance()->RemoveDownLoadItem(name, item.local);
+        manager->RemoveDownLoadItem(name, item.local);
     }
     refresh();
 }

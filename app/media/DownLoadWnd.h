@@ -8,6 +8,7 @@
 #include <QVector>
 
 class DownLoadWndDelegate;
+struct DownLoadPair;
 
 namespace Ui {
 class DownLoadWnd;
@@ -58,6 +59,8 @@ protected:
 
 private:
     void setViewMode(int mode);
+    // The queue row of MainManager's pair, -1 when none.
+    int rowOfPair(const DownLoadPair &pair) const;
     void refresh();
 
     const QScopedPointer<Ui::DownLoadWnd> m_ui;

@@ -6,11 +6,12 @@ DevSession::~DevSession()
     closeFile();
 }
 
-void DevSession::closeFile()
+bool DevSession::closeFile()
 {
     if (!file)
-        return;
-    std::fflush(file);
-    std::fclose(file);
+        return true;
+    const bool flushed = std::fflush(file) == 0;
+    const bool closed = std::fclose(file) == 0;
     file = nullptr;
+    return flushed && closed;
 }

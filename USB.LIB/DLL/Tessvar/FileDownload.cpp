@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
 
 namespace {
 
@@ -54,9 +55,18 @@ int FileDownload::RequestDownload(LibraryContext &context, int deviceIndex, cons
         std::memset(session->localPath, 0, sizeof session->localPath);
         std::memcpy(session->localPath, localPath, std::strlen(localPath));
         session->offset = offset;
+        session->requested = 1;
     }
     DownloadPayload payload = {};
     std::memcpy(payload.name, remoteName, std::strlen(remoteName));
     payload.offset = offset;
-    return PacketSender::SendSet(deviceIndex, CMD_DOWNLOAD, &payload, sizeof payload) == -1 ? -1 : 0;
+    if (PacketSender::SendSet(deviceIndex, CMD_DOWNLOAD, &payload, sizeof payload) != -1)
+        return 0;
+    // No answer is coming: a later reply 2 is not this request's.
+    std::lock_guard<std::mutex> lock(LibraryLock::mutex());
+    if (DevSession *session = context.session(deviceIndex)) {
+        session->requested = 0;
+        std::memset(session->localPath, 0, sizeof session->localPath);
+    }
+    return -1;
 }

@@ -94,15 +94,18 @@ void ReceiveDispatch::commandReply(LibraryContext &context, int deviceIndex,
             return;
         }
 
-        if (command == CMD_DOWNLOAD && result == 0)
-            openTransferFile(*session);
+        if (command == CMD_DOWNLOAD)
+            result = answerRequest(*session, result);
         else if (command == CMD_TRANSFER_END)
-            indexFetchGoesOn = finishTransfer(*session);
+            indexFetchGoesOn = finishTransfer(*session, result);
         else if (command == CMD_FIND_MEDIA_FILE && result == 0) {
+            forgetUnansweredRequest(*session);
             session->indexMode = INDEX_LIST_EXPECTED;
             session->next = 0;
-        } else if (command == CMD_FIND_LOG_FILE && result == 0)
+        } else if (command == CMD_FIND_LOG_FILE && result == 0) {
+            forgetUnansweredRequest(*session);
             session->logList = 1;
+        }
     }
     // The next index request is a USB write and the records go to the
     // callback, so both run after the lock is released.
@@ -145,9 +148,19 @@ void ReceiveDispatch::fileData(DevSession &session, const unsigned char *bytes, 
         port::debugOutput("not open file! \n");
         return;
     }
+    bool written = true;
     if (count > 0)
-        std::fwrite(bytes, 1, static_cast<std::size_t>(count), session.file);
-    std::fflush(session.file);
+        written = std::fwrite(bytes, 1, static_cast<std::size_t>(count), session.file)
+                  == static_cast<std::size_t>(count);
+    if (std::fflush(session.file) != 0)
+        written = false;
+    if (!written) {
+        // A full disk: later data would land at the wrong place, so none is
+        // written and the end of the transfer reports the file as lost.
+        std::printf("write error\n");
+        session.fileLost = true;
+        session.closeFile();
+    }
 }
 
 ReceiveDispatch::LogNames ReceiveDispatch::nameList(LibraryContext &context, DevSession &session,
@@ -181,9 +194,37 @@ ReceiveDispatch::LogNames ReceiveDispatch::nameList(LibraryContext &context, Dev
     return logNames;
 }
 
-void ReceiveDispatch::openTransferFile(DevSession &session)
+int ReceiveDispatch::answerRequest(DevSession &session, int result)
+{
+    if (!session.requested) {
+        std::printf("reply 2 without a download request\n");
+        return result;
+    }
+    session.requested = 0;
+    if (result != 0) {
+        // Refused: nothing is opened, and the path of the request goes with it.
+        std::memset(session.localPath, 0, sizeof session.localPath);
+        session.offset = 0;
+        return result;
+    }
+    return openTransferFile(session) ? 0 : TESSVAR_RESULT_LOCAL_FILE;
+}
+
+void ReceiveDispatch::forgetUnansweredRequest(DevSession &session)
+{
+    // The camera answers in order: a later request's reply means the
+    // download request's own reply 2 is not coming.
+    if (!session.requested)
+        return;
+    session.requested = 0;
+    std::memset(session.localPath, 0, sizeof session.localPath);
+    session.offset = 0;
+}
+
+bool ReceiveDispatch::openTransferFile(DevSession &session)
 {
     session.transferOpen = 1;
+    session.fileLost = false;
     session.closeFile();
     std::printf("open file name=%s\n", session.localPath);
     // A download that resumes at an offset keeps what is already there.
@@ -195,17 +236,33 @@ void ReceiveDispatch::openTransferFile(DevSession &session)
         std::fclose(file);
         file = nullptr;
     }
-    if (!file)
+    if (!file) {
+        // The transfer stays open so that its data is dropped and its reply 3
+        // ends it, but nothing of it can be stored.
         std::printf("fopen error\n");
+        session.fileLost = true;
+    }
     session.file = file;
+    return file != nullptr;
 }
 
-bool ReceiveDispatch::finishTransfer(DevSession &session)
+bool ReceiveDispatch::finishTransfer(DevSession &session, int &result)
 {
-    std::memset(session.localPath, 0, sizeof session.localPath);
-    session.offset = 0;
-    session.closeFile();
-    session.transferOpen = 0;
+    if (session.requested) {
+        // Stray: the request still awaits its reply 2, and its local path
+        // must survive for it.
+        std::printf("reply 3 before the reply 2 of the download request\n");
+        return false;
+    }
+    if (session.transferOpen) {
+        const bool whole = session.closeFile() && !session.fileLost;
+        std::memset(session.localPath, 0, sizeof session.localPath);
+        session.offset = 0;
+        session.transferOpen = 0;
+        session.fileLost = false;
+        if (!whole && result == 0)
+            result = TESSVAR_RESULT_LOCAL_FILE;
+    }
     if (session.indexMode != INDEX_IDLE)
         return true;
     if (session.logList == 1)

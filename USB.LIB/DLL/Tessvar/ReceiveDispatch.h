@@ -36,7 +36,15 @@ private:
 
     static LogNames nameList(LibraryContext &context, DevSession &session, const unsigned char *names,
                              int count);
-    static void openTransferFile(DevSession &session);
-    // True when a media index fetch runs and must go on.
-    static bool finishTransfer(DevSession &session);
+    // Reply 2: opens the local file of the request it answers. Returns the
+    // result the callback gets: the camera's, or TESSVAR_RESULT_LOCAL_FILE
+    // when the camera accepted but the file cannot be opened.
+    static int answerRequest(DevSession &session, int result);
+    static void forgetUnansweredRequest(DevSession &session);
+    // False when the local file could not be opened.
+    static bool openTransferFile(DevSession &session);
+    // Reply 3: ends the open transfer, if any, turning a result of 0 into
+    // TESSVAR_RESULT_LOCAL_FILE when its file is not whole. True when a media
+    // index fetch runs and must go on.
+    static bool finishTransfer(DevSession &session, int &result);
 };

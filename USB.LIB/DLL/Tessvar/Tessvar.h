@@ -63,6 +63,17 @@ enum {
     TESSVAR_CB_LOG_LIST_DONE = 104 /* the log-name list is complete */
 };
 
+/*
+ * A download's reply 2 (accepted) or reply 3 (ended) reaches the callback with
+ * this result instead of the camera's 0 when the local file could not be
+ * opened or did not take all the data: the file is not whole, whatever the
+ * camera says. It lies outside the camera's one-byte results. The library ends
+ * a download only with the reply 3 that follows its accepting reply 2; a
+ * reply 2 or 3 that no download request of this library awaits is passed on
+ * and changes nothing.
+ */
+enum { TESSVAR_RESULT_LOCAL_FILE = 256 };
+
 /* ---- records ------------------------------------------------------------ */
 
 #define TESSVAR_NAME_LEN 128

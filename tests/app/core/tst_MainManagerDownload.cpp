@@ -80,6 +80,60 @@ QString fileName(const QString &remote)
     return remote.mid(remote.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
+std::string requestedName(const sim::CommandRequest &request)
+{
+    const char *field = reinterpret_cast<const char *>(request.payload);
+    return std::string(field, strnlen(field, qMin<size_t>(128, request.payloadLength)));
+}
+
+std::vector<std::uint8_t> fileBytes(const sim::FileSource &file, std::uint64_t from, std::uint64_t to)
+{
+    std::vector<std::uint8_t> bytes(size_t(to - from));
+    file.read(from, bytes.data(), bytes.size());
+    return bytes;
+}
+
+// How a misbehaving camera answers the download of one file; every other
+// file is sent as a camera does.
+void misbehaveOn(sim::FullCamera &cam, const QString &target, const QString &conduct)
+{
+    const std::string name = target.toStdString();
+    cam.registerCommand(
+        kCmdDownload,
+        [&cam, name, conduct](const sim::CommandRequest &request, sim::Outbox &out) {
+            const auto file = cam.store().file(requestedName(request));
+            if (!file) {
+                out.reply(kCmdDownload, 1);
+                out.reply(kCmdTransferEnd, 1);
+                return;
+            }
+            const std::uint64_t size = file->size();
+            if (requestedName(request) != name) {
+                out.reply(kCmdDownload, 0);
+                out.stream(file, 0);
+                out.reply(kCmdTransferEnd, 0);
+            } else if (conduct == "refused") {
+                out.reply(kCmdDownload, 1);
+            } else if (conduct == "half") {
+                out.reply(kCmdDownload, 0);
+                out.data(fileBytes(*file, 0, size / 2));
+                out.reply(kCmdTransferEnd, 0);
+            } else if (conduct == "packet twice") {
+                out.reply(kCmdDownload, 0);
+                out.data(fileBytes(*file, 0, size / 2));
+                out.data(fileBytes(*file, 0, size / 2));
+                out.data(fileBytes(*file, size / 2, size));
+                out.reply(kCmdTransferEnd, 0);
+            } else if (conduct == "stray end") {
+                out.reply(kCmdTransferEnd, 0);
+                out.reply(kCmdDownload, 0);
+                out.stream(file, 0);
+                out.reply(kCmdTransferEnd, 0);
+            }
+        },
+        sim::SimCamera::CommandShape::Transfer);
+}
+
 } // namespace
 
 class tst_MainManagerDownload : public QObject
@@ -103,6 +157,9 @@ private slots:
     void fileInFlightSurvivesRemovalAndCut_data();
     void fileInFlightSurvivesRemovalAndCut();
     void transferThatFallsSilentIsGivenUpAndTheQueueGoesOn();
+    void hostileTransferNeitherStallsNorCountsAWrongFile_data();
+    void hostileTransferNeitherStallsNorCountsAWrongFile();
+    void cuttingTheQueueDropsAStoppedFile();
     void failedLogRequestReportsOnceAndTheQueueGoesOn_data();
     void failedLogRequestReportsOnceAndTheQueueGoesOn();
     void logRunFetchesEveryLogFileIntoTheWorkingFolder();
@@ -288,23 +345,27 @@ void tst_MainManagerDownload::refusedNamesAreReportedAfterTheCallAndNeverSent()
 
 void tst_MainManagerDownload::freeSpaceAndFailedStepsParkTheFileUntilThePanelRemovesIt_data()
 {
-    QTest::addColumn<qint64>("spare"); // free space minus the file length
+    QTest::addColumn<qint64>("spare"); // available space minus the file length
+    QTest::addColumn<qint64>("reserved"); // free space minus available space
     QTest::addColumn<int>("size");
     QTest::addColumn<int>("faultCommand");
     QTest::addColumn<bool>("silent");
     QTest::addColumn<int>("status");
 
-    QTest::newRow("free space equal to the length") << qint64(0) << 1000 << 0 << false << 0;
-    QTest::newRow("one byte short") << qint64(-1) << 1000 << 0 << false << 1;
-    QTest::newRow("length 0") << qint64(0) << 0 << 0 << false << 2;
-    QTest::newRow("failed length query") << qint64(0) << 1000 << kCmdFileInfo << false << 2;
-    QTest::newRow("silent length query") << qint64(0) << 1000 << kCmdFileInfo << true << 2;
-    QTest::newRow("silent transfer start") << qint64(0) << 1000 << kCmdDownload << true << 2;
+    QTest::newRow("free space equal to the length") << qint64(0) << qint64(0) << 1000 << 0 << false << 0;
+    QTest::newRow("one byte short") << qint64(-1) << qint64(0) << 1000 << 0 << false << 1;
+    QTest::newRow("room only in the blocks kept for root")
+        << qint64(-1) << qint64(50000) << 1000 << 0 << false << 1;
+    QTest::newRow("length 0") << qint64(0) << qint64(0) << 0 << 0 << false << 2;
+    QTest::newRow("failed length query") << qint64(0) << qint64(0) << 1000 << kCmdFileInfo << false << 2;
+    QTest::newRow("silent length query") << qint64(0) << qint64(0) << 1000 << kCmdFileInfo << true << 2;
+    QTest::newRow("silent transfer start") << qint64(0) << qint64(0) << 1000 << kCmdDownload << true << 2;
 }
 
 void tst_MainManagerDownload::freeSpaceAndFailedStepsParkTheFileUntilThePanelRemovesIt()
 {
     QFETCH(qint64, spare);
+    QFETCH(qint64, reserved);
     QFETCH(int, size);
     QFETCH(int, faultCommand);
     QFETCH(bool, silent);
@@ -318,9 +379,9 @@ void tst_MainManagerDownload::freeSpaceAndFailedStepsParkTheFileUntilThePanelRem
         behaviour.media().add({b.toStdString(), now, now, std::uint64_t(size)});
     });
     QStringList asked;
-    setDiskFreeSpaceOverride([&asked, size, spare](const QString &path) {
+    setVolumeSpaceOverride([&asked, size, spare, reserved](const QString &path) {
         asked << path;
-        return qint64(size) + spare;
+        return VolumeSpace{qint64(size) + spare + reserved, qint64(size) + spare};
     });
     if (faultCommand != 0)
         camera().setFault(quint32(faultCommand),
@@ -538,6 +599,96 @@ void tst_MainManagerDownload::transferThatFallsSilentIsGivenUpAndTheQueueGoesOn(
     // waiting behind it.
     QVERIFY(probe().wait("startDownLoad", 3, 5000));
     QCOMPARE(statuses(), QStringList({a + "=0", b + "=2"}));
+}
+
+void tst_MainManagerDownload::hostileTransferNeitherStallsNorCountsAWrongFile_data()
+{
+    QTest::addColumn<QString>("conduct");
+    QTest::addColumn<bool>("pulledOut"); // the camera is gone after its refusal
+    QTest::addColumn<int>("started");    // the first file's start status
+    QTest::addColumn<int>("ended");      // its end result, -1: none reported
+
+    QTest::newRow("refusal, then silence") << "refused" << false << 2 << -1;
+    QTest::newRow("refusal, then the camera pulled out") << "refused" << true << 2 << -1;
+    QTest::newRow("half the data, then 3 = 0") << "half" << false << 0 << 2;
+    QTest::newRow("a data packet twice, then 3 = 0") << "packet twice" << false << 0 << 2;
+    QTest::newRow("stray 3 = 0 before reply 2 = 0") << "stray end" << false << 0 << 0;
+}
+
+// The queue always goes on, the log request made meanwhile always gets its
+// one outcome, and a file counts as fetched only when it is the camera's.
+void tst_MainManagerDownload::hostileTransferNeitherStallsNorCountsAWrongFile()
+{
+    QFETCH(QString, conduct);
+    QFETCH(bool, pulledOut);
+    QFETCH(int, started);
+    QFETCH(int, ended);
+
+    manager()->setReplyDeadlines(500, 800);
+    sim::FullCamera &cam = camera();
+    const QStringList media = mediaNames(cam, 2);
+    const QString a = media[0];
+    const QString b = media[1];
+    const QString target = folder("media");
+    misbehaveOn(cam, a, conduct);
+    // What the panel does with a failure report.
+    connect(manager(), qOverload<QString, int>(&MainManager::startDownLoad), this,
+            [this, target, pulledOut](const QString &name, int status) {
+                if (status != 0)
+                    manager()->RemoveDownLoadItem(name, target);
+                if (pulledOut)
+                    sim::UsbBus::instance().failCall(sim::UsbCall::BulkWrite, -19);
+            });
+
+    manager()->AddDownLoadList({a, b}, target);
+    manager()->ReqLogIndex();
+    QVERIFY(probe().wait("allFileDownLoadOver", 1, 10000));
+    QVERIFY(probe().wait(pulledOut ? "reqLogIndexResult" : "LogDownLoad", 1, 10000));
+
+    const QString localA = target + "/" + fileName(a);
+    const QString localB = target + "/" + fileName(b);
+    QCOMPARE(statuses().first(), a + "=" + QString::number(started));
+    QCOMPARE(overs().filter(a), ended < 0 ? QStringList() : QStringList({a + ">" + localA + "=" + QString::number(ended)}));
+    QCOMPARE(localBytes(localA), ended == 0 ? cameraBytes(cam, a) : QByteArray("<missing>"));
+    if (pulledOut) {
+        QCOMPARE(statuses(), QStringList({a + "=2", b + "=2"}));
+        QCOMPARE(probe().last("reqLogIndexResult").values, QVariantList({false}));
+        QCOMPARE(probe().count("LogDownLoad"), 0);
+    } else {
+        QCOMPARE(overs().filter(b), QStringList({b + ">" + localB + "=0"}));
+        QCOMPARE(localBytes(localB), cameraBytes(cam, b));
+        QCOMPARE(probe().emissions("LogDownLoad").first().values, QVariantList({true}));
+        QCOMPARE(manager()->GetLogFileList().size(), 3);
+        QCOMPARE(probe().count("reqLogIndexResult"), 0);
+    }
+    QCOMPARE(probe().count("allFileDownLoadOver"), 1);
+    QVERIFY(manager()->activeDownLoad().isEmpty());
+    QVERIFY(manager()->parkedDownLoad().isEmpty());
+}
+
+// Cleaning the panel leaves MainManager only the file being fetched: a file
+// stopped at the front goes too, and what is queued next is fetched.
+void tst_MainManagerDownload::cuttingTheQueueDropsAStoppedFile()
+{
+    const QStringList media = mediaNames(camera(), 3);
+    setVolumeSpaceOverride([](const QString &path) {
+        const qint64 room = path.contains(QLatin1String("/full")) ? 0 : qint64(1) << 40;
+        return VolumeSpace{room, room};
+    });
+    manager()->AddDownLoadList({media[0], media[1]}, folder("full"));
+    QVERIFY(probe().wait("startDownLoad", 2));
+    QCOMPARE(manager()->parkedDownLoad().remoteName, media[0]);
+    QVERIFY(manager()->activeDownLoad().isEmpty());
+
+    manager()->CutDownLoadListToFirst();
+    QVERIFY(manager()->parkedDownLoad().isEmpty());
+    QCOMPARE(probe().count("allFileDownLoadOver"), 1);
+    manager()->AddDownLoadList({media[2]}, folder("room"));
+    QVERIFY(probe().wait("allFileDownLoadOver", 2));
+    const QString local = folder("room") + "/" + fileName(media[2]);
+    QCOMPARE(overs(), QStringList({media[2] + ">" + local + "=0"}));
+    QCOMPARE(localBytes(local), cameraBytes(camera(), media[2]));
+    QCOMPARE(requested(camera(), kCmdFileInfo), QStringList({media[0], media[2]}));
 }
 
 void tst_MainManagerDownload::failedLogRequestReportsOnceAndTheQueueGoesOn_data()

@@ -3,6 +3,7 @@
 // and real downloads from the simulated camera.
 
 #include "CameraRig.h"
+#include "DiskSpace.h"
 #include "DownLoadWnd.h"
 #include "DownLoadWndDelegate.h"
 #include "HintWnd.h"
@@ -23,11 +24,53 @@
 #include <QUrl>
 #include <QtTest>
 
+#include <csignal>
 #include <memory>
+
+#include <sys/resource.h>
 
 namespace {
 
 constexpr quint32 kCmdDownload = 2;
+constexpr quint32 kCmdFileInfo = 22;
+
+// No account may create a file here, root included.
+const QString kUnwritableFolder = QStringLiteral("/proc");
+
+// While it lives, no file of this process grows past the limit: a write
+// beyond it fails, as on a volume that fills (root is held to it too).
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_old = {};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+QStringList filesUnder(const QString &folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    return files;
+}
 
 using Buttons = QList<int>;
 
@@ -90,6 +133,7 @@ private slots:
 
     void cleanup()
     {
+        setVolumeSpaceOverride({});
         m_panel.reset();
         m_rig.reset();
         QDir::setCurrent(m_workingFolder);
@@ -360,6 +404,147 @@ private slots:
         QCOMPARE(m_panel->finished().last().usb_file, last);
         QCOMPARE(localBytes(folder + "/" + last.section('/', -1)), cameraBytes(camera, last));
         QCOMPARE(m_panel->getDownLoadCount(), 2);
+    }
+
+    void noFileCountsAsFetchedUnlessWhole_data()
+    {
+        QTest::addColumn<QString>("where"); // "unwritable", "unmakeable" or "filling"
+        QTest::addColumn<bool>("logRun");
+        QTest::newRow("unwritable existing folder") << "unwritable" << false;
+        QTest::newRow("folder that cannot be made") << "unmakeable" << false;
+        QTest::newRow("disk full part-way") << "filling" << false;
+        QTest::newRow("log run into an unwritable working folder") << "unwritable" << true;
+        QTest::newRow("log run on a disk that fills") << "filling" << true;
+    }
+
+    void noFileCountsAsFetchedUnlessWhole()
+    {
+        QFETCH(QString, where);
+        QFETCH(bool, logRun);
+        QVERIFY(m_rig->discover());
+        QVERIFY(m_rig->loginAs(0, "123456"));
+        const QString file = mediaFiles(1).at(0);
+        QString folder = m_dir->filePath("media");
+        if (where == "unwritable") {
+            folder = kUnwritableFolder;
+        } else if (where == "unmakeable") {
+            QFile plain(m_dir->filePath("plain"));
+            QVERIFY(plain.open(QIODevice::WriteOnly));
+            folder = m_dir->filePath("plain/media");
+        }
+        // Every camera file is larger than this.
+        std::unique_ptr<FileSizeLimit> limit(where == "filling" ? new FileSizeLimit(64) : nullptr);
+
+        if (logRun) {
+            if (where == "unwritable")
+                QVERIFY(QDir::setCurrent(folder));
+            m_rig->manager()->ReqLogIndex();
+            const char *outcome = where == "unwritable" ? "reqLogIndexResult" : "LogDownLoad";
+            QVERIFY(m_rig->probe().wait(outcome, 1, 20000));
+            limit.reset();
+            QVERIFY(QDir::setCurrent(m_dir->path()));
+            QCOMPARE(m_rig->probe().last(outcome).values, QVariantList({false}));
+            QCOMPARE(m_rig->manager()->GetLogFileList(), QList<QString>());
+            if (where == "unwritable")
+                QVERIFY(m_rig->sent(0, kCmdDownload).isEmpty());
+            QCOMPARE(filesUnder(m_dir->path()), QStringList());
+            return;
+        }
+
+        queue({file}, folder);
+        QTRY_COMPARE_WITH_TIMEOUT(m_panel->queue().value(0).state, 2, CameraRig::kWaitMs);
+        if (where == "filling")
+            QVERIFY(m_rig->probe().wait("allFileDownLoadOver", 1, CameraRig::kWaitMs));
+        limit.reset();
+        QCOMPARE(m_panel->queue().at(0).text, QStringLiteral("下载失败，未知错误"));
+        QVERIFY(m_panel->finished().isEmpty());
+        QVERIFY(!QFileInfo::exists(folder + "/" + file.section('/', -1)));
+        QCOMPARE(filesUnder(m_dir->path()), where == "unmakeable" ? QStringList({m_dir->filePath("plain")})
+                                                                  : QStringList());
+        // A folder that cannot take the file is refused before any request.
+        QCOMPARE(m_rig->sent(0, kCmdFileInfo).isEmpty(), where != "filling");
+        QVERIFY(m_rig->manager()->activeDownLoad().isEmpty());
+    }
+
+    void aFileThatFailsAgainNeverStopsTheQueue_data()
+    {
+        QTest::addColumn<QString>("cause"); // "space", "empty" or "silent"
+        QTest::addColumn<bool>("tickedAgain");
+        QTest::addColumn<int>("state");
+        QTest::newRow("retry, still no space") << "space" << false << 1;
+        QTest::newRow("retry of a zero-length file") << "empty" << false << 2;
+        QTest::newRow("retry while the camera is silent") << "silent" << false << 2;
+        QTest::newRow("ticked again for the same folder") << "space" << true << 1;
+    }
+
+    void aFileThatFailsAgainNeverStopsTheQueue()
+    {
+        QFETCH(QString, cause);
+        QFETCH(bool, tickedAgain);
+        QFETCH(int, state);
+        QVERIFY(m_rig->discover());
+        QVERIFY(m_rig->loginAs(0, "123456"));
+        m_rig->manager()->setReplyDeadlines(500, 800);
+        sim::FullCamera &camera = m_rig->camera(0);
+        const QStringList files = mediaFiles(4);
+        const QString room = m_dir->filePath("room");
+        QString bad = files.at(0);
+        QString badFolder = room;
+        if (cause == "space") {
+            badFolder = m_dir->filePath("full");
+            setVolumeSpaceOverride([](const QString &path) {
+                const qint64 bytes = path.contains(QLatin1String("/full")) ? 0 : qint64(1) << 40;
+                return VolumeSpace{qint64(1) << 40, bytes};
+            });
+        } else if (cause == "empty") {
+            bad = QStringLiteral("/mnt/sdcard/DCIM/t/EMPTY.MP4");
+            camera.edit([&](sim::camera::CameraBehaviour &behaviour) {
+                const QDateTime now = QDateTime::currentDateTime();
+                behaviour.media().add({bad.toStdString(), now, now, 0});
+            });
+        } else {
+            // Answers every length but that of the bad file.
+            const std::string silent = bad.toStdString();
+            camera.registerCommand(kCmdFileInfo, [&camera, silent](const sim::CommandRequest &request,
+                                                                  sim::Outbox &out) {
+                const char *field = reinterpret_cast<const char *>(request.payload);
+                const std::string name(field, strnlen(field, qMin<size_t>(128, request.payloadLength)));
+                if (name == silent)
+                    return;
+                const auto source = camera.store().file(name);
+                std::vector<std::uint8_t> length(8, 0);
+                for (int i = 0; i < 8 && source; ++i)
+                    length[size_t(i)] = std::uint8_t(source->size() >> (8 * i));
+                out.reply(kCmdFileInfo, source ? 0 : 1, source ? length : std::vector<std::uint8_t>());
+            });
+        }
+
+        queue({bad}, badFolder);
+        queue({files.at(1)}, room);
+        QTRY_COMPARE_WITH_TIMEOUT(m_panel->finished().size(), 1, CameraRig::kWaitMs);
+        QCOMPARE(m_panel->queue().at(0).state, state);
+
+        // Again, with another file behind it and the log page asking meanwhile.
+        if (tickedAgain)
+            queue({bad}, badFolder);
+        else
+            m_panel->onSignalItemReload(0);
+        queue({files.at(2)}, room);
+        m_rig->manager()->ReqLogIndex();
+        QVERIFY(m_rig->probe().wait("LogDownLoad", 1, 20000));
+        QTRY_COMPARE_WITH_TIMEOUT(m_panel->finished().size(), 2, CameraRig::kWaitMs);
+        QCOMPARE(m_panel->finished().at(1).usb_file, files.at(2));
+        QCOMPARE(m_panel->getDownLoadCount(), 1);
+        QCOMPARE(m_panel->queue().at(0).usb_file, bad);
+        QCOMPARE(m_panel->queue().at(0).state, state);
+        QVERIFY(m_rig->manager()->parkedDownLoad().isEmpty());
+
+        // After a clean the next file is fetched.
+        m_panel->onCleanBtnClicked();
+        QCOMPARE(m_panel->getDownLoadCount(), 0);
+        queue({files.at(3)}, room);
+        QTRY_COMPARE_WITH_TIMEOUT(m_panel->finished().size(), 3, CameraRig::kWaitMs);
+        QCOMPARE(localBytes(room + "/" + files.at(3).section('/', -1)), cameraBytes(camera, files.at(3)));
     }
 
 private:

@@ -106,6 +106,8 @@ private slots:
     void transferEndClosesFileBeforeCallback_data();
     void transferEndClosesFileBeforeCallback();
     void unsolicitedRepliesKeepStateSound();
+    void transferEndsOnlyWithItsOwnRepliesAndReportsALostFile_data();
+    void transferEndsOnlyWithItsOwnRepliesAndReportsALostFile();
     void nameCountFollowsWhatArrived_data();
     void nameCountFollowsWhatArrived();
     void logNameWithoutNulIsTerminatedCopy();
@@ -118,6 +120,7 @@ private slots:
 
 private:
     void receive(const QByteArray &packet, int device = 0);
+    void request(const QString &path);
     void startDownload(const QString &path);
 
     QTemporaryDir folder_;
@@ -156,11 +159,19 @@ void tst_ReceiveDispatch::receive(const QByteArray &packet, int device)
 
 void tst_ReceiveDispatch::startDownload(const QString &path)
 {
-    DevSession &session = *context_.session(0);
-    const QByteArray local = path.toLocal8Bit();
-    std::memcpy(session.localPath, local.constData(), static_cast<size_t>(local.size()));
+    request(path);
     receive(reply(CMD_DOWNLOAD, 0));
-    QVERIFY(session.file);
+    QVERIFY(context_.session(0)->file);
+}
+
+void tst_ReceiveDispatch::request(const QString &path)
+{
+    // What RequestDownload leaves behind once its packet is written.
+    DevSession &session = *context_.session(0);
+    const QByteArray local = QFile::encodeName(path);
+    std::memset(session.localPath, 0, sizeof session.localPath);
+    std::memcpy(session.localPath, local.constData(), static_cast<size_t>(local.size()));
+    session.requested = 1;
 }
 
 void tst_ReceiveDispatch::bareReplyGivesNullPayload()
@@ -275,6 +286,64 @@ void tst_ReceiveDispatch::unsolicitedRepliesKeepStateSound()
     QCOMPARE(session.transferOpen, quint8(0));
     QCOMPARE(session.indexMode, int(INDEX_IDLE));
     QCOMPARE(recorder_->commands(), (QList<int>{CMD_DOWNLOAD, CMD_TRANSFER_END, CMD_TRANSFER_END}));
+}
+
+void tst_ReceiveDispatch::transferEndsOnlyWithItsOwnRepliesAndReportsALostFile_data()
+{
+    QTest::addColumn<QString>("local");           // relative to the test folder, or absolute
+    QTest::addColumn<QList<QByteArray>>("packets"); // what the camera sends after the request
+    QTest::addColumn<QList<int>>("results");      // the results of replies 2 and 3 as reported
+    QTest::addColumn<QByteArray>("written");      // null: not looked at
+
+    const QByteArray accept = reply(CMD_DOWNLOAD, 0);
+    const QByteArray end = reply(CMD_TRANSFER_END, 0);
+    const int lost = TESSVAR_RESULT_LOCAL_FILE;
+    QTest::newRow("whole file") << "whole.bin" << QList<QByteArray>{accept, dataPacket("abc"), end}
+                                << QList<int>{0, 0} << QByteArray("abc");
+    QTest::newRow("stray end before the answer")
+        << "stray.bin" << QList<QByteArray>{end, accept, dataPacket("abc"), end} << QList<int>{0, 0, 0}
+        << QByteArray("abc");
+    QTest::newRow("repeated acceptance keeps the data")
+        << "twice.bin" << QList<QByteArray>{accept, dataPacket("abc"), accept, dataPacket("def"), end}
+        << QList<int>{0, 0, 0} << QByteArray("abcdef");
+    QTest::newRow("refused, then its end") << "refused.bin"
+                                           << QList<QByteArray>{reply(CMD_DOWNLOAD, 1), dataPacket("abc"), end}
+                                           << QList<int>{1, 0} << QByteArray("<missing>");
+    QTest::newRow("local file cannot be opened")
+        << "no/such/folder/x.bin" << QList<QByteArray>{accept, dataPacket("abc"), end} << QList<int>{lost, lost}
+        << QByteArray("<missing>");
+    QTest::newRow("disk full") << "/dev/full" << QList<QByteArray>{accept, dataPacket("abc"), end}
+                               << QList<int>{0, lost} << QByteArray();
+    QTest::newRow("disk full, camera's own failure kept")
+        << "/dev/full" << QList<QByteArray>{accept, dataPacket("abc"), reply(CMD_TRANSFER_END, 5)}
+        << QList<int>{0, 5} << QByteArray();
+}
+
+// Whoever is told of a transfer's end may take the file for the camera's
+// only when it is whole, and a reply that no request awaits must not end or
+// restart the transfer under way.
+void tst_ReceiveDispatch::transferEndsOnlyWithItsOwnRepliesAndReportsALostFile()
+{
+    QFETCH(QString, local);
+    QFETCH(QList<QByteArray>, packets);
+    QFETCH(QList<int>, results);
+    QFETCH(QByteArray, written);
+    const QString path = QDir::isAbsolutePath(local) ? local : folder_.filePath(local);
+    request(path);
+    for (const QByteArray &packet : packets)
+        receive(packet);
+
+    QList<int> reported;
+    for (const ReportRecorder::Report &report : recorder_->reports())
+        reported << report.result;
+    QCOMPARE(reported, results);
+    if (!written.isNull())
+        QCOMPARE(readFile(path), written);
+    const DevSession &session = *context_.session(0);
+    QCOMPARE(session.transferOpen, quint8(0));
+    QCOMPARE(session.requested, quint8(0));
+    QVERIFY(!session.file);
+    QCOMPARE(session.localPath[0], '\0');
 }
 
 void tst_ReceiveDispatch::nameCountFollowsWhatArrived_data()
