@@ -24,8 +24,9 @@ DeviceConfigureWnd::DeviceConfigureWnd(QWidget *parent)
     m_hintWnd->showOkBtn(false);
     m_hintWnd->setHintText(QString());
 
+    // A click emits both pressed and clicked; answering both would show the
+    // page twice and ask the camera twice.
     connect(m_ui->listWidget, &QListWidget::clicked, this, &DeviceConfigureWnd::onSignalItemClicked);
-    connect(m_ui->listWidget, &QListWidget::pressed, this, &DeviceConfigureWnd::onSignalItemClicked);
     connect(m_manager, &MainManager::updateDevConfigParamOver, this,
             &DeviceConfigureWnd::onSignalUpdateDevConfigParamOver);
 
