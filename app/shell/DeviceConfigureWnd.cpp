@@ -100,11 +100,7 @@ void DeviceConfigureWnd::showEvent(QShowEvent *event)
 
     m_manager->ReqDevAllConfigParam();
     m_hintWnd->setHintText(tr("参数初始化中，请稍候..."));
-    if (parentWidget())
-        m_hintWnd->resize(parentWidget()->size());
     m_hintWnd->showOkBtn(true);
-    m_hintWnd->move(0, 0);
-    m_hintWnd->raise();
     m_hintWnd->show();
 }
 

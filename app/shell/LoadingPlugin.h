@@ -15,8 +15,9 @@ class LoadingPlugin;
 // animation runs while it is shown. All busy overlays of the process advance
 // one shared frame counter.
 //
-// The page builds it once, hides it at once, and sizes, places, raises, shows
-// and hides it.
+// The page builds it once, hides it at once, and shows and hides it. Whenever
+// it shows it covers its whole parent and comes above every sibling, and it
+// follows the parent's size while shown.
 class LoadingPlugin : public QWidget
 {
     Q_OBJECT
@@ -26,6 +27,9 @@ public:
     ~LoadingPlugin() override;
 
     void SetWaitingText(const QString &text);
+    // Where the picture and text sit in the covered area, centred unless a
+    // page keeps its middle free for controls the operator still reads.
+    void setRowAlignment(Qt::Alignment alignment);
 
 public slots:
     void onTimerChangePic();

@@ -155,7 +155,7 @@ void tst_DeviceConfigureWnd::firstShowAsksForAllParametersOnce()
     parent.show();
     // Nothing has reached the GUI thread yet: the overlay is up.
     QVERIFY(overlay->isVisible());
-    QCOMPARE(overlay->size(), parent.size());
+    QCOMPARE(overlay->geometry(), navigator->rect());
     QVERIFY(showsText(overlay, QStringLiteral("参数初始化中，请稍候...")));
     QTRY_VERIFY(overlay->isHidden());
     QCOMPARE(received(*m_rig, std::uint32_t(request)), 1);
