@@ -474,7 +474,13 @@ void CLoginWidget::showBusy(Busy busy, const QString &text)
     QWidget *host = busy == Busy::Exiting ? static_cast<QWidget *>(this) : m_ui->devListFrame;
     if (m_loading->parentWidget() != host)
         m_loading->setParent(host);
-    m_loading->setRowAlignment(busy == Busy::LoggingIn ? Qt::AlignBottom : Qt::AlignVCenter);
+    QMargins rowMargins;
+    if (busy == Busy::LoggingIn) {
+        if (QLayout *layout = m_ui->devListFrame->layout())
+            layout->activate();
+        rowMargins.setTop(m_ui->loginFrame->mapTo(host, QPoint(0, m_ui->loginFrame->height())).y());
+    }
+    m_loading->setRowMargins(rowMargins);
     m_loading->SetWaitingText(text);
     m_loading->show();
 }

@@ -37,10 +37,9 @@ void LoadingPlugin::SetWaitingText(const QString &text)
     m_ui->loadText->setText(text);
 }
 
-void LoadingPlugin::setRowAlignment(Qt::Alignment alignment)
+void LoadingPlugin::setRowMargins(const QMargins &margins)
 {
-    m_ui->horizontalLayout->setAlignment(m_ui->loadPic, alignment);
-    m_ui->horizontalLayout->setAlignment(m_ui->loadText, alignment);
+    m_ui->horizontalLayout->setContentsMargins(margins);
 }
 
 void LoadingPlugin::onTimerChangePic()

@@ -27,9 +27,10 @@ public:
     ~LoadingPlugin() override;
 
     void SetWaitingText(const QString &text);
-    // Where the picture and text sit in the covered area, centred unless a
-    // page keeps its middle free for controls the operator still reads.
-    void setRowAlignment(Qt::Alignment alignment);
+    // The picture and text are centred in the covered area less these
+    // margins: a page whose controls stay readable under the veil keeps them
+    // clear of the busy row.
+    void setRowMargins(const QMargins &margins);
 
 public slots:
     void onTimerChangePic();
