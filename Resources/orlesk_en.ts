@@ -413,6 +413,14 @@
         <source>下载失败，未知错误</source>
         <translation>Failed: unknown error</translation>
     </message>
+    <message>
+        <source>清空列表</source>
+        <translation>Clear the list</translation>
+    </message>
+    <message>
+        <source>隐藏下载列表</source>
+        <translation>Hide the download list</translation>
+    </message>
 </context>
 <context>
     <name>DownLoadWndDelegate</name>
@@ -925,6 +933,22 @@
         <source>日志导出结束</source>
         <translation>Logs exported</translation>
     </message>
+    <message>
+        <source>首页</source>
+        <translation>First page</translation>
+    </message>
+    <message>
+        <source>上一页</source>
+        <translation>Previous page</translation>
+    </message>
+    <message>
+        <source>下一页</source>
+        <translation>Next page</translation>
+    </message>
+    <message>
+        <source>末页</source>
+        <translation>Last page</translation>
+    </message>
 </context>
 <context>
     <name>LoginListItem</name>
@@ -1227,6 +1251,10 @@
     <message>
         <source>开始时间不能大于结束时间</source>
         <translation>The start time cannot be later than the end time</translation>
+    </message>
+    <message>
+        <source>下载选中的文件</source>
+        <translation>Download the selected files</translation>
     </message>
 </context>
 <context>

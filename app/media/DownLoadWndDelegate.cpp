@@ -3,18 +3,22 @@
 #include "DownLoadWnd.h"
 #include "TreeItemDelegate.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QToolTip>
 
 namespace {
 
 const QColor kGrey(143, 143, 143);
 const QColor kFailed(255, 39, 39);
 const QColor kImportant(255, 0, 0);
-const int kRetryWidth = 60;
 const int kRetryHeight = 26;
+// The retry button's text keeps this much of the button for its frame.
+const int kRetryPadding = 8;
 const int kRetryHitHeight = 24;
 
 } // namespace
@@ -57,7 +61,8 @@ QRect DownLoadWndDelegate::buttonRect(Button button, const QRect &cell)
     case OpenButton:
         return QRect(cell.left() + kMargin, cell.top(), kIconWidth, kIconHeight);
     case RetryButton:
-        return QRect(cell.left() + kMargin, cell.top(), kRetryWidth, kRetryHeight);
+        // All the room the delete button leaves, so that its text is not cut.
+        return QRect(cell.left() + kMargin, cell.top(), cell.width() - 3 * kMargin - kIconWidth, kRetryHeight);
     case NoButton:
         break;
     }
@@ -107,24 +112,25 @@ void DownLoadWndDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
         painter->drawText(cell, Qt::AlignCenter, QStringLiteral("%1").arg(item.seq, 2, 10, QLatin1Char('0')));
         break;
     case 1: {
-        const QString name = item.usb_file.mid(item.usb_file.lastIndexOf(QLatin1Char('/')) + 1);
+        const QString name = cellText(row, 1);
         const QString iconPath = TreeItemDelegate::iconPath(name);
         if (!iconPath.isEmpty())
             painter->drawImage(QRect(cell.left() + kMargin, cell.top() + (cell.height() - kIconHeight) / 2,
                                      kIconWidth, kIconHeight),
                                QImage(iconPath), QRect(0, 0, kIconWidth, kIconHeight));
-        const int left = cell.left() + kMargin + kIconWidth;
-        const int room = cell.right() - kMargin - kIconWidth - left;
-        const QString shown = option.fontMetrics.elidedText(name, Qt::ElideRight, qMax(room, 0));
+        const QRect room = textRect(1, cell);
         painter->setPen(name.toUpper().contains(QLatin1String("IMP")) ? kImportant : QColor(Qt::black));
-        painter->drawText(QRect(left, cell.top(), qMax(room, 0), cell.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                          shown);
+        painter->drawText(room, Qt::AlignLeft | Qt::AlignVCenter,
+                          option.fontMetrics.elidedText(name, Qt::ElideRight, room.width()));
         break;
     }
-    case 2:
+    case 2: {
+        const QRect room = textRect(2, cell);
         painter->setPen(m_viewMode == 1 || item.state == -1 || item.state == 0 ? kGrey : kFailed);
-        painter->drawText(cell.adjusted(kMargin, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, item.text);
+        painter->drawText(room, Qt::AlignLeft | Qt::AlignVCenter,
+                          option.fontMetrics.elidedText(item.text, Qt::ElideRight, room.width()));
         break;
+    }
     case 3:
         for (Button button : shownButtons(row)) {
             QStyleOptionButton style;
@@ -142,7 +148,8 @@ void DownLoadWndDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
                 source = m_openButton.data();
             if (button == RetryButton) {
                 source = m_retryButton.data();
-                style.text = tr("重新下载");
+                style.text = option.fontMetrics.elidedText(tr("重新下载"), Qt::ElideRight,
+                                                           style.rect.width() - kRetryPadding);
             }
             QApplication::style()->drawControl(QStyle::CE_PushButton, &style, painter, source);
         }
@@ -151,6 +158,40 @@ void DownLoadWndDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
         break;
     }
     painter->restore();
+}
+
+QRect DownLoadWndDelegate::textRect(int column, const QRect &cell)
+{
+    if (column == 1) {
+        const int left = cell.left() + kMargin + kIconWidth;
+        return QRect(left, cell.top(), qMax(cell.right() - kMargin - kIconWidth - left, 0), cell.height());
+    }
+    return cell.adjusted(kMargin, 0, -kMargin, 0);
+}
+
+QString DownLoadWndDelegate::cellText(int row, int column) const
+{
+    const QVector<DownLoadItem> &list = m_viewMode == 1 ? m_finished : m_queue;
+    if (row < 0 || row >= list.size())
+        return QString();
+    const DownLoadItem &item = list.at(row);
+    if (column == 1)
+        return item.usb_file.mid(item.usb_file.lastIndexOf(QLatin1Char('/')) + 1);
+    return column == 2 ? item.text : QString();
+}
+
+bool DownLoadWndDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                                    const QModelIndex &index)
+{
+    // A name or status cut to its cell shows whole in the tooltip.
+    const QString text = cellText(index.row(), index.column());
+    if (event->type() != QEvent::ToolTip || text.isEmpty())
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    if (option.fontMetrics.horizontalAdvance(text) > textRect(index.column(), option.rect).width())
+        QToolTip::showText(event->globalPos(), text, view, option.rect);
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 bool DownLoadWndDelegate::editorEvent(QEvent *event, QAbstractItemModel *, const QStyleOptionViewItem &option,

@@ -33,12 +33,19 @@ public:
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     bool editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,
                      const QModelIndex &index) override;
+    bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                   const QModelIndex &index) override;
 
     // The drawn rectangle of a button in a cell.
     static QRect buttonRect(Button button, const QRect &cell);
     // The button of the operations cell of row at point; NoButton when the
     // view and the row's state show none there.
     Button buttonAt(int row, const QRect &cell, const QPoint &point) const;
+
+    // The room of a cell's text: the file name after its icon, the status.
+    static QRect textRect(int column, const QRect &cell);
+    // The whole text of the file name (column 1) or status (column 2) cell.
+    QString cellText(int row, int column) const;
 
 signals:
     void SignalItemWidgetDelete(int indexrow);

@@ -14,6 +14,8 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QListWidgetItem>
 #include <QRegExpValidator>
 #include <QStandardItemModel>
@@ -25,7 +27,11 @@ namespace {
 // The order of the lines read, across all files of one load.
 int s_logOrder = 0;
 
-const int kColumnWidths[] = {260, 260, 750};
+// The details take the rest of the row, 750 px on a page of the window's size.
+const int kNumberWidth = 260;
+const int kTimeWidth = 260;
+// Narrower than this, the details scroll rather than shrink.
+const int kMinDetailsWidth = 300;
 
 void prepareDateEdit(QDateTimeEdit *edit)
 {
@@ -50,6 +56,7 @@ LogMsgWnd::LogMsgWnd(QWidget *parent)
     m_currentPage = 1;
     m_ui->point_frame->hide();
     m_ui->errorText->hide();
+    reserveErrorRoom();
     m_overlay->resize(size());
     m_overlay->showPathLabel(false);
     m_overlay->raise();
@@ -91,6 +98,7 @@ LogMsgWnd::LogMsgWnd(QWidget *parent)
     m_ui->tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_ui->tableView->horizontalHeader()->hide();
     m_ui->tableView->verticalHeader()->hide();
+    m_ui->tableView->viewport()->installEventFilter(this);
 
     prepareDateEdit(m_ui->start_date);
     prepareDateEdit(m_ui->end_date);
@@ -106,6 +114,19 @@ LogMsgWnd::~LogMsgWnd()
     m_logFiles.clear();
     m_allEntries.clear();
     m_shownRows.clear();
+}
+
+void LogMsgWnd::reserveErrorRoom()
+{
+    // The page-jump error keeps its room while hidden, so that showing it does
+    // not push the pager aside.
+    QSizePolicy policy = m_ui->errorText->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    m_ui->errorText->setSizePolicy(policy);
+    m_ui->errorText->ensurePolished();
+    const QFontMetrics metrics(m_ui->errorText->font());
+    m_ui->errorText->setMinimumWidth(
+            qMax(metrics.horizontalAdvance(tr("未输入页数")), metrics.horizontalAdvance(tr("页数超出范围"))));
 }
 
 void LogMsgWnd::showEvent(QShowEvent *event)
@@ -251,6 +272,10 @@ void LogMsgWnd::showPage()
         QList<QStandardItem *> cells{
             new QStandardItem(QStringLiteral("%1").arg(m_firstRow, 2, 10, QLatin1Char('0'))),
             new QStandardItem(entry.timeText), new QStandardItem(entry.details)};
+        // Number and time sit centred under their headings.
+        cells.at(0)->setTextAlignment(Qt::AlignCenter);
+        cells.at(1)->setTextAlignment(Qt::AlignCenter);
+        cells.last()->setToolTip(entry.details);
         for (QStandardItem *cell : cells) {
             cell->setFont(font);
             if (i % 2)
@@ -258,8 +283,25 @@ void LogMsgWnd::showPage()
         }
         m_model->appendRow(cells);
     }
-    for (int column = 0; column < 3; ++column)
-        m_ui->tableView->setColumnWidth(column, kColumnWidths[column]);
+    fitColumns();
+}
+
+void LogMsgWnd::fitColumns()
+{
+    // The details take what the table has left beyond their own width, so a
+    // table that fits the columns shows no horizontal scroll bar.
+    m_ui->tableView->setColumnWidth(0, kNumberWidth);
+    m_ui->tableView->setColumnWidth(1, kTimeWidth);
+    const int left = m_ui->tableView->viewport()->width() - kNumberWidth - kTimeWidth;
+    m_ui->tableView->setColumnWidth(2, qMax(left, kMinDetailsWidth));
+}
+
+bool LogMsgWnd::eventFilter(QObject *watched, QEvent *event)
+{
+    // The table's viewport narrows when its vertical scroll bar comes.
+    if (watched == m_ui->tableView->viewport() && event->type() == QEvent::Resize)
+        fitColumns();
+    return QWidget::eventFilter(watched, event);
 }
 
 void LogMsgWnd::changePage(int page)

@@ -44,6 +44,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Reads the file's lines into m_allEntries from position count on.
@@ -52,6 +53,8 @@ private:
     void showPage();
     void changePage(int page);
     void showOverlay(const QString &text, bool okButton);
+    void reserveErrorRoom();
+    void fitColumns();
 
     const QScopedPointer<Ui::LogMsgWnd> m_ui;
     MainManager *m_manager = nullptr;

@@ -59,10 +59,12 @@ CLoginWidget::CLoginWidget(QWidget *parent)
     m_ui->pwdInput->setContextMenuPolicy(Qt::NoContextMenu);
 
     m_loading = new LoadingPlugin(m_ui->devListFrame);
-    m_loading->resize(m_ui->devListFrame->size());
-    m_loading->move(0, 0);
-    m_loading->raise();
     m_loading->hide();
+    // The prompt's error line keeps its room, so the Log in button stays put
+    // when the line comes and goes.
+    QSizePolicy errorPolicy = m_ui->errorTextFrame->sizePolicy();
+    errorPolicy.setRetainSizeWhenHidden(true);
+    m_ui->errorTextFrame->setSizePolicy(errorPolicy);
 
     m_pwdRecoverWidget = new PwdRecoverWidget(this);
     m_pwdRecoverWidget->move(0, 0);
@@ -466,24 +468,20 @@ void CLoginWidget::backToStart()
 
 void CLoginWidget::showBusy(Busy busy, const QString &text)
 {
-    // The overlay covers what is waiting: the list area while recognising and
-    // loading, the password prompt while logging in, the window while exiting.
+    // The overlay covers what is waiting: the list area while recognising,
+    // loading and logging in, the window while exiting. While logging in the
+    // prompt stays readable under the veil, so the busy row goes below it.
     QWidget *host = busy == Busy::Exiting ? static_cast<QWidget *>(this) : m_ui->devListFrame;
     if (m_loading->parentWidget() != host)
         m_loading->setParent(host);
-    QRect area = host->rect();
+    QMargins rowMargins;
     if (busy == Busy::LoggingIn) {
-        // The prompt has just hidden its error line: measure it laid out anew.
-        for (QWidget *frame :
-             {static_cast<QWidget *>(m_ui->loginFrame), static_cast<QWidget *>(m_ui->devListFrame)}) {
-            if (QLayout *layout = frame->layout())
-                layout->activate();
-        }
-        area = QRect(m_ui->loginFrame->mapTo(host, QPoint(0, 0)), m_ui->loginFrame->size());
+        if (QLayout *layout = m_ui->devListFrame->layout())
+            layout->activate();
+        rowMargins.setTop(m_ui->loginFrame->mapTo(host, QPoint(0, m_ui->loginFrame->height())).y());
     }
-    m_loading->setGeometry(area);
+    m_loading->setRowMargins(rowMargins);
     m_loading->SetWaitingText(text);
-    m_loading->raise();
     m_loading->show();
 }
 

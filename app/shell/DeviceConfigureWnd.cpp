@@ -24,8 +24,9 @@ DeviceConfigureWnd::DeviceConfigureWnd(QWidget *parent)
     m_hintWnd->showOkBtn(false);
     m_hintWnd->setHintText(QString());
 
+    // A click emits both pressed and clicked; answering both would show the
+    // page twice and ask the camera twice.
     connect(m_ui->listWidget, &QListWidget::clicked, this, &DeviceConfigureWnd::onSignalItemClicked);
-    connect(m_ui->listWidget, &QListWidget::pressed, this, &DeviceConfigureWnd::onSignalItemClicked);
     connect(m_manager, &MainManager::updateDevConfigParamOver, this,
             &DeviceConfigureWnd::onSignalUpdateDevConfigParamOver);
 
@@ -99,11 +100,7 @@ void DeviceConfigureWnd::showEvent(QShowEvent *event)
 
     m_manager->ReqDevAllConfigParam();
     m_hintWnd->setHintText(tr("参数初始化中，请稍候..."));
-    if (parentWidget())
-        m_hintWnd->resize(parentWidget()->size());
     m_hintWnd->showOkBtn(true);
-    m_hintWnd->move(0, 0);
-    m_hintWnd->raise();
     m_hintWnd->show();
 }
 

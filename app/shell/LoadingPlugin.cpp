@@ -1,4 +1,5 @@
 #include "LoadingPlugin.h"
+#include "OverlayCover.h"
 #include "ui_LoadingPlugin.h"
 
 #include <QTimer>
@@ -18,6 +19,7 @@ LoadingPlugin::LoadingPlugin(QWidget *parent)
     , m_ui(new Ui::LoadingPlugin)
 {
     m_ui->setupUi(this);
+    OverlayCover::attach(this);
     m_timer = new QTimer(this);
     connect(m_timer, &QTimer::timeout, this, &LoadingPlugin::onTimerChangePic);
     // A picture that does not load still takes its place, so the frame
@@ -33,6 +35,11 @@ LoadingPlugin::~LoadingPlugin() = default;
 void LoadingPlugin::SetWaitingText(const QString &text)
 {
     m_ui->loadText->setText(text);
+}
+
+void LoadingPlugin::setRowMargins(const QMargins &margins)
+{
+    m_ui->horizontalLayout->setContentsMargins(margins);
 }
 
 void LoadingPlugin::onTimerChangePic()

@@ -15,8 +15,9 @@ class LoadingPlugin;
 // animation runs while it is shown. All busy overlays of the process advance
 // one shared frame counter.
 //
-// The page builds it once, hides it at once, and sizes, places, raises, shows
-// and hides it.
+// The page builds it once, hides it at once, and shows and hides it. Whenever
+// it shows it covers its whole parent and comes above every sibling, and it
+// follows the parent's size while shown.
 class LoadingPlugin : public QWidget
 {
     Q_OBJECT
@@ -26,6 +27,10 @@ public:
     ~LoadingPlugin() override;
 
     void SetWaitingText(const QString &text);
+    // The picture and text are centred in the covered area less these
+    // margins: a page whose controls stay readable under the veil keeps them
+    // clear of the busy row.
+    void setRowMargins(const QMargins &margins);
 
 public slots:
     void onTimerChangePic();

@@ -1,4 +1,5 @@
 #include "HintWnd.h"
+#include "OverlayCover.h"
 #include "ui_HintWnd.h"
 
 #include <QTimer>
@@ -14,6 +15,7 @@ HintWnd::HintWnd(QWidget *parent)
 {
     m_timer = new QTimer(this);
     m_ui->setupUi(this);
+    OverlayCover::attach(this);
     m_ui->path->hide();
     m_ui->timerLabel->hide();
     m_ui->timerLabel->setText(QString::number(kCountdownStart));

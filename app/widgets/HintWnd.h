@@ -14,7 +14,8 @@ class HintWnd;
 // button and a countdown (3, 2, 1, then timeOver()).
 //
 // The page builds it once, hides it at once (it does not hide itself), and
-// sizes, places, raises, shows and hides it.
+// shows and hides it. Whenever it shows it covers its whole parent and comes
+// above every sibling, and it follows the parent's size while shown.
 class HintWnd : public QWidget
 {
     Q_OBJECT

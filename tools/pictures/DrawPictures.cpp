@@ -261,15 +261,91 @@ void gear(QPainter &p, State state)
     p.drawPath(ring);
 }
 
+// The download arrow into a tray, centred on c; the title band's picture and
+// the media page's button share it.
+void downloadArrow(QPainter &p, const QPointF &c, const QColor &ink)
+{
+    p.setPen(roundPen(ink, 1.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawLine(c + QPointF(0, -8), c + QPointF(0, 2));
+    p.drawLine(c + QPointF(-4, -1.5), c + QPointF(0, 2.5));
+    p.drawLine(c + QPointF(4, -1.5), c + QPointF(0, 2.5));
+    p.drawPolyline(QPolygonF({c + QPointF(-7, 2), c + QPointF(-7, 7), c + QPointF(7, 7), c + QPointF(7, 2)}));
+}
+
 void download(QPainter &p, State state)
 {
     bandBackground(p, state);
-    p.setPen(roundPen(kWhite, 1.8));
+    downloadArrow(p, QPointF(12, 12), kWhite);
+}
+
+// The media page's download button sits on the white tool row: a filled
+// button that carries its own contrast.
+void mediaDownload(QPainter &p, const QSize &s, State state)
+{
+    const QColor fill = state == State::Hover ? QColor(96, 162, 228)
+            : state == State::Pressed       ? QColor(52, 118, 186)
+                                            : kButtonBlue;
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill);
+    p.drawRoundedRect(QRectF(0, 0, s.width(), s.height()), 3, 3);
+    downloadArrow(p, QPointF(s.width() / 2.0, s.height() / 2.0), kWhite);
+}
+
+// Buttons on white panels: a slate glyph, a light tile under the mouse and a
+// blue one while pressed.
+QColor glyphOnWhite(State state)
+{
+    return state == State::Pressed ? kWhite : state == State::Hover ? kBlue : kSlate;
+}
+
+void whiteTile(QPainter &p, const QSize &s, State state, bool framed)
+{
+    const QRectF r(0.5, 0.5, s.width() - 1, s.height() - 1);
+    if (state == State::Pressed) {
+        p.setPen(QPen(kBlue, 1));
+        p.setBrush(kBlue);
+    } else if (state == State::Hover) {
+        p.setPen(QPen(kBlue, 1));
+        p.setBrush(QColor(232, 241, 253));
+    } else if (framed) {
+        p.setPen(QPen(QColor(204, 204, 204), 1));
+        p.setBrush(kWhite);
+    } else {
+        return;
+    }
+    p.drawRoundedRect(r, 2, 2);
+}
+
+// The download panel's hide button: a chevron that points the way the panel
+// goes.
+void panelHide(QPainter &p, const QSize &s, State state)
+{
+    whiteTile(p, s, state, false);
+    p.setPen(roundPen(glyphOnWhite(state), 1.8));
     p.setBrush(Qt::NoBrush);
-    p.drawLine(QPointF(12, 4), QPointF(12, 14));
-    p.drawLine(QPointF(8, 10.5), QPointF(12, 14.5));
-    p.drawLine(QPointF(16, 10.5), QPointF(12, 14.5));
-    p.drawPolyline(QPolygonF({QPointF(5, 14), QPointF(5, 19), QPointF(19, 19), QPointF(19, 14)}));
+    p.drawPolyline(QPolygonF({QPointF(7, 9.5), QPointF(12, 14.5), QPointF(17, 9.5)}));
+}
+
+enum class Pager { First, Previous, Next, Last };
+
+// The log page's pager: chevrons, with a bar for the first and last page.
+void pager(QPainter &p, const QSize &s, Pager kind, State state)
+{
+    whiteTile(p, s, state, true);
+    p.setPen(roundPen(glyphOnWhite(state), 1.8));
+    p.setBrush(Qt::NoBrush);
+    const qreal mid = s.height() / 2.0;
+    const bool back = kind == Pager::First || kind == Pager::Previous;
+    const bool bar = kind == Pager::First || kind == Pager::Last;
+    const qreal shift = bar ? (back ? 1.5 : -1.5) : 0;
+    const qreal tip = s.width() / 2.0 + (back ? -2.5 : 2.5) + shift;
+    const qreal tail = tip + (back ? 5 : -5);
+    p.drawPolyline(QPolygonF({QPointF(tail, mid - 5), QPointF(tip, mid), QPointF(tail, mid + 5)}));
+    if (bar) {
+        const qreal x = tip + (back ? -2.5 : 2.5);
+        p.drawLine(QPointF(x, mid - 5.5), QPointF(x, mid + 5.5));
+    }
 }
 
 void folder(QPainter &p, const QColor &color, const QRectF &r)
@@ -466,6 +542,22 @@ void drawAll()
             for (int dot = 0; dot < 3; ++dot)
                 p.drawEllipse(QPointF(9 + dot * 3.5, 15), 1.1, 1.1);
         });
+    }
+    for (const auto &state : states) {
+        const State s = state.second;
+        save(QStringLiteral("MEDIA_DOWNLOAD_") + state.first, QSize(90, 30),
+             [s](QPainter &p, const QSize &size) { mediaDownload(p, size, s); });
+        save(QStringLiteral("PANEL_HIDE_") + state.first, icon,
+             [s](QPainter &p, const QSize &size) { panelHide(p, size, s); });
+        const QList<QPair<QString, Pager>> pagers{{QStringLiteral("FIRST"), Pager::First},
+                                                  {QStringLiteral("PREVIOUS"), Pager::Previous},
+                                                  {QStringLiteral("NEXT"), Pager::Next},
+                                                  {QStringLiteral("LAST"), Pager::Last}};
+        for (const auto &page : pagers) {
+            const Pager kind = page.second;
+            save(QStringLiteral("PAGE_%1_%2").arg(page.first, state.first), QSize(26, 26),
+                 [kind, s](QPainter &p, const QSize &size) { pager(p, size, kind, s); });
+        }
     }
     save(QStringLiteral("MIN_DISABLE"), icon,
          [](QPainter &p, const QSize &) { minimise(p, State::Disabled); });

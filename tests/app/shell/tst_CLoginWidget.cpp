@@ -10,6 +10,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -328,18 +329,32 @@ void tst_CLoginWidget::logsInToThePressedCameraEndToEnd()
     QCOMPARE(child<QLabel>("polIdTxt")->toolTip(), QStringLiteral("100002"));
     QCOMPARE(QByteArray(m_rig->manager()->GetDevIdInfo().deviceId), LocalText::encode("执法记录仪乙"));
 
+    auto *loginButton = child<QPushButton>("loginBtn");
+    const QRect buttonPlace = loginButton->geometry();
     logInWith("654321");
     QVERIFY(!m_rig->probe().last("deviceLoginResult").values.value(0).toBool());
     QVERIFY(shown("errorTextFrame"));
     QCOMPARE(errorText(), QStringLiteral("输入的密码错误"));
+    m_window->layout()->activate();
+    QCOMPARE(loginButton->geometry(), buttonPlace);
 
     overlays.clear();
     logInWith("123456");
     QCOMPARE(overlays.texts(OverlayRecorder::Busy), QStringList{"登录中，请稍候..."});
     QVERIFY(m_rig->probe().last("deviceLoginResult").values.value(0).toBool());
     QVERIFY(!shown("errorTextFrame"));
-    // While logging in the overlay covered the password prompt only.
-    QCOMPARE(busy()->geometry(), child<QFrame>("loginFrame")->geometry());
+    // While logging in the veil covered the list area, its busy row clear of
+    // the password field and the Log in button, which stayed where it was.
+    QCOMPARE(busy()->geometry(), child<QFrame>("devListFrame")->rect());
+    busy()->layout()->activate();
+    QWidget *window = m_window.get();
+    const auto placeIn = [window](QWidget *widget) {
+        return QRect(widget->mapTo(window, QPoint(0, 0)), widget->size());
+    };
+    const QRect spinner = placeIn(busy()->findChild<QLabel *>("loadPic"));
+    QVERIFY(!spinner.intersects(placeIn(child<QLineEdit>("pwdInput"))));
+    QVERIFY(!spinner.intersects(placeIn(loginButton)));
+    QCOMPARE(loginButton->geometry(), buttonPlace);
     const auto code = m_rig->sent(1, kDevCode).last().time;
     const auto firmware = m_rig->sent(1, kFirmware).last().time;
     const auto login = m_rig->sent(1, kLogin).last().time;
