@@ -23,6 +23,15 @@ void disableLineEditMenu(QWidget *container)
     }
 }
 
+void keepRoomWhenHidden(std::initializer_list<QWidget *> widgets, bool keep)
+{
+    for (QWidget *widget : widgets) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(keep);
+        widget->setSizePolicy(policy);
+    }
+}
+
 void setElidedText(const QString &text, QLabel *label)
 {
     if (!label)

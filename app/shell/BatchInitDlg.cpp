@@ -2,6 +2,7 @@
 #include "ui_BatchInitDlg.h"
 
 #include "ActivationRules.h"
+#include "CommonFunc.h"
 #include "LocalText.h"
 #include "LoginManager.h"
 #include "WindowDragger.h"
@@ -39,6 +40,8 @@ BatchInitDlg::BatchInitDlg(QWidget *parent)
     , m_loginManager(new LoginManager)
 {
     m_ui->setupUi(this);
+    keepRoomWhenHidden({m_ui->newErrorFrame, m_ui->confirmErrorFrame, m_ui->newPwdErrorFrame_ap,
+                        m_ui->confirmErrorFrame_ap});
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     new WindowDragger(this, inDragBand);
 

@@ -1,6 +1,7 @@
 #include "InitWidget.h"
 
 #include "ActivationRules.h"
+#include "CommonFunc.h"
 #include "MainManager.h"
 #include "PopupWidget.h"
 #include "ui_InitWidget.h"
@@ -26,6 +27,8 @@ InitWidget::InitWidget(QWidget *parent)
     , m_toast(nullptr)
 {
     m_ui->setupUi(this);
+    keepRoomWhenHidden({m_ui->newErrorFrame, m_ui->confirmErrorFrame, m_ui->newPwdErrorFrame_ap,
+                        m_ui->confirmErrorFrame_ap});
 
     const struct
     {

@@ -50,6 +50,7 @@ GroupTalkConfigWnd::GroupTalkConfigWnd(QWidget *parent)
     addErrorFrame(m_ui->ip_point_frame, m_ui->ip_point_text);
     addErrorFrame(m_ui->port_point_frame, m_ui->port_point_text);
     addErrorFrame(m_ui->possword_point_frame_2, m_ui->possword_point_text_2);
+    keepRoomWhenHidden({m_ui->ip_point_frame, m_ui->port_point_frame, m_ui->possword_point_frame_2});
 
     m_ui->port_edit->setValidator(NetChecks::digitsValidator(m_ui->port_edit));
     auto *names = new QRegExpValidator(QRegExp(QString::fromLatin1(kNamePattern)), this);

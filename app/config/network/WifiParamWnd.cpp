@@ -98,6 +98,8 @@ WifiParamWnd::WifiParamWnd(QWidget *parent)
     addErrorFrame(m_ui->ap_enable_frame, m_ui->ap_enable_out);
     addErrorFrame(m_ui->apID_length_frame, m_ui->apid_length_out);
     addErrorFrame(m_ui->key_length_frame, m_ui->key_length_out);
+    keepRoomWhenHidden({m_ui->wifi_enable_frame, m_ui->wifikey_length_frame, m_ui->ap_enable_frame,
+                        m_ui->apID_length_frame, m_ui->key_length_frame});
     m_ui->label_tip->hide();
 
     const DeviceCaps caps = DeviceCaps::current();
@@ -117,6 +119,7 @@ WifiParamWnd::WifiParamWnd(QWidget *parent)
                                  m_ui->wifi_ssid_edit, m_ui->label_6,
                                  m_ui->wifi_secertKey_edit})
                 row->hide();
+            keepRoomWhenHidden({m_ui->wifi_enable_frame, m_ui->wifikey_length_frame}, false);
             setHotspotRowsVisible(false);
         }
         if (!caps.has(&DevJsonAbility::supportAp, CapByte::kAp) || caps.modelType() == 1)
@@ -149,6 +152,7 @@ void WifiParamWnd::setHotspotRowsVisible(bool visible)
                          m_ui->AP_ssid_edit, m_ui->label_15,
                          m_ui->AP_secertKey_edit})
         row->setVisible(visible);
+    keepRoomWhenHidden({m_ui->ap_enable_frame, m_ui->apID_length_frame, m_ui->key_length_frame}, visible);
 }
 
 void WifiParamWnd::showConflict(bool shown)

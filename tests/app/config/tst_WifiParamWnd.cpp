@@ -280,6 +280,15 @@ void tst_WifiParamWnd::failedChecksShowTheirHintAndSendNothing()
     auto *page = m_fixture->show<WifiParamWnd>(false);
     page->refreshParam();
     QVERIFY(m_fixture->waitForReplies(1));
+    // A hint takes room kept for it: the fields and the save button stay put.
+    const auto places = [this, page] {
+        QList<QPoint> points;
+        for (const char *name : {"wifi_enable", "wifi_secertKey_edit", "AP_ssid_edit", "save_btn"})
+            points << child<QWidget>(page, name)->mapTo(page, QPoint());
+        return points;
+    };
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const QList<QPoint> before = places();
     child<QCheckBox>(page, "wifi_enable")->setChecked(wifiOn);
     child<QLineEdit>(page, "wifi_secertKey_edit")->setText(key);
     child<QCheckBox>(page, "ap_enable")->setChecked(apOn);
@@ -299,6 +308,8 @@ void tst_WifiParamWnd::failedChecksShowTheirHintAndSendNothing()
             : frame == "apID_length_frame"              ? "apid_length_out"
                                                         : "ap_enable_out";
     QCOMPARE(child<QLabel>(page, qPrintable(out))->text(), text);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCOMPARE(places(), before);
     QTest::qWait(0);
     QCOMPARE(m_fixture->requestCount(kSetWifiV2), 0);
 }

@@ -112,7 +112,20 @@ void TestBatchInitDlg::inputChecksStopBeforeAnythingIsAsked()
     const char *names[] = {"newPwdInput", "rePwdInput", "newPwdInput_ap", "rePwdInput_ap"};
     for (int i = 0; i < 4; ++i)
         child<QLineEdit>(names[i])->setText(inputs.at(i));
+    // The message takes room kept for it: no field and no button moves.
+    const auto places = [this, &names] {
+        QList<QRect> rects;
+        for (const char *name : names)
+            rects << QRect(child<QWidget>(name)->mapTo(m_dialog.get(), QPoint()), child<QWidget>(name)->size());
+        auto *button = child<QWidget>("recogniteBtn");
+        rects << QRect(button->mapTo(m_dialog.get(), QPoint()), button->size());
+        return rects;
+    };
+    QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
+    const QList<QRect> before = places();
     child<QPushButton>("recogniteBtn")->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCOMPARE(places(), before);
 
     const QStringList frames{"newErrorFrame", "confirmErrorFrame", "newPwdErrorFrame_ap",
                              "confirmErrorFrame_ap"};
