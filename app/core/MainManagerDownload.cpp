@@ -11,6 +11,7 @@
 #include "MainManager.h"
 
 #include "DiskSpace.h"
+#include "LocalText.h"
 #include "Mostrel.h"
 #include "Tessvar.h"
 
@@ -106,7 +107,7 @@ int MainManager::addDownLoadPairs(const QList<QString> &remoteNames, const QStri
     for (const QString &remoteName : remoteNames) {
         const QString local = localPathFor(remoteName, folder);
         if (local.isEmpty()) {
-            MOSTREL_LOG("refused file name %s\n", remoteName.toUtf8().constData());
+            MOSTREL_LOG("refused file name %s\n", LocalText::encode(remoteName).constData());
             if (!logRun)
                 postStartDownLoad(remoteName, kStatusFailed);
             continue;
@@ -159,7 +160,7 @@ bool MainManager::removeDownLoadPair(const QString &remoteName, const QString &f
             continue;
         if (i == 0 && transferInFlight()) {
             // Its replies are still to come and belong to it.
-            MOSTREL_LOG("kept %s: its transfer is under way\n", remoteName.toUtf8().constData());
+            MOSTREL_LOG("kept %s: its transfer is under way\n", LocalText::encode(remoteName).constData());
             return false;
         }
         const bool parkedFront = i == 0 && m_transferPhase == TransferPhase::Parked;
@@ -241,7 +242,7 @@ void MainManager::advanceDownLoads()
     std::memcpy(field, name.constData(), size_t(qMin(name.size(), kNameField - 1)));
     m_fileLen = 0;
     if (GetFileInfo(m_transferIndex, field) != 0) {
-        MOSTREL_LOG("GetFileInfo(%s) not sent\n", name.constData());
+        MOSTREL_LOG("GetFileInfo(%s) not sent\n", LocalText::encode(front.remoteName).constData());
         stopAtFront(kStatusFailed);
         return;
     }
@@ -254,7 +255,7 @@ void MainManager::sendDownLoad(const DownLoadPair &pair)
     const QByteArray name = pair.remoteName.toUtf8();
     const QByteArray local = QFile::encodeName(pair.localPath);
     if (DownLoadFile(m_transferIndex, name.constData(), 0, local.constData()) != 0) {
-        MOSTREL_LOG("DownLoadFile(%s) not sent\n", name.constData());
+        MOSTREL_LOG("DownLoadFile(%s) not sent\n", LocalText::encode(pair.remoteName).constData());
         stopAtFront(kStatusFailed);
         return;
     }
@@ -321,7 +322,7 @@ void MainManager::armTransferDeadline()
             return;
         if (m_transferPhase != TransferPhase::AwaitLength && m_transferPhase != TransferPhase::AwaitAccept)
             return;
-        const QByteArray name = m_downloadList.first().remoteName.toUtf8();
+        const QByteArray name = LocalText::encode(m_downloadList.first().remoteName);
         MOSTREL_LOG("no answer to the request for %s\n", name.constData());
         stopAtFront(kStatusFailed);
     });
@@ -343,7 +344,7 @@ void MainManager::armTransferStallWatch()
             armTransferStallWatch();
             return;
         }
-        MOSTREL_LOG("no data for %s: the transfer is given up\n", QFile::encodeName(path).constData());
+        MOSTREL_LOG("no data for %s: the transfer is given up\n", LocalText::encode(path).constData());
         onTransferEnded(m_transferIndex, kStatusFailed);
     });
 }
