@@ -403,7 +403,7 @@ void tst_MainManagerDispatch::unlistedCodesAndANullUserEmitNothing()
 void tst_MainManagerDispatch::cameraTextsAndFileNamesReachTheLogDecodedOnce()
 {
     QTemporaryDir dir;
-    const QString logPath = dir.filePath(QStringLiteral("日志.log"));
+    const QString logPath = dir.filePath(QStringLiteral("Vantrel.log"));
     const QString configPath = dir.filePath(QStringLiteral("log.properties"));
     QFile config(configPath);
     QVERIFY(config.open(QIODevice::WriteOnly));
@@ -418,19 +418,21 @@ void tst_MainManagerDispatch::cameraTextsAndFileNamesReachTheLogDecodedOnce()
     QCOMPARE(MostrelInit(QFile::encodeName(configPath).constData(), 1), 0);
 
     // The camera's texts come as GBK: a JSON group, the ability description,
-    // the model in the device code and the firmware version.
+    // the model in the device code and the firmware version. The words are
+    // ones whose UTF-8 bytes also read as GBK, so a value handed over as
+    // UTF-8 turns into other characters ("型号" into "鍨嬪彿") in the log.
     QTextCodec *gbk = QTextCodec::codecForName("GBK");
     const QString json = QStringLiteral("{\"name\":\"录像参数\"}");
     injectAndSettle(70, 0, gbk->fromUnicode(json));
     injectAndSettle(100, 0, gbk->fromUnicode(QStringLiteral("{\"modelStr\":\"型号\"}")));
     DEV_CODE_PARA_T code = {};
-    const QByteArray model = gbk->fromUnicode(QStringLiteral("执法记录仪"));
+    const QByteArray model = gbk->fromUnicode(QStringLiteral("录像型号"));
     std::memcpy(code.modelStr, model.constData(), size_t(model.size()));
     std::memcpy(code.serNStr, "SN-1", 4);
     injectAndSettle(39, 0, QByteArray(reinterpret_cast<const char *>(&code), sizeof code));
-    injectAndSettle(1009, 0, gbk->fromUnicode(QStringLiteral("V3.1 正式版")));
+    injectAndSettle(1009, 0, gbk->fromUnicode(QStringLiteral("V3.1 型号")));
     // A file name of the camera is UTF-8; this one is refused and logged.
-    m_rig->manager()->AddDownLoadList({QStringLiteral("/mnt/sdcard/../视频.mp4")}, dir.path());
+    m_rig->manager()->AddDownLoadList({QStringLiteral("/mnt/sdcard/../型号.mp4")}, dir.path());
     MostrelShutdown();
 
     QFile log(logPath);
@@ -438,9 +440,9 @@ void tst_MainManagerDispatch::cameraTextsAndFileNamesReachTheLogDecodedOnce()
     const QString text = QString::fromUtf8(log.readAll());
     for (const QString &line : {QStringLiteral(">,RecvDevRecParamJson({\"name\":\"录像参数\"})\n"),
                                 QStringLiteral(">,RecvDevJsonAbility({\"modelStr\":\"型号\"})\n"),
-                                QStringLiteral("serNStr = SN-1, modelStr = 执法记录仪\n"),
-                                QStringLiteral(">,RecvDevFW(), V3.1 正式版\n"),
-                                QStringLiteral(">,refused file name /mnt/sdcard/../视频.mp4\n")})
+                                QStringLiteral("serNStr = SN-1, modelStr = 录像型号\n"),
+                                QStringLiteral(">,RecvDevFW(), V3.1 型号\n"),
+                                QStringLiteral(">,refused file name /mnt/sdcard/../型号.mp4\n")})
         QVERIFY2(text.contains(line), qPrintable(text));
 }
 
