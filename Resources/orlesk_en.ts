@@ -1504,6 +1504,10 @@
         <source>发送更新指令失败</source>
         <translation>Failed to send the update command</translation>
     </message>
+    <message>
+        <source>设备拒绝更新指令</source>
+        <translation>The device refused the update command</translation>
+    </message>
 </context>
 <context>
     <name>PlatServerPage</name>
@@ -2035,6 +2039,10 @@
     <message>
         <source>发送更新指令成功</source>
         <translation>Update command sent</translation>
+    </message>
+    <message>
+        <source>设备拒绝更新指令</source>
+        <translation>The device refused the update command</translation>
     </message>
 </context>
 <context>
@@ -2650,6 +2658,10 @@
     <message>
         <source>图片文件异常</source>
         <translation>The picture file could not be written</translation>
+    </message>
+    <message>
+        <source>等待设备应答...</source>
+        <translation>Waiting for the device's answer...</translation>
     </message>
 </context>
 <context>

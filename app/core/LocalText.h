@@ -5,7 +5,10 @@
 
 // The cameras were made for Chinese Windows and keep their 8-bit texts (OSD
 // lines, names, IDs) in GBK whatever the PC's own locale is, so every 8-bit
-// device text goes through here.
+// device text goes through here. The logging service takes the same 8-bit
+// text: a value for a "%s" of a log line is a QString made 8-bit by encode(),
+// whether it came from the camera (decoded here first) or is a UTF-8 file
+// name; raw camera bytes and UTF-8 never go to the log as they are.
 class LocalText
 {
 public:

@@ -92,7 +92,7 @@ const QHash<int, ResultSignal> &resultSignals()
         {33, &MainManager::factoryReset},             {34, &MainManager::memoryFormat},
         {46, &MainManager::reqSetDevStaticWifiParam}, {48, &MainManager::reqSetDevDomainParam},
         {51, &MainManager::reqSetDevWifiParamV2},     {55, &MainManager::reqSetDevUpfileParam},
-        {56, &MainManager::reqSetDevUpfileStop},
+        {56, &MainManager::reqSetDevUpfileStop},      {57, &MainManager::upgradeFirmwareResult},
         {66, &MainManager::deviceDefault},            {68, &MainManager::reqSetDevAESParam},
         {136, &MainManager::reqSetDevGroupTalkParma}, {301, &MainManager::reqSetDevSIPParam},
         {401, &MainManager::reqSetDevOSDParam},       {501, &MainManager::reqSetDevTarvioParam},
@@ -104,6 +104,7 @@ const QHash<int, ResultSignal> &resultSignals()
         {1014, &MainManager::reqSetDevPICParam},      {1016, &MainManager::devExportParams},
         {1018, &MainManager::reqSetDevActivate},      {1019, &MainManager::reqSetDevAPActivate},
         {4096, &MainManager::reqSetDevReflashScreen}, {4101, &MainManager::reqSetDevReflashLogo},
+        {1536, &MainManager::upgradePlateRecognateResult},
     };
     return table;
 }
@@ -564,10 +565,10 @@ bool MainManager::dispatchTabled(int cmd, int result, const char *data, int leng
     }
     const auto jsonRead = jsonReads().constFind(cmd);
     if (jsonRead != jsonReads().constEnd()) {
-        const QByteArray text = localToUtf8(data, length);
-        MOSTREL_LOG_AS(jsonRead->handler, "%s(%s)\n", jsonRead->handler, text.constData());
+        const QString text = LocalText::decode(payloadText(data, length));
+        MOSTREL_LOG_AS(jsonRead->handler, "%s(%s)\n", jsonRead->handler, LocalText::encode(text).constData());
         if (result == 0 && data)
-            emit(this->*jsonRead->signal)(text);
+            emit(this->*jsonRead->signal)(text.toUtf8());
         return true;
     }
     const auto jsonWrite = jsonWrites().constFind(cmd);
@@ -715,18 +716,18 @@ void MainManager::RecvDevCode(const char *data, int length)
         std::lock_guard<std::mutex> lock(m_stateMutex);
         m_devCode = code;
     }
-    const QByteArray serial = LocalText::decodeField(code.serNStr, sizeof code.serNStr).toUtf8();
-    const QByteArray model = LocalText::decodeField(code.modelStr, sizeof code.modelStr).toUtf8();
+    const QByteArray serial = LocalText::encode(LocalText::decodeField(code.serNStr, sizeof code.serNStr));
+    const QByteArray model = LocalText::encode(LocalText::decodeField(code.modelStr, sizeof code.modelStr));
     MOSTREL_LOG("RecvDevCode(), deviceType = %u, protocolVer = %u, serNStr = %s, modelStr = %s\n",
                 code.deviceType, code.protocolVer, serial.constData(), model.constData());
 }
 
 void MainManager::RecvDevFW(int result, const char *data, int length)
 {
-    const QByteArray version = payloadText(data, length);
+    const QString version = LocalText::decode(payloadText(data, length));
     const bool hasVersion = result == 0 && !version.isEmpty();
     if (hasVersion)
-        MOSTREL_LOG("RecvDevFW(), %s\n", version.constData());
+        MOSTREL_LOG("RecvDevFW(), %s\n", LocalText::encode(version).constData());
     else
         MOSTREL_LOG("RecvDevFW(), old FW\n");
     std::lock_guard<std::mutex> lock(m_stateMutex);
@@ -735,8 +736,9 @@ void MainManager::RecvDevFW(int result, const char *data, int length)
 
 void MainManager::RecvDevJsonAbility(int result, const char *data, int length)
 {
-    const QByteArray text = localToUtf8(data, length);
-    MOSTREL_LOG("RecvDevJsonAbility(%s)\n", text.constData());
+    const QString decoded = LocalText::decode(payloadText(data, length));
+    MOSTREL_LOG("RecvDevJsonAbility(%s)\n", LocalText::encode(decoded).constData());
+    const QByteArray text = decoded.toUtf8();
     DevJsonAbility ability;
     bool parsed = false;
     if (result == 0 && !text.isEmpty())

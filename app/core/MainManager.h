@@ -441,6 +441,10 @@ signals:
     void reqSetDevAPActivate(int result);
     void reqSetDevReflashScreen(int result);
     void reqSetDevReflashLogo(int result);
+    // The camera's own answer to the upgrade and the plate-library command;
+    // a camera that restarts at once may never send it.
+    void upgradeFirmwareResult(int result);
+    void upgradePlateRecognateResult(int result);
 
     // record signals (reader thread, blocking receivers; see the top)
     void devVideoParamChanged(VIDEO_PARA_T *param);

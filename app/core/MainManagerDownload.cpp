@@ -11,6 +11,7 @@
 #include "MainManager.h"
 
 #include "DiskSpace.h"
+#include "LocalText.h"
 #include "Mostrel.h"
 #include "Tessvar.h"
 
@@ -126,7 +127,7 @@ int MainManager::addDownLoadPairs(const QList<QString> &remoteNames, const QStri
     for (const QString &remoteName : remoteNames) {
         const QString local = localPathFor(remoteName, folder);
         if (local.isEmpty()) {
-            MOSTREL_LOG("refused file name %s\n", remoteName.toUtf8().constData());
+            MOSTREL_LOG("refused file name %s\n", LocalText::encode(remoteName).constData());
             if (!logRun)
                 postStartDownLoad(remoteName, kStatusFailed);
             continue;
@@ -138,7 +139,7 @@ int MainManager::addDownLoadPairs(const QList<QString> &remoteNames, const QStri
             folderCheck = folderTakesFiles(folderOf(local)) ? FolderCheck::Usable : FolderCheck::Unusable;
         if (folderCheck == FolderCheck::Unusable) {
             // Asking the camera would only fill a file that cannot be stored.
-            MOSTREL_LOG("folder %s cannot take %s\n", QFile::encodeName(folderOf(local)).constData(),
+            MOSTREL_LOG("folder %s cannot take %s\n", LocalText::encode(folderOf(local)).constData(),
                         remoteName.toUtf8().constData());
             if (!logRun)
                 postStartDownLoad(remoteName, kStatusFailed);
@@ -185,7 +186,7 @@ bool MainManager::removeDownLoadPair(const QString &remoteName, const QString &f
             continue;
         if (i == 0 && transferInFlight()) {
             // Its replies are still to come and belong to it.
-            MOSTREL_LOG("kept %s: its transfer is under way\n", remoteName.toUtf8().constData());
+            MOSTREL_LOG("kept %s: its transfer is under way\n", LocalText::encode(remoteName).constData());
             return false;
         }
         const bool parkedFront = i == 0 && m_transferPhase == TransferPhase::Parked;
@@ -282,7 +283,7 @@ void MainManager::advanceDownLoads()
     std::memcpy(field, name.constData(), size_t(qMin(name.size(), kNameField - 1)));
     m_fileLen = 0;
     if (GetFileInfo(m_transferIndex, field) != 0) {
-        MOSTREL_LOG("GetFileInfo(%s) not sent\n", name.constData());
+        MOSTREL_LOG("GetFileInfo(%s) not sent\n", LocalText::encode(front.remoteName).constData());
         stopAtFront(kStatusFailed);
         return;
     }
@@ -295,7 +296,7 @@ void MainManager::sendDownLoad(const DownLoadPair &pair)
     const QByteArray name = pair.remoteName.toUtf8();
     const QByteArray local = QFile::encodeName(pair.localPath);
     if (DownLoadFile(m_transferIndex, name.constData(), 0, local.constData()) != 0) {
-        MOSTREL_LOG("DownLoadFile(%s) not sent\n", name.constData());
+        MOSTREL_LOG("DownLoadFile(%s) not sent\n", LocalText::encode(pair.remoteName).constData());
         stopAtFront(kStatusFailed);
         return;
     }
@@ -360,7 +361,7 @@ void MainManager::armTransferDeadline()
     QTimer::singleShot(replyDeadlineMs(), this, [this, generation] {
         if (generation != m_transferDeadlineGeneration || !transferInFlight())
             return;
-        const QByteArray name = m_downloadList.first().remoteName.toUtf8();
+        const QByteArray name = LocalText::encode(m_downloadList.first().remoteName);
         if (m_transferPhase == TransferPhase::Refused) {
             // The refusal was reported; the reply 3 that closes it is lost.
             MOSTREL_LOG("no end of the refused transfer of %s\n", name.constData());
@@ -390,7 +391,7 @@ void MainManager::armTransferStallWatch()
             armTransferStallWatch();
             return;
         }
-        MOSTREL_LOG("no data for %s: the transfer is given up\n", QFile::encodeName(path).constData());
+        MOSTREL_LOG("no data for %s: the transfer is given up\n", LocalText::encode(path).constData());
         endFrontTransfer(m_transferIndex, kStatusFailed);
     });
 }
@@ -515,7 +516,7 @@ bool MainManager::endFrontTransfer(int index, int result)
         // The camera's 0 says it sent everything, not that it was stored.
         int outcome = result;
         if (outcome == 0 && !fileIsWhole(front.localPath, m_fileLen)) {
-            MOSTREL_LOG("%s is not whole: %lld of %lld bytes\n", QFile::encodeName(front.localPath).constData(),
+            MOSTREL_LOG("%s is not whole: %lld of %lld bytes\n", LocalText::encode(front.localPath).constData(),
                         static_cast<long long>(QFileInfo(front.localPath).size()),
                         static_cast<long long>(m_fileLen));
             outcome = kStatusFailed;

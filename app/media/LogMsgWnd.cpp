@@ -226,8 +226,8 @@ void LogMsgWnd::onSearchBtnClicked()
     const QDateTime end = m_ui->end_date->dateTime();
     MostrelWrite(MOSTREL_LEVEL, MOSTREL_LOGGER, "<%d>\t<%s>,onSearchBtnClicked%s-%s\n", 370,
                  "LogMsgWnd::onSearchBtnClicked",
-                 start.toString(QLatin1String(LogLine::kSearchFormat)).toLocal8Bit().constData(),
-                 end.toString(QLatin1String(LogLine::kSearchFormat)).toLocal8Bit().constData());
+                 LocalText::encode(start.toString(QLatin1String(LogLine::kSearchFormat))).constData(),
+                 LocalText::encode(end.toString(QLatin1String(LogLine::kSearchFormat))).constData());
     if (end < start) {
         m_ui->point_text->setText(tr("开始时间不能大于结束时间"));
         m_ui->point_frame->show();

@@ -21,6 +21,9 @@ PlaneConfigWnd::PlaneConfigWnd(QWidget *parent)
 
     m_upload->setReceivers(this, &PlaneConfigWnd::onReqSetDevUpfileParam, &PlaneConfigWnd::onSignalUpRet);
     m_upload->addSendButton(m_ui->send_btn);
+    m_upload->setFollowUpAnswer(&MainManager::upgradePlateRecognateResult);
+    connect(m_upload.data(), &UploadFlow::followUpAnswered, this, &PlaneConfigWnd::onPlateCommandAnswered);
+    connect(m_upload.data(), &UploadFlow::followUpUnanswered, this, &PlaneConfigWnd::onPlateCommandUnanswered);
     connect(m_ui->file_btn, &QPushButton::clicked, this, &PlaneConfigWnd::onSignalFileBtnClicked);
     connect(m_ui->send_btn, &QPushButton::clicked, this, &PlaneConfigWnd::onSignalSendBtnClicked);
 }
@@ -61,6 +64,16 @@ void PlaneConfigWnd::onSignalUpRet(int ret)
 {
     if (!m_upload->finished(ret))
         return;
-    m_upload->showText(m_manager->ReqUpgradePlateRecognate() ? tr("发送更新指令成功")
-                                                             : tr("发送更新指令失败"));
+    if (!m_upload->sendFollowUp([this] { return m_manager->ReqUpgradePlateRecognate(); }))
+        m_upload->showText(tr("发送更新指令失败"));
+}
+
+void PlaneConfigWnd::onPlateCommandAnswered(int result)
+{
+    m_upload->showText(result == 0 ? tr("发送更新指令成功") : tr("设备拒绝更新指令"));
+}
+
+void PlaneConfigWnd::onPlateCommandUnanswered()
+{
+    m_upload->showText(tr("发送更新指令成功"));
 }

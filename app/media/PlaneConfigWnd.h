@@ -14,7 +14,8 @@ class PlaneConfigWnd;
 
 // The maintenance page's plate-list tab: uploads a plate list (CSV or XLS)
 // unchanged under its own name, then tells the camera to take the new plate
-// library. The camera's answer to that command is not awaited.
+// library and waits a few seconds for its answer: a refusal is shown as such;
+// no answer counts as taken, as the command went out.
 class PlaneConfigWnd : public QWidget
 {
     Q_OBJECT
@@ -28,6 +29,10 @@ public slots:
     void onSignalSendBtnClicked();
     void onReqSetDevUpfileParam(int result);
     void onSignalUpRet(int ret);
+
+private slots:
+    void onPlateCommandAnswered(int result);
+    void onPlateCommandUnanswered();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -69,6 +69,9 @@ SystemMaintenWnd::SystemMaintenWnd(QWidget *parent)
     m_upload.reset(new UploadFlow(this, m_overlay, tr("发送上传文件结束命令失败")));
     m_upload->setReceivers(this, &SystemMaintenWnd::onReqSetDevUpfileParam, &SystemMaintenWnd::onSignalUpRet);
     m_upload->addSendButton(m_ui->send_btn);
+    m_upload->setFollowUpAnswer(&MainManager::upgradeFirmwareResult);
+    connect(m_upload.data(), &UploadFlow::followUpAnswered, this, &SystemMaintenWnd::onUpgradeAnswered);
+    connect(m_upload.data(), &UploadFlow::followUpUnanswered, this, &SystemMaintenWnd::onUpgradeUnanswered);
 
     connect(m_ui->defaultRestBtn, &QPushButton::clicked, this, &SystemMaintenWnd::onDefaultRestBtnClicked);
     connect(m_ui->factoryRestBtn, &QPushButton::clicked, this, &SystemMaintenWnd::onFactoryRestBtnClicked);
@@ -322,10 +325,29 @@ void SystemMaintenWnd::onSignalUpRet(int ret)
 
 void SystemMaintenWnd::onSignalUpBtnClicked()
 {
-    if (!m_manager->ReqUpgradeFirmware()) {
+    if (!m_upload->sendFollowUp([this] { return m_manager->ReqUpgradeFirmware(); }))
         m_upload->showText(tr("发送更新指令失败"));
+}
+
+// A camera that refused the upgrade keeps running it as it is: the operator
+// stays logged in and may try again.
+void SystemMaintenWnd::onUpgradeAnswered(int result)
+{
+    if (result != 0) {
+        m_upload->showText(tr("设备拒绝更新指令"));
         return;
     }
+    closeAfterUpgrade();
+}
+
+// A camera that restarts at once to upgrade sends no answer.
+void SystemMaintenWnd::onUpgradeUnanswered()
+{
+    closeAfterUpgrade();
+}
+
+void SystemMaintenWnd::closeAfterUpgrade()
+{
     m_upload->showText(tr("发送更新指令成功") + QLatin1Char('\n') + tr("软件即将关闭"), false);
     m_overlay->showCountdown(true);
 }

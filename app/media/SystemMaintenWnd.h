@@ -21,7 +21,8 @@ class SystemMaintenWnd;
 // it), the firmware upgrade, and the tabs of the uploads. The rows and tabs
 // follow the camera's abilities. A reset, format or upgrade that the camera
 // accepted ends with a countdown, the log-out and the closing of the main
-// window.
+// window; so does an upgrade command the camera does not answer in time,
+// since a camera may restart at once to apply it.
 class SystemMaintenWnd : public QWidget
 {
     Q_OBJECT
@@ -54,6 +55,10 @@ public slots:
     void onSignalUpBtnClicked();
     void onTimerOver();
 
+private slots:
+    void onUpgradeAnswered(int result);
+    void onUpgradeUnanswered();
+
 private:
     enum class Operation { DefaultReset, FactoryReset, Format, ExportParams };
 
@@ -64,6 +69,7 @@ private:
     void showResult(FactoryResetWidget *confirmation, int ret, const QString &failureText);
     FactoryResetWidget *confirmationOf(Operation operation) const;
     QWidget *topLevelWindow();
+    void closeAfterUpgrade();
 
     MainManager *m_manager = nullptr;
     FactoryResetWidget *m_factoryResetConfirm = nullptr;

@@ -14,6 +14,7 @@
 
 namespace {
 std::atomic<int> g_startTimeoutMs{10000};
+std::atomic<int> g_followUpTimeoutMs{5000};
 const QString kPictureFile = QStringLiteral("./pic.bmp");
 } // namespace
 
@@ -23,15 +24,19 @@ UploadFlow::UploadFlow(QWidget *page, HintWnd *overlay, const QString &startNotS
     , m_startNotSentText(startNotSentText)
     , m_manager(MainManager::GetInstance())
     , m_startTimer(new QTimer(this))
+    , m_followUpTimer(new QTimer(this))
 {
     m_startTimer->setSingleShot(true);
     connect(m_startTimer, &QTimer::timeout, this, &UploadFlow::onStartTimeout);
+    m_followUpTimer->setSingleShot(true);
+    connect(m_followUpTimer, &QTimer::timeout, this, &UploadFlow::onFollowUpTimeout);
     connect(UploadGuard::instance(), &UploadGuard::busyChanged, this, &UploadFlow::updateButtons);
 }
 
 UploadFlow::~UploadFlow()
 {
     endPendingStart();
+    endFollowUp();
     if (m_thread) {
         m_thread->disconnect();
         m_thread->quit();
@@ -178,6 +183,54 @@ bool UploadFlow::finished(int ret)
     }
     release();
     return ret != 0;
+}
+
+void UploadFlow::setFollowUpTimeout(int milliseconds)
+{
+    g_followUpTimeoutMs = milliseconds;
+}
+
+void UploadFlow::setFollowUpAnswer(void (MainManager::*answer)(int))
+{
+    m_followUpAnswer = answer;
+}
+
+bool UploadFlow::sendFollowUp(const std::function<bool()> &request)
+{
+    endFollowUp();
+    // Connected before the command goes out: a quick answer is queued, not lost.
+    if (m_followUpAnswer)
+        m_followUpConnection = connect(m_manager, m_followUpAnswer, this, &UploadFlow::onFollowUpAnswer);
+    if (!request()) {
+        endFollowUp();
+        return false;
+    }
+    m_followUpTimer->start(g_followUpTimeoutMs);
+    showText(tr("等待设备应答..."), false);
+    return true;
+}
+
+void UploadFlow::endFollowUp()
+{
+    m_followUpTimer->stop();
+    if (m_followUpConnection)
+        disconnect(m_followUpConnection);
+    m_followUpConnection = QMetaObject::Connection();
+}
+
+void UploadFlow::onFollowUpAnswer(int result)
+{
+    // An answer queued before the wait ended late finds nothing pending.
+    if (!m_followUpTimer->isActive())
+        return;
+    endFollowUp();
+    emit followUpAnswered(result);
+}
+
+void UploadFlow::onFollowUpTimeout()
+{
+    endFollowUp();
+    emit followUpUnanswered();
 }
 
 void UploadFlow::showText(const QString &text, bool okButton)

@@ -36,6 +36,15 @@ class QWidget;
 // upload runs in the whole program at a time (UploadGuard): the send buttons
 // of every page stay disabled meanwhile, and a start that the camera does not
 // answer within the start timeout gives the slot back.
+//
+// A follow-up whose only reply is its result (the upgrade, the plate library)
+// is sent through sendFollowUp, which waits for that result:
+//
+//     m_upload->setFollowUpAnswer(&MainManager::upgradeFirmwareResult);
+//     connect(m_upload, &UploadFlow::followUpAnswered, this, &Page::onFollowUpAnswered);
+//     connect(m_upload, &UploadFlow::followUpUnanswered, this, &Page::onFollowUpUnanswered);
+//     if (!m_upload->sendFollowUp([this] { return m_manager->ReqUpgradeFirmware(); }))
+//         ...not sent...
 class UploadFlow : public QObject
 {
     Q_OBJECT
@@ -95,8 +104,28 @@ public:
     // shortens it. Read at each start.
     static void setStartTimeout(int milliseconds);
 
+    // The MainManager signal that carries the camera's result of the follow-up.
+    void setFollowUpAnswer(void (MainManager::*answer)(int));
+    // Sends the follow-up through request (true when it went out) and waits
+    // for its result, the overlay showing the wait without its OK button.
+    // False, with nothing awaited, when the command was not sent.
+    bool sendFollowUp(const std::function<bool()> &request);
+    // How long a follow-up may stay unanswered; five seconds unless a test
+    // changes it. Read at each follow-up.
+    static void setFollowUpTimeout(int milliseconds);
+
+signals:
+    // The camera's result of the follow-up: 0 when it took the command.
+    void followUpAnswered(int result);
+    // No result within the follow-up timeout: the command went out, and a
+    // camera that restarts at once to apply it never answers.
+    void followUpUnanswered();
+
 private:
     void onStartTimeout();
+    void onFollowUpAnswer(int result);
+    void onFollowUpTimeout();
+    void endFollowUp();
     void endPendingStart();
     void release();
     void updateButtons(bool busy);
@@ -109,6 +138,9 @@ private:
     std::function<QMetaObject::Connection()> m_connectAnswer;
     std::function<QMetaObject::Connection(UPFileThread *)> m_connectResult;
     QMetaObject::Connection m_answerConnection;
+    QTimer *m_followUpTimer;
+    void (MainManager::*m_followUpAnswer)(int) = nullptr;
+    QMetaObject::Connection m_followUpConnection;
     QList<QPointer<QAbstractButton>> m_sendButtons;
     UPFileThread *m_thread = nullptr;
     QString m_localPath;

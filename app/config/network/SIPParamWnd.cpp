@@ -9,6 +9,7 @@
 #include "RecordReader.h"
 #include "RecordWriter.h"
 
+#include "LocalText.h"
 #include "Mostrel.h"
 
 #include <QDebug>
@@ -50,11 +51,12 @@ QString text(const RecordReader &record, int offset, int width)
 }
 
 // A field of the record as a C string for the log line: the whole field when
-// the text fills it, nothing beyond it.
+// the text fills it, nothing beyond it. The record holds UTF-8; the log takes
+// local 8-bit text.
 QByteArray logText(const SIPUA_CONFIG_T &record, int offset, int width)
 {
     const char *field = reinterpret_cast<const char *>(record.bytes) + offset;
-    return QByteArray(field, int(qstrnlen(field, uint(width))));
+    return LocalText::encode(QString::fromUtf8(field, int(qstrnlen(field, uint(width)))));
 }
 
 // A combo box with no selection goes back as 255 (-1 as a byte).

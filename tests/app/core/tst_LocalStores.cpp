@@ -139,19 +139,27 @@ private slots:
         QCOMPARE(contents(folder + QLatin1Char('/') + name), LocalText::encode(text + QLatin1Char('\n')));
     }
 
-    void secondExportInTheSameSecondReplacesTheFirst()
+    void exportsOfTheSameSecondEachGetTheirOwnWholeFile()
     {
-        const QString folder = m_dir.filePath("same-second/");
-        QString first;
-        QString second;
-        for (int attempt = 0; attempt < 5 && (first.isEmpty() || first != second); ++attempt) {
-            QVERIFY(writeLogFile(QStringLiteral("a much longer first export"), folder));
-            first = getLastLogFileName();
-            QVERIFY(writeLogFile(QStringLiteral("short"), folder));
-            second = getLastLogFileName();
+        const QStringList texts = {QStringLiteral("a much longer first export"), QStringLiteral("short"),
+                                   QStringLiteral("第三次导出")};
+        // Retried until all three exports fall into one second.
+        QString folder;
+        QStringList names;
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            folder = m_dir.filePath(QStringLiteral("same-second-%1/").arg(attempt));
+            names.clear();
+            for (const QString &text : texts) {
+                QVERIFY(writeLogFile(text, folder));
+                names << getLastLogFileName();
+            }
+            if (names.first().left(14) == names.last().left(14))
+                break;
         }
-        QCOMPARE(second, first);
-        QCOMPARE(contents(folder + second), QByteArray("short\n"));
+        const QString stamp = names.first().left(14);
+        QCOMPARE(names, (QStringList{stamp + "log.txt", stamp + "log_1.txt", stamp + "log_2.txt"}));
+        for (int i = 0; i < texts.size(); ++i)
+            QCOMPARE(contents(folder + names.at(i)), LocalText::encode(texts.at(i) + QLatin1Char('\n')));
     }
 
     void refusedExportsClearTheName_data()

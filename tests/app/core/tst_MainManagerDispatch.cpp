@@ -1,5 +1,8 @@
 #include "CameraRig.h"
+#include "Mostrel.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTextCodec>
 #include <QtTest>
 
@@ -30,6 +33,7 @@ private slots:
     void textsAndPagesAreCutToWhatTheCameraSent();
     void activationRepliesCarryARecordOrNull();
     void unlistedCodesAndANullUserEmitNothing();
+    void cameraTextsAndFileNamesReachTheLogDecodedOnce();
 
 private:
     // Queues the reply, then a marker reply, and returns once the marker came
@@ -100,6 +104,7 @@ void tst_MainManagerDispatch::resultRepliesGiveTheirSignalOnTheReaderThread_data
         {563, "reqSetDevTIMParam"},       {1000, "reqSetDevVideoParamV3"},  {1006, "reqSetDevExParamV3"},
         {1012, "reqSetDevDSTParam"},      {1014, "reqSetDevPICParam"},      {1016, "devExportParams"},
         {1018, "reqSetDevActivate"},      {1019, "reqSetDevAPActivate"},    {4096, "reqSetDevReflashScreen"},
+        {57, "upgradeFirmwareResult"},    {1536, "upgradePlateRecognateResult"},
     };
     for (const auto &row : table)
         QTest::addRow("%d %s", row.first, row.second) << row.first << QByteArray(row.second);
@@ -382,7 +387,7 @@ void tst_MainManagerDispatch::activationRepliesCarryARecordOrNull()
 
 void tst_MainManagerDispatch::unlistedCodesAndANullUserEmitNothing()
 {
-    for (quint32 code : {24u, 57u, 9999u})
+    for (quint32 code : {24u, 58u, 9999u})
         injectAndSettle(code, 0, pattern(40));
     QCOMPARE(m_rig->probe().order({"reqSetDevReflashLogo"}), QStringList());
 
@@ -393,6 +398,52 @@ void tst_MainManagerDispatch::unlistedCodesAndANullUserEmitNothing()
     SetMsgCallBack(&MainManager::MSG_CALLBACK, m_rig->manager());
     injectAndSettle(5, 0);
     QCOMPARE(m_rig->probe().order({"reqSetDevReflashLogo"}), QStringList{"reqSetDevNetParam"});
+}
+
+void tst_MainManagerDispatch::cameraTextsAndFileNamesReachTheLogDecodedOnce()
+{
+    QTemporaryDir dir;
+    const QString logPath = dir.filePath(QStringLiteral("Vantrel.log"));
+    const QString configPath = dir.filePath(QStringLiteral("log.properties"));
+    QFile config(configPath);
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write(QStringLiteral("log4j.rootLogger=TRACE, file\n"
+                                "log4j.appender.file=org.apache.log4j.FileAppender\n"
+                                "log4j.appender.file.File=%1\n"
+                                "log4j.appender.file.layout=org.apache.log4j.PatternLayout\n"
+                                "log4j.appender.file.layout.ConversionPattern=%m%n\n")
+                         .arg(logPath)
+                         .toUtf8());
+    config.close();
+    QCOMPARE(MostrelInit(QFile::encodeName(configPath).constData(), 1), 0);
+
+    // The camera's texts come as GBK: a JSON group, the ability description,
+    // the model in the device code and the firmware version. The words are
+    // ones whose UTF-8 bytes also read as GBK, so a value handed over as
+    // UTF-8 turns into other characters ("型号" into "鍨嬪彿") in the log.
+    QTextCodec *gbk = QTextCodec::codecForName("GBK");
+    const QString json = QStringLiteral("{\"name\":\"录像参数\"}");
+    injectAndSettle(70, 0, gbk->fromUnicode(json));
+    injectAndSettle(100, 0, gbk->fromUnicode(QStringLiteral("{\"modelStr\":\"型号\"}")));
+    DEV_CODE_PARA_T code = {};
+    const QByteArray model = gbk->fromUnicode(QStringLiteral("录像型号"));
+    std::memcpy(code.modelStr, model.constData(), size_t(model.size()));
+    std::memcpy(code.serNStr, "SN-1", 4);
+    injectAndSettle(39, 0, QByteArray(reinterpret_cast<const char *>(&code), sizeof code));
+    injectAndSettle(1009, 0, gbk->fromUnicode(QStringLiteral("V3.1 型号")));
+    // A file name of the camera is UTF-8; this one is refused and logged.
+    m_rig->manager()->AddDownLoadList({QStringLiteral("/mnt/sdcard/../型号.mp4")}, dir.path());
+    MostrelShutdown();
+
+    QFile log(logPath);
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(log.readAll());
+    for (const QString &line : {QStringLiteral(">,RecvDevRecParamJson({\"name\":\"录像参数\"})\n"),
+                                QStringLiteral(">,RecvDevJsonAbility({\"modelStr\":\"型号\"})\n"),
+                                QStringLiteral("serNStr = SN-1, modelStr = 录像型号\n"),
+                                QStringLiteral(">,RecvDevFW(), V3.1 型号\n"),
+                                QStringLiteral(">,refused file name /mnt/sdcard/../型号.mp4\n")})
+        QVERIFY2(text.contains(line), qPrintable(text));
 }
 
 QTEST_MAIN(tst_MainManagerDispatch)

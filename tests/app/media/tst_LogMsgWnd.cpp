@@ -34,6 +34,12 @@ QStringList linesOfDay(int count)
     return lines;
 }
 
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace
 
 class tst_LogMsgWnd : public QObject
@@ -48,7 +54,7 @@ private slots:
     void pagesFollowThePageSize();
     void navigationAndJumpsStayInRange();
     void searchKeepsItsBoundsAndRefusesAnEndBeforeItsStart();
-    void exportWritesTheShownLinesAsGbk();
+    void eachExportWritesTheShownLinesAsGbkToAFileOfItsOwn();
     void exportIsRefusedWhenTheDiskIsTooFullOrNothingIsShown();
     void aFailedIndexShowsNoLogsWithoutOk();
     void overlayOffersOkAfterARunWithoutEntries();
@@ -221,7 +227,7 @@ void tst_LogMsgWnd::searchKeepsItsBoundsAndRefusesAnEndBeforeItsStart()
     QCOMPARE(label("point_text"), QStringLiteral("开始时间不能大于结束时间"));
 }
 
-void tst_LogMsgWnd::exportWritesTheShownLinesAsGbk()
+void tst_LogMsgWnd::eachExportWritesTheShownLinesAsGbkToAFileOfItsOwn()
 {
     loadPage({QStringLiteral("[2024-03-05 - 08:15:00] []开始录像"), "[2024-03-05 - 08:15:01] []b"});
     child<QPushButton>("import_btn")->click();
@@ -230,11 +236,20 @@ void tst_LogMsgWnd::exportWritesTheShownLinesAsGbk()
     const QString folder = getLogFilePath();
     QVERIFY(!getLastLogFileName().isEmpty());
     QCOMPARE(label("path"), QDir::toNativeSeparators(folder) + QDir::separator() + getLastLogFileName());
-    QFile file(QDir(folder).filePath(getLastLogFileName()));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), LocalText::encode(QStringLiteral("2024-03-05 - 08:15:00  ---  开始录像\n"
-                                                              "2024-03-05 - 08:15:01  ---  b\n"))
-                                 + QByteArray("\n"));
+    const QByteArray exported = LocalText::encode(QStringLiteral("2024-03-05 - 08:15:00  ---  开始录像\n"
+                                                                 "2024-03-05 - 08:15:01  ---  b\n"))
+                                + QByteArray("\n");
+    const QString firstName = getLastLogFileName();
+    QCOMPARE(readFile(QDir(folder).filePath(firstName)), exported);
+
+    // Exported again at once, mostly within the same second: a file of its own.
+    const QString firstPath = label("path");
+    child<QPushButton>("import_btn")->click();
+    QCOMPARE(overlayText(), QStringLiteral("日志导出结束"));
+    QVERIFY(label("path") != firstPath);
+    QCOMPARE(label("path"), QDir::toNativeSeparators(folder) + QDir::separator() + getLastLogFileName());
+    QCOMPARE(readFile(QDir(folder).filePath(getLastLogFileName())), exported);
+    QCOMPARE(readFile(QDir(folder).filePath(firstName)), exported);
 }
 
 void tst_LogMsgWnd::exportIsRefusedWhenTheDiskIsTooFullOrNothingIsShown()

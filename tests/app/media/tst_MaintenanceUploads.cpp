@@ -101,6 +101,8 @@ private slots:
     void destroyingThePageMidUploadWaitsForTheThread();
     void theUpgradeFolderRoundTripsThroughConfigIni();
     void anUpgradeCountsDownLogsOutAndClosesTheWindow();
+    void theCamerasAnswerToTheCommandDecidesTheOutcome_data();
+    void theCamerasAnswerToTheCommandDecidesTheOutcome();
     void picturePickersTakeOnlyRightSize24BitBmps_data();
     void picturePickersTakeOnlyRightSize24BitBmps();
 
@@ -131,6 +133,8 @@ void tst_MaintenanceUploads::initTestCase()
     QVERIFY(QDir::setCurrent(m_dir.path()));
     UPFileThread::setVerdictTimeout(1000);
     UploadFlow::setStartTimeout(400);
+    // Long enough for a loaded machine's answer, short enough for the silent rows.
+    UploadFlow::setFollowUpTimeout(1500);
 }
 
 void tst_MaintenanceUploads::init()
@@ -401,6 +405,65 @@ void tst_MaintenanceUploads::anUpgradeCountsDownLogsOutAndClosesTheWindow()
     QTRY_COMPARE(m_rig->sent(0, kCmdLogOut).size(), 1);
     QCOMPARE(m_rig->commandCodes(0),
              (QList<quint32>{kCmdUploadStart, kCmdUploadStop, kCmdUploadStop, 57, kCmdLogOut}));
+}
+
+void tst_MaintenanceUploads::theCamerasAnswerToTheCommandDecidesTheOutcome_data()
+{
+    QTest::addColumn<Sender>("sender");
+    QTest::addColumn<int>("answer"); // -1: the camera never answers the command
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("closes");
+
+    const QString closing = QStringLiteral("发送更新指令成功\n软件即将关闭");
+    const QString refused = QStringLiteral("设备拒绝更新指令");
+    QTest::newRow("upgrade, answer 0") << Upgrade << 0 << closing << true;
+    QTest::newRow("upgrade, answer 1") << Upgrade << 1 << refused << false;
+    QTest::newRow("upgrade, answer 4") << Upgrade << 4 << refused << false;
+    QTest::newRow("upgrade, no answer") << Upgrade << -1 << closing << true;
+    QTest::newRow("plate list, answer 0") << Plate << 0 << QStringLiteral("发送更新指令成功") << false;
+    QTest::newRow("plate list, answer 1") << Plate << 1 << refused << false;
+    QTest::newRow("plate list, no answer") << Plate << -1 << QStringLiteral("发送更新指令成功") << false;
+}
+
+void tst_MaintenanceUploads::theCamerasAnswerToTheCommandDecidesTheOutcome()
+{
+    QFETCH(Sender, sender);
+    QFETCH(int, answer);
+    QFETCH(QString, text);
+    QFETCH(bool, closes);
+    const quint32 command = kSenders[sender].followUp;
+    // Short enough that a countdown started by mistake would close the window
+    // before the checks below.
+    for (HintWnd *hint : m_window->findChildren<HintWnd *>())
+        hint->setCountdownStep(20);
+    if (answer > 0)
+        m_rig->camera(0).setFault(command, sim::CommandFault::fail(quint8(answer)));
+    else if (answer < 0)
+        m_rig->camera(0).setFault(command, sim::CommandFault::noAnswer());
+    prepare(sender);
+    button(sender, "send_btn")->click();
+    QTRY_COMPARE(m_rig->sent(0, command).size(), 1);
+    if (answer < 0) {
+        // The command is out and the page waits, offering nothing to press.
+        QTRY_COMPARE(visibleHint(), QStringLiteral("等待设备应答..."));
+        QVERIFY(m_window->isVisible());
+    }
+
+    if (closes) {
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->isVisible(), 8000);
+        QTRY_COMPARE(m_rig->sent(0, kCmdLogOut).size(), 1);
+        return;
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(visibleHint(), text, 8000);
+    for (HintWnd *hint : m_window->findChildren<HintWnd *>()) {
+        if (hint->isVisible())
+            QVERIFY(hint->findChild<QPushButton *>(QStringLiteral("Ok_Button"))->isVisible());
+    }
+    QTest::qWait(200);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(visibleHint(), text);
+    QCOMPARE(m_rig->sent(0, kCmdLogOut).size(), 0);
+    QVERIFY(button(sender, "send_btn")->isEnabled());
 }
 
 void tst_MaintenanceUploads::picturePickersTakeOnlyRightSize24BitBmps_data()
