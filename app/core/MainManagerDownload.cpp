@@ -140,7 +140,7 @@ int MainManager::addDownLoadPairs(const QList<QString> &remoteNames, const QStri
         if (folderCheck == FolderCheck::Unusable) {
             // Asking the camera would only fill a file that cannot be stored.
             MOSTREL_LOG("folder %s cannot take %s\n", LocalText::encode(folderOf(local)).constData(),
-                        remoteName.toUtf8().constData());
+                        LocalText::encode(remoteName).constData());
             if (!logRun)
                 postStartDownLoad(remoteName, kStatusFailed);
             continue;
