@@ -251,9 +251,9 @@ bool ApnParamWnd::saveParam()
         if (!m_apnValid)
             return false;
     }
-    return manager()->SetDevApnParam(enable, kept().choice(m_ui->comboBox, netMode), kept().text(m_ui->apn_name_edit),
-                                     kept().text(m_ui->apn_dail_number_edit), kept().text(m_ui->apn_dail_user_edit),
-                                     kept().text(m_ui->apn_dail_pwd_edit), m_ui->apn_dail_mtu_edit->text(),
+    return manager()->SetDevApnParam(enable, kept().choice(m_ui->comboBox, netMode), apn,
+                                     m_ui->apn_dail_number_edit->text(), m_ui->apn_dail_user_edit->text(),
+                                     m_ui->apn_dail_pwd_edit->text(), m_ui->apn_dail_mtu_edit->text(),
                                      kept().choice(m_ui->apn_identityCheck_type,
                                                    recordValue(m_ui->apn_identityCheck_type)));
 }

@@ -227,8 +227,6 @@ void tst_UnchangedValues::unchangedTextsGoBackAsTheCameraSentThem_data()
     QTest::newRow("Wi-Fi generation 1: WepAsc key of 32 bytes")
             << QByteArray("G1") << kWifi << QByteArray("WIFI_PARA_T_V1_0")
             << Patches {{0, u8(0)}, {3, u8(1)}, {36, field(QByteArray(16, 'a').toHex().toUpper(), 64)}};
-    QTest::newRow("APN: undecodable bytes") << QByteArray("G3-Apn-2") << kApn << QByteArray("EACH_PPP_PARA_T")
-                                            << Patches {{0, u8(0)}, {68, field("\xFF\xFEuser", 32)}};
 }
 
 void tst_UnchangedValues::choicesOutsideTheirListsGoBackAsTheCameraSentThem_data()
