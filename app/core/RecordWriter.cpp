@@ -63,33 +63,73 @@ void RecordWriter::text(int offset, int width, const QString &value, Encoding en
     std::memcpy(m_record + offset, encoded.constData(), std::size_t(encoded.size()));
 }
 
-QByteArray RecordWriter::fitted(const QString &value, Encoding encoding, int maxBytes)
+namespace {
+
+constexpr ushort kVerbatimBase = 0xDC00;
+
+bool isVerbatimByte(const QString &text, int i)
+{
+    const ushort unit = text.at(i).unicode();
+    return unit >= kVerbatimBase && unit <= kVerbatimBase + 0xFF && (i == 0 || !text.at(i - 1).isHighSurrogate());
+}
+
+QByteArray encoded(const QString &text, RecordWriter::Encoding encoding)
 {
     const auto encode = [encoding](const QString &part) {
-        return encoding == Encoding::Utf8 ? part.toUtf8() : LocalText::encode(part);
+        return encoding == RecordWriter::Encoding::Utf8 ? part.toUtf8() : LocalText::encode(part);
     };
-    QByteArray whole = encode(value);
+    QByteArray out;
+    int start = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        if (!isVerbatimByte(text, i))
+            continue;
+        out += encode(text.mid(start, i - start));
+        out += char(text.at(i).unicode() - kVerbatimBase);
+        start = i + 1;
+    }
+    return out + encode(text.mid(start));
+}
+
+} // namespace
+
+QString RecordWriter::verbatim(const QByteArray &bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    for (const char byte : bytes)
+        text += QChar(ushort(kVerbatimBase + uchar(byte)));
+    return text;
+}
+
+QByteArray RecordWriter::fitted(const QString &value, Encoding encoding, int maxBytes)
+{
+    QByteArray whole = encoded(value, encoding);
     // A text cut inside a NUL would end there on the camera as well.
     const int nul = whole.indexOf('\0');
     if (nul >= 0)
         whole.truncate(nul);
     if (whole.size() <= maxBytes)
         return whole;
+    return encoded(cut(value, encoding, maxBytes), encoding);
+}
 
-    // Too long: add character by character (a surrogate pair is one), so the
-    // cut falls between two characters of either encoding.
-    QByteArray out;
-    for (int i = 0; i < value.size();) {
+QString RecordWriter::cut(const QString &value, Encoding encoding, int maxBytes)
+{
+    // Character by character (a surrogate pair is one), so the cut falls
+    // between two characters of either encoding.
+    int bytes = 0;
+    int i = 0;
+    while (i < value.size()) {
         const int length =
                 value.at(i).isHighSurrogate() && i + 1 < value.size() && value.at(i + 1).isLowSurrogate() ? 2
                                                                                                           : 1;
-        const QByteArray character = encode(value.mid(i, length));
-        if (out.size() + character.size() > maxBytes || character.contains('\0'))
+        const QByteArray character = encoded(value.mid(i, length), encoding);
+        if (bytes + character.size() > maxBytes || character.contains('\0'))
             break;
-        out += character;
+        bytes += character.size();
         i += length;
     }
-    return out;
+    return value.left(i);
 }
 
 quint16 RecordWriter::numberText(const QString &value)

@@ -34,7 +34,17 @@ public:
               Width limit = Width::NulTerminated);
 
     // The text's bytes, at most maxBytes of them and never half a character.
+    // Bytes made text by verbatim() come out as they went in.
     static QByteArray fitted(const QString &value, Encoding encoding, int maxBytes);
+    // Bytes that go into a field unchanged, whatever the field's encoding: how
+    // a page hands back through a setter's text parameter a camera text that
+    // the operator left alone, which neither encoding may reproduce (a GBK
+    // name in a UTF-8 field). Each byte rides as one lone low surrogate
+    // (U+DC00 + byte), which no typed or decoded text holds.
+    static QString verbatim(const QByteArray &bytes);
+    // The longest start of the text, in whole characters, whose bytes in
+    // the encoding are at most maxBytes: what fitted() writes, as text.
+    static QString cut(const QString &value, Encoding encoding, int maxBytes);
     // A port or similar number typed as text: decimal 0 to 65535, else 0.
     static quint16 numberText(const QString &value);
 

@@ -457,7 +457,7 @@ void EncryptParamWnd::onSaveBtnClicked()
     if (m_generation != 3) {
         const StreamChoice rec = chosenStream(true);
         const StreamChoice net = chosenStream(false);
-        beginSave();
+        beginSave(2);
         if (!manager()->SetDevVideoParam(rec.code, rec.fps, rec.rate)
             || !manager()->SetDevNetParam(net.code, net.fps, net.rate))
             saveRefused();
@@ -506,7 +506,7 @@ void EncryptParamWnd::saveStreamsV3(int netStreamType, int netEncoding, int reco
     const StreamChoice rec = chosenStream(true);
     const StreamChoice net = chosenStream(false);
     m_expected = 2;
-    beginSave();
+    beginSave(m_expected);
     if (!manager()->SetDevNetV3Param(net.code, net.fps, net.rate, 0, netStreamType, netEncoding)
         || !manager()->SetDevVideoV3Param(rec.code, rec.fps, rec.rate, 0, recordingStreamType))
         saveRefused();
@@ -514,14 +514,15 @@ void EncryptParamWnd::saveStreamsV3(int netStreamType, int netEncoding, int reco
 
 void EncryptParamWnd::saveChannels()
 {
-    beginSave();
+    // A channel never loaded has nothing to send.
+    for (const ChannelEntry &entry : qAsConst(m_channels))
+        if (entry.recording.bitRate == 0)
+            m_expected -= 2;
+    beginSave(m_expected);
     for (auto it = m_channels.cbegin(); it != m_channels.cend(); ++it) {
         const ChannelEntry &entry = it.value();
-        // A channel never loaded has nothing to send.
-        if (entry.recording.bitRate == 0) {
-            m_expected -= 2;
+        if (entry.recording.bitRate == 0)
             continue;
-        }
         const VIDEO_PARA_T_V3 &rec = entry.recording;
         const VIDEO_PARA_T_V3 &net = entry.network;
         if (!manager()->SetDevVideoV3Param(int(rec.resolution), int(rec.frameRate), int(rec.bitRate),
@@ -536,7 +537,7 @@ void EncryptParamWnd::saveChannels()
 
 void EncryptParamWnd::onReqSetDevVideoParamRes(int result)
 {
-    if (!savePending())
+    if (!takeAnswer())
         return;
     ++m_results;
     m_recordingSaved = result == 0;
@@ -546,7 +547,7 @@ void EncryptParamWnd::onReqSetDevVideoParamRes(int result)
 
 void EncryptParamWnd::onReqSetDevNetParamRes(int result)
 {
-    if (!savePending())
+    if (!takeAnswer())
         return;
     ++m_results;
     m_networkSaved = result == 0;
@@ -556,7 +557,7 @@ void EncryptParamWnd::onReqSetDevNetParamRes(int result)
 
 void EncryptParamWnd::onReqSetDevVideoParamV3Res(int result)
 {
-    if (!savePending())
+    if (!takeAnswer())
         return;
     ++m_results;
     if (result == 2) {

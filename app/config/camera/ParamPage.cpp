@@ -77,10 +77,25 @@ void ParamPage::hideErrorFrames()
         error.frame->hide();
 }
 
-void ParamPage::beginSave()
+void ParamPage::beginSave(int answers)
 {
     hideErrorFrames();
+    if (m_savePending)
+        m_staleAnswers += m_answersDue;
+    m_answersDue = answers;
     m_savePending = true;
+}
+
+bool ParamPage::takeAnswer()
+{
+    if (m_staleAnswers > 0) {
+        --m_staleAnswers;
+        return false;
+    }
+    if (!m_savePending || m_answersDue <= 0)
+        return false;
+    --m_answersDue;
+    return true;
 }
 
 void ParamPage::saveRefused()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KeptFields.h"
+
 #include <QVector>
 #include <QWidget>
 
@@ -17,6 +19,10 @@ class QLabel;
 // page's result slot. Result signals reach every page connected to them,
 // whichever page saved, so finishSave() ignores a result unless this page has
 // a save pending: a page reports only the saves it started.
+//
+// Fills declare in kept() which widget shows which record field, and saves
+// take the values to send from there: what the operator did not change goes
+// back exactly as the camera sent it.
 //
 // Record signals carry a pointer that is valid only while the signal is
 // delivered: slots copy what they need into widgets or members at once.
@@ -59,6 +65,8 @@ protected:
     virtual void requestParam() { }
 
     MainManager *manager() const { return m_manager; }
+    KeptFields &kept() { return m_kept; }
+    const KeptFields &kept() const { return m_kept; }
     HintWnd *overlay() const { return m_overlay; }
 
     // Error frames: the frame holds the icon and the red text label.
@@ -70,7 +78,13 @@ protected:
     bool showErrorUnless(bool passed, QWidget *frame, const QString &text);
     void hideErrorFrames();
 
-    void beginSave();
+    // A save waits for the camera's answers to the records it sends. Saving
+    // again before they all came leaves the rest of them to the earlier save.
+    void beginSave(int answers = 1);
+    // For pages that count the answers of one save: false for an answer that
+    // still belongs to an earlier save or comes with no save pending. The
+    // camera answers in the order it was asked.
+    bool takeAnswer();
     // The setter did not send the record.
     void saveRefused();
     // The camera's answer to a save: 0 accepted, anything else refused.
@@ -117,5 +131,8 @@ private:
     HintWnd *m_overlay = nullptr;
     const Refresh m_refresh;
     QVector<ErrorFrame> m_errorFrames;
+    KeptFields m_kept;
     bool m_savePending = false;
+    int m_answersDue = 0;
+    int m_staleAnswers = 0;
 };

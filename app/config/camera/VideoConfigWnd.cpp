@@ -122,14 +122,22 @@ void VideoConfigWnd::onSignalDevSystemParamChanged(SYSTEM_PARA_T *sysParam)
     if (!sysParam)
         return;
     const RecordReader record(*sysParam);
-    m_ui->comboBox_infrared->setCurrentIndex(record.u8(kInfraredOffset));
-    const int delayed = indexOf(kDelayedValues, record.i32(kDelayedOffset));
-    if (delayed >= 0)
-        m_ui->comboBox_rec->setCurrentIndex(delayed);
-    const int preRecord = indexOf(kPreRecordValues, record.i32(kPreRecordOffset));
-    if (preRecord >= 0)
-        m_ui->comboBox_pre->setCurrentIndex(preRecord);
-    m_ui->comboBox_split->setCurrentIndex(qMax(0, indexOf(kSegmentCodes, record.i32(kSegmentOffset))));
+    const quint8 infrared = record.u8(kInfraredOffset);
+    m_ui->comboBox_infrared->setCurrentIndex(infrared < m_ui->comboBox_infrared->count() ? infrared : -1);
+    kept().keepChoice(m_ui->comboBox_infrared, infrared);
+    const qint32 delayed = record.i32(kDelayedOffset);
+    const int delayedIndex = indexOf(kDelayedValues, delayed);
+    if (delayedIndex >= 0)
+        m_ui->comboBox_rec->setCurrentIndex(delayedIndex);
+    kept().keepChoice(m_ui->comboBox_rec, delayed);
+    const qint32 preRecord = record.i32(kPreRecordOffset);
+    const int preRecordIndex = indexOf(kPreRecordValues, preRecord);
+    if (preRecordIndex >= 0)
+        m_ui->comboBox_pre->setCurrentIndex(preRecordIndex);
+    kept().keepChoice(m_ui->comboBox_pre, preRecord);
+    const qint32 segment = record.i32(kSegmentOffset);
+    m_ui->comboBox_split->setCurrentIndex(qMax(0, indexOf(kSegmentCodes, segment)));
+    kept().keepChoice(m_ui->comboBox_split, segment);
     // Asked for whenever the camera has the record, also where the page does
     // not show it: the merge setter needs the camera's copy.
     if (m_extendedRecord)
@@ -160,10 +168,14 @@ void VideoConfigWnd::onSaveBtnClicked()
         return;
     }
     beginSave();
-    const quint8 infrared = quint8(qMax(0, m_ui->comboBox_infrared->currentIndex()));
-    const qint32 preRecord = valueAt(kPreRecordValues, m_ui->comboBox_pre->currentIndex(), 0);
-    const qint32 delayed = valueAt(kDelayedValues, m_ui->comboBox_rec->currentIndex(), 0);
-    const qint32 segment = valueAt(kSegmentCodes, m_ui->comboBox_split->currentIndex(), 1);
+    const auto choice = [this](const QComboBox *box, int chosen) { return kept().choice(box, chosen); };
+    const quint8 infrared =
+            quint8(choice(m_ui->comboBox_infrared, qMax(0, m_ui->comboBox_infrared->currentIndex())));
+    const qint32 preRecord =
+            choice(m_ui->comboBox_pre, valueAt(kPreRecordValues, m_ui->comboBox_pre->currentIndex(), 0));
+    const qint32 delayed = choice(m_ui->comboBox_rec, valueAt(kDelayedValues, m_ui->comboBox_rec->currentIndex(), 0));
+    const qint32 segment =
+            choice(m_ui->comboBox_split, valueAt(kSegmentCodes, m_ui->comboBox_split->currentIndex(), 1));
     if (!manager()->SetDevSystemParamEx(infrared, preRecord, delayed, segment))
         saveRefused();
 }

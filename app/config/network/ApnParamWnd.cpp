@@ -251,9 +251,11 @@ bool ApnParamWnd::saveParam()
         if (!m_apnValid)
             return false;
     }
-    return manager()->SetDevApnParam(enable, netMode, apn, m_ui->apn_dail_number_edit->text(),
-                                     m_ui->apn_dail_user_edit->text(), m_ui->apn_dail_pwd_edit->text(),
-                                     m_ui->apn_dail_mtu_edit->text(), recordValue(m_ui->apn_identityCheck_type));
+    return manager()->SetDevApnParam(enable, kept().choice(m_ui->comboBox, netMode), apn,
+                                     m_ui->apn_dail_number_edit->text(), m_ui->apn_dail_user_edit->text(),
+                                     m_ui->apn_dail_pwd_edit->text(), m_ui->apn_dail_mtu_edit->text(),
+                                     kept().choice(m_ui->apn_identityCheck_type,
+                                                   recordValue(m_ui->apn_identityCheck_type)));
 }
 
 bool ApnParamWnd::wantsCcid() const
@@ -271,12 +273,15 @@ void ApnParamWnd::onSiganlDevAPNParamChanged(EACH_PPP_PARA_T *param)
     const RecordReader record(*param);
     m_ui->apn_enable->setChecked(record.u8(kEnable) != 0);
     m_ui->comboBox->setCurrentIndex(itemIndex(m_ui->comboBox, record.u8(kNetMode)));
-    m_ui->apn_name_edit->setText(record.text(kApn, kTextWidth, RecordReader::Encoding::Local));
-    m_ui->apn_dail_number_edit->setText(record.text(kNumber, kTextWidth, RecordReader::Encoding::Local));
-    m_ui->apn_dail_user_edit->setText(record.text(kUser, kTextWidth, RecordReader::Encoding::Local));
-    m_ui->apn_dail_pwd_edit->setText(record.text(kPassword, kTextWidth, RecordReader::Encoding::Utf8));
+    kept().keepChoice(m_ui->comboBox, record.u8(kNetMode));
+    const auto local = KeptFields::Decoding::Local;
+    kept().fillText(m_ui->apn_name_edit, *param, kApn, kTextWidth, local);
+    kept().fillText(m_ui->apn_dail_number_edit, *param, kNumber, kTextWidth, local);
+    kept().fillText(m_ui->apn_dail_user_edit, *param, kUser, kTextWidth, local);
+    kept().fillText(m_ui->apn_dail_pwd_edit, *param, kPassword, kTextWidth, KeptFields::Decoding::Utf8);
     m_ui->apn_dail_mtu_edit->setText(QString::number(record.u16(kMtu)));
     m_ui->apn_identityCheck_type->setCurrentIndex(itemIndex(m_ui->apn_identityCheck_type, record.u8(kAuth)));
+    kept().keepChoice(m_ui->apn_identityCheck_type, record.u8(kAuth));
     if (wantsCcid())
         manager()->ReqDevCCIDParam();
 }

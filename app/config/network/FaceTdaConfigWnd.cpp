@@ -24,13 +24,6 @@ constexpr int kUrlDecrypt = 200;
 constexpr int kStorageReplace = 201;
 constexpr int kHttps = 202;
 
-// Up to the first NUL, never past the field; one byte per character.
-QString latin1Text(const PLATFORM_FACE_CFG_PARAM &record, int offset)
-{
-    const char *field = reinterpret_cast<const char *>(record.bytes) + offset;
-    return QString::fromLatin1(field, int(qstrnlen(field, kAddressWidth)));
-}
-
 void setAllEnabled(std::initializer_list<QWidget *> widgets, bool enabled)
 {
     for (QWidget *widget : widgets)
@@ -151,9 +144,11 @@ void FaceTdaConfigWnd::onSiganlFaceTdaParamChanged(PLATFORM_FACE_CFG_PARAM *para
     m_ui->checkBox_url->setChecked(record.u8(kUrlDecrypt) != 0);
     m_ui->checkBox_stor->setChecked(record.u8(kStorageReplace) != 0);
     m_ui->checkBox_https->setChecked(record.u8(kHttps) != 0);
-    m_ui->tdaip_edit->setText(latin1Text(*param, kTdaAddress));
-    m_ui->mqip_edit->setText(latin1Text(*param, kMqAddress));
-    m_ui->storip_edit->setText(latin1Text(*param, kStorageAddress));
+    // Up to the first NUL, never past the field; one byte per character.
+    const auto latin1 = KeptFields::Decoding::Latin1;
+    kept().fillText(m_ui->tdaip_edit, *param, kTdaAddress, kAddressWidth, latin1);
+    kept().fillText(m_ui->mqip_edit, *param, kMqAddress, kAddressWidth, latin1);
+    kept().fillText(m_ui->storip_edit, *param, kStorageAddress, kAddressWidth, latin1);
     m_ui->tdaport_edit->setText(QString::number(record.u16(kTdaPort)));
     m_ui->mqport_edit->setText(QString::number(record.u16(kMqPort)));
     m_ui->storport_edit->setText(QString::number(record.u16(kStoragePort)));
@@ -199,9 +194,9 @@ void FaceTdaConfigWnd::onSaveBtnClicked()
 
     beginSave();
     if (!manager()->SetDevFaceTdaParam(enable, mqPush, m_ui->checkBox_url->isChecked(), storageReplace,
-                                       m_ui->checkBox_https->isChecked(), m_ui->tdaip_edit->text(),
-                                       m_ui->tdaport_edit->text(), m_ui->mqip_edit->text(),
-                                       m_ui->mqport_edit->text(), m_ui->storip_edit->text(),
+                                       m_ui->checkBox_https->isChecked(), kept().text(m_ui->tdaip_edit),
+                                       m_ui->tdaport_edit->text(), kept().text(m_ui->mqip_edit),
+                                       m_ui->mqport_edit->text(), kept().text(m_ui->storip_edit),
                                        m_ui->storport_edit->text()))
         saveRefused();
 }

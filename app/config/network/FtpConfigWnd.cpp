@@ -2,7 +2,6 @@
 #include "ui_FtpConfigWnd.h"
 
 #include "CommonFunc.h"
-#include "Latin1Field.h"
 #include "MainManager.h"
 #include "NetChecks.h"
 #include "RecordReader.h"
@@ -80,9 +79,10 @@ void FtpConfigWnd::onSiganlFaceTdaParamChanged(FTP_CFG_PARAM *param)
     m_ui->audio_box->setChecked(record.u8(kRecordings) != 0);
     m_ui->pic_box->setChecked(record.u8(kPictures) != 0);
     m_ui->vedio_box->setChecked(record.u8(kVideo) != 0);
-    m_ui->tdaip_edit->setText(latin1Field(*param, kIp, kTextWidth));
-    m_ui->mqip_edit->setText(latin1Field(*param, kUser, kTextWidth));
-    m_ui->mqport_edit->setText(latin1Field(*param, kPassword, kTextWidth));
+    const auto latin1 = KeptFields::Decoding::Latin1;
+    kept().fillText(m_ui->tdaip_edit, *param, kIp, kTextWidth, latin1);
+    kept().fillText(m_ui->mqip_edit, *param, kUser, kTextWidth, latin1);
+    kept().fillText(m_ui->mqport_edit, *param, kPassword, kTextWidth, latin1);
     m_ui->tdaport_edit->setText(QString::number(record.u16(kPort)));
 }
 
@@ -105,8 +105,8 @@ void FtpConfigWnd::onSaveBtnClicked()
         return;
     beginSave();
     if (!manager()->SetDevFtpParam(enable, m_ui->del_box->isChecked(), m_ui->audio_box->isChecked(),
-                                   m_ui->pic_box->isChecked(), m_ui->vedio_box->isChecked(), ip, port,
-                                   m_ui->mqip_edit->text(), m_ui->mqport_edit->text()))
+                                   m_ui->pic_box->isChecked(), m_ui->vedio_box->isChecked(), kept().text(m_ui->tdaip_edit), port,
+                                   kept().text(m_ui->mqip_edit), kept().text(m_ui->mqport_edit)))
         saveRefused();
 }
 

@@ -105,13 +105,15 @@ void GroupTalkConfigWnd::onSiganlDevGroupTalkParamChanged(GROUP_TALK_PARA_T *par
     const quint8 mode = record.u8(kMode);
     // A mode the list does not hold shows no selection.
     m_ui->comboBox->setCurrentIndex(mode < m_ui->comboBox->count() ? int(mode) : -1);
+    kept().keepChoice(m_ui->comboBox, mode);
     setInputsEnabled(mode != 0);
-    m_ui->IP_edit->setText(record.text(kAddress, kTextWidth, RecordReader::Encoding::Utf8));
+    const auto utf8 = KeptFields::Decoding::Utf8;
+    kept().fillText(m_ui->IP_edit, *param, kAddress, kTextWidth, utf8);
     m_ui->port_edit->setText(QString::number(record.u16(kPort)));
-    m_ui->userName_edit->setText(record.text(kUser, kTextWidth, RecordReader::Encoding::Utf8));
-    m_ui->password_edit->setText(record.text(kPassword, kTextWidth, RecordReader::Encoding::Utf8));
-    m_ui->password_edit_2->setText(record.text(kNewPassword, kTextWidth, RecordReader::Encoding::Utf8));
-    m_ui->verifycode_edit->setText(record.text(kVerifyCode, kTextWidth, RecordReader::Encoding::Utf8));
+    kept().fillText(m_ui->userName_edit, *param, kUser, kTextWidth, utf8);
+    kept().fillText(m_ui->password_edit, *param, kPassword, kTextWidth, utf8);
+    kept().fillText(m_ui->password_edit_2, *param, kNewPassword, kTextWidth, utf8);
+    kept().fillText(m_ui->verifycode_edit, *param, kVerifyCode, kTextWidth, utf8);
     m_ui->cur_group_num_edit->setValue(record.i32(kGroup));
 }
 
@@ -140,13 +142,14 @@ void GroupTalkConfigWnd::onSaveBtnClicked()
     GROUP_TALK_PARA_T record;
     std::memset(&record, 0, sizeof record);
     RecordWriter w(&record, int(sizeof record));
-    w.u8(kMode, quint8(mode)); // no selection goes out as 255
-    w.text(kAddress, kTextWidth, address, RecordWriter::Encoding::Utf8, RecordWriter::Width::Full);
+    w.u8(kMode, quint8(kept().choice(m_ui->comboBox, mode)));
+    const auto utf8 = RecordWriter::Encoding::Utf8;
+    w.text(kAddress, kTextWidth, kept().text(m_ui->IP_edit), utf8, RecordWriter::Width::Full);
     w.u16(kPort, RecordWriter::numberText(port));
-    w.text(kUser, kTextWidth, m_ui->userName_edit->text(), RecordWriter::Encoding::Utf8);
-    w.text(kPassword, kTextWidth, password, RecordWriter::Encoding::Utf8);
-    w.text(kNewPassword, kTextWidth, newPassword, RecordWriter::Encoding::Utf8);
-    w.text(kVerifyCode, kTextWidth, m_ui->verifycode_edit->text(), RecordWriter::Encoding::Utf8);
+    w.text(kUser, kTextWidth, kept().text(m_ui->userName_edit), utf8);
+    w.text(kPassword, kTextWidth, kept().text(m_ui->password_edit), utf8);
+    w.text(kNewPassword, kTextWidth, kept().text(m_ui->password_edit_2), utf8);
+    w.text(kVerifyCode, kTextWidth, kept().text(m_ui->verifycode_edit), utf8);
     w.i32(kGroup, m_ui->cur_group_num_edit->value());
 
     beginSave();

@@ -131,9 +131,9 @@ void LumaroV3ConfigWnd::onSiganlDevLumr3Changed(LUMARO_PARAM_V3_T *param)
         return;
     const RecordReader record(*param);
     m_ui->checkBox->setChecked(record.u8(kCloudSwitch) != 0);
-    m_ui->lineEdit_code->setText(record.text(kCode, kKey - kCode, RecordReader::Encoding::Local));
+    kept().fillText(m_ui->lineEdit_code, *param, kCode, kKey - kCode, KeptFields::Decoding::Local);
     m_ui->checkBox_pwd->setChecked(record.u8(kEncryption) != 0);
-    m_ui->lineEdit_pwd->setText(record.text(kKey, kRecordSize - kKey, RecordReader::Encoding::Local));
+    kept().fillText(m_ui->lineEdit_pwd, *param, kKey, kRecordSize - kKey, KeptFields::Decoding::Local);
 }
 
 void LumaroV3ConfigWnd::onSaveBtnClicked()
@@ -150,7 +150,8 @@ void LumaroV3ConfigWnd::onSaveBtnClicked()
             return;
     }
     beginSave();
-    if (!manager()->SetDevLUMR3Param(cloudSwitch, code, encryption, key))
+    if (!manager()->SetDevLUMR3Param(cloudSwitch, kept().text(m_ui->lineEdit_code), encryption,
+                                     kept().text(m_ui->lineEdit_pwd)))
         saveRefused();
 }
 

@@ -19,13 +19,6 @@ constexpr int kPassword = 72;
 constexpr int kTextWidth = 32;
 constexpr int kRecordSize = 136;
 
-// These pages read their texts byte for byte, each byte one character.
-QString latin1Field(const uchar *record, int offset)
-{
-    const char *field = reinterpret_cast<const char *>(record) + offset;
-    return QString::fromLatin1(field, int(qstrnlen(field, kTextWidth)));
-}
-
 } // namespace
 
 PlatServerPage::PlatServerPage(QWidget *parent, QValidator *passwordRule)
@@ -72,9 +65,11 @@ void PlatServerPage::fill(const void *record, int size)
         return;
     const auto *bytes = static_cast<const uchar *>(record);
     m_ui->enable_box->setChecked(qFromLittleEndian<qint32>(bytes + kEnable) != 0);
-    m_ui->tdaip_edit->setText(latin1Field(bytes, kServerIp));
-    m_ui->mqip_edit->setText(latin1Field(bytes, kUserName));
-    m_ui->mqport_edit->setText(latin1Field(bytes, kPassword));
+    // The texts show byte for byte, each byte one character.
+    const auto latin1 = KeptFields::Decoding::Latin1;
+    kept().fillText(m_ui->tdaip_edit, record, size, kServerIp, kTextWidth, latin1);
+    kept().fillText(m_ui->mqip_edit, record, size, kUserName, kTextWidth, latin1);
+    kept().fillText(m_ui->mqport_edit, record, size, kPassword, kTextWidth, latin1);
     m_ui->tdaport_edit->setText(QString::number(qFromLittleEndian<quint16>(bytes + kServerPort)));
 }
 
@@ -94,7 +89,8 @@ void PlatServerPage::onSaveBtnClicked()
     if (enable && !checkParam(address, NetChecks::portValue(port)))
         return;
     beginSave();
-    if (!sendParam(enable, address, port, m_ui->mqip_edit->text(), m_ui->mqport_edit->text()))
+    if (!sendParam(enable, kept().text(m_ui->tdaip_edit), port, kept().text(m_ui->mqip_edit),
+                   kept().text(m_ui->mqport_edit)))
         saveRefused();
 }
 

@@ -4,7 +4,6 @@
 #include "CommonFunc.h"
 #include "DeviceCaps.h"
 #include "Ipv4Text.h"
-#include "Latin1Field.h"
 #include "MainManager.h"
 #include "NetChecks.h"
 #include "PlatformTabs.h"
@@ -130,7 +129,7 @@ void PlateConfigWnd::onSiganlDevPlateParamChanged(PLATFORM_PARA_T *param)
     m_ui->IP_edit->setText(Ipv4Text::fromWire(record.inetAddr(kIp)));
     m_ui->port_edit->setText(QString::number(record.u16(kPort)));
     m_ui->gpsInterval->setText(QString::number(record.u16(kGpsInterval)));
-    m_ui->deviceID_edit->setText(latin1Field(*param, kDeviceId, kDeviceIdWidth));
+    kept().fillText(m_ui->deviceID_edit, *param, kDeviceId, kDeviceIdWidth, KeptFields::Decoding::Latin1);
     // Asked here, while the camera's reader waits for this fill, so the
     // domain record always follows the platform record. Generation 1 has none.
     if (m_generation >= 2)
@@ -156,7 +155,7 @@ void PlateConfigWnd::onSiganlDevDomainParamChanged(PLATFORM_DOMAIN_T *param)
         m_ui->domain_edit->setEnabled(false);
         m_ui->IP_edit->setEnabled(m_ui->enable_box->isChecked());
     }
-    m_ui->domain_edit->setText(record.text(kDomain, kDomainWidth, RecordReader::Encoding::Utf8));
+    kept().fillText(m_ui->domain_edit, *param, kDomain, kDomainWidth, KeptFields::Decoding::Utf8);
 }
 
 void PlateConfigWnd::onSignalDomianStateChanged(int state)
@@ -228,10 +227,10 @@ void PlateConfigWnd::onSaveBtnClicked()
     const QString ip = m_ui->IP_edit->text();
     const QString domain = m_ui->domain_edit->text();
     const QString port = m_ui->port_edit->text();
-    const QString deviceId = m_ui->deviceID_edit->text();
     const int gpsInterval = decimal(m_ui->gpsInterval->text());
-    if (!checkParam(ip, domain, deviceId, decimal(port), gpsInterval))
+    if (!checkParam(ip, domain, m_ui->deviceID_edit->text(), decimal(port), gpsInterval))
         return;
+    const QString deviceId = kept().text(m_ui->deviceID_edit);
 
     // A new save forgets what the last one still waited for.
     m_domainResultPending = false;
@@ -248,7 +247,7 @@ void PlateConfigWnd::onSaveBtnClicked()
 
     // The domain record goes out whatever became of the platform record.
     const bool useDomain = m_domainOffered && m_ui->enable2_box->isChecked();
-    const bool domainSent = manager()->SetDevDomainParam(useDomain ? 1 : 0, domain);
+    const bool domainSent = manager()->SetDevDomainParam(useDomain ? 1 : 0, kept().text(m_ui->domain_edit));
     m_domainResultPending = domainSent;
     if (!domainSent && useDomain)
         showToast(tr("保存失败"));

@@ -45,11 +45,6 @@ constexpr int kDomainWidth = 64;
 // admits "+" and "," too.
 const char kIdPattern[] = "[0-9a-zA-Z~!@#$%&*-.\\[\\]]+$";
 
-QString text(const RecordReader &record, int offset, int width)
-{
-    return record.text(offset, width, RecordReader::Encoding::Utf8);
-}
-
 // A field of the record as a C string for the log line: the whole field when
 // the text fills it, nothing beyond it. The record holds UTF-8; the log takes
 // local 8-bit text.
@@ -176,31 +171,34 @@ void SIPParamWnd::onSignalSIPParamChanged(SIPUA_CONFIG_T *param)
     if (!param)
         return;
     const RecordReader record(*param);
-    m_ui->deviceid->setText(text(record, kDevId, kIdWidth));
-    m_ui->videochannel->setText(text(record, kVideoId, kIdWidth));
-    m_ui->alarmchannel->setText(text(record, kAlarmId, kIdWidth));
+    kept().fillText(m_ui->deviceid, *param, kDevId, kIdWidth, KeptFields::Decoding::Utf8);
+    kept().fillText(m_ui->videochannel, *param, kVideoId, kIdWidth, KeptFields::Decoding::Utf8);
+    kept().fillText(m_ui->alarmchannel, *param, kAlarmId, kIdWidth, KeptFields::Decoding::Utf8);
     // Stream 1 is the first item; 0 or a number past the list selects nothing.
     const int stream = record.u8(kStreamIndex) - 1;
     m_ui->comboBox->setCurrentIndex(stream < m_ui->comboBox->count() ? stream : -1);
+    kept().keepChoice(m_ui->comboBox, record.u8(kStreamIndex));
     const int talk = record.u8(kTalkMode);
     m_ui->comboBox_2->setCurrentIndex(talk < m_ui->comboBox_2->count() ? talk : -1);
+    kept().keepChoice(m_ui->comboBox_2, talk);
     const bool registering = record.i32(kRegister) != 0;
     m_ui->enable_box->setChecked(registering);
     // Also when the box did not change: a cleared box greys the fields out.
     setControlsEnabled(registering);
-    m_ui->serverID_edit->setText(text(record, kServerId, kIdWidth));
-    m_ui->serverDomain_edit->setText(text(record, kServerDomain, kDomainWidth));
-    m_ui->registerserver_edit->setText(text(record, kRegistrarIp, kIdWidth));
+    kept().fillText(m_ui->serverID_edit, *param, kServerId, kIdWidth, KeptFields::Decoding::Utf8);
+    kept().fillText(m_ui->serverDomain_edit, *param, kServerDomain, kDomainWidth, KeptFields::Decoding::Utf8);
+    kept().fillText(m_ui->registerserver_edit, *param, kRegistrarIp, kIdWidth, KeptFields::Decoding::Utf8);
     m_ui->registerport_edit->setText(QString::number(record.u16(kRegistrarPort)));
-    m_ui->localip->setText(text(record, kLocalIp, kIdWidth));
+    kept().fillText(m_ui->localip, *param, kLocalIp, kIdWidth, KeptFields::Decoding::Utf8);
     m_ui->localport->setText(QString::number(record.u16(kLocalPort)));
-    m_ui->username->setText(text(record, kUserName, kIdWidth));
-    m_ui->password->setText(text(record, kPassword, kIdWidth));
+    kept().fillText(m_ui->username, *param, kUserName, kIdWidth, KeptFields::Decoding::Utf8);
+    kept().fillText(m_ui->password, *param, kPassword, kIdWidth, KeptFields::Decoding::Utf8);
     m_ui->validtime->setValue(record.i32(kExpires));
     m_ui->heartbeat->setValue(record.u8(kHeartbeat));
     m_ui->maxheartrate->setValue(record.u8(kHeartbeatTimeouts));
     const int transport = record.u8(kSignalTransport);
     m_ui->comboBox_3->setCurrentIndex(transport < m_ui->comboBox_3->count() ? transport : -1);
+    kept().keepChoice(m_ui->comboBox_3, transport);
 }
 
 bool SIPParamWnd::checkParam(const QString &serverId, const QString &serverDomain, const QString &userName,
@@ -234,23 +232,23 @@ SIPUA_CONFIG_T SIPParamWnd::buildRecord() const
         record.text(offset, width, value, RecordWriter::Encoding::Utf8, RecordWriter::Width::Full);
     };
     record.i32(kRegister, m_ui->enable_box->isChecked() ? 1 : 0);
-    put(kServerId, kIdWidth, m_ui->serverID_edit->text());
-    put(kServerDomain, kDomainWidth, m_ui->serverDomain_edit->text());
-    put(kRegistrarIp, kIdWidth, m_ui->registerserver_edit->text());
+    put(kServerId, kIdWidth, kept().text(m_ui->serverID_edit));
+    put(kServerDomain, kDomainWidth, kept().text(m_ui->serverDomain_edit));
+    put(kRegistrarIp, kIdWidth, kept().text(m_ui->registerserver_edit));
     record.u16(kRegistrarPort, m_ui->registerport_edit->text().toUShort());
-    put(kLocalIp, kIdWidth, m_ui->localip->text());
+    put(kLocalIp, kIdWidth, kept().text(m_ui->localip));
     record.u16(kLocalPort, m_ui->localport->text().toUShort());
-    record.u8(kStreamIndex, quint8(m_ui->comboBox->currentIndex() + 1));
-    record.u8(kTalkMode, itemByte(m_ui->comboBox_2));
-    put(kUserName, kIdWidth, m_ui->username->text());
-    put(kPassword, kIdWidth, m_ui->password->text());
+    record.u8(kStreamIndex, quint8(kept().choice(m_ui->comboBox, m_ui->comboBox->currentIndex() + 1)));
+    record.u8(kTalkMode, quint8(kept().choice(m_ui->comboBox_2, itemByte(m_ui->comboBox_2))));
+    put(kUserName, kIdWidth, kept().text(m_ui->username));
+    put(kPassword, kIdWidth, kept().text(m_ui->password));
     record.i32(kExpires, m_ui->validtime->value());
     record.u8(kHeartbeat, quint8(m_ui->heartbeat->value()));
     record.u8(kHeartbeatTimeouts, quint8(m_ui->maxheartrate->value()));
-    record.u8(kSignalTransport, itemByte(m_ui->comboBox_3));
-    put(kDevId, kIdWidth, m_ui->deviceid->text());
-    put(kVideoId, kIdWidth, m_ui->videochannel->text());
-    put(kAlarmId, kIdWidth, m_ui->alarmchannel->text());
+    record.u8(kSignalTransport, quint8(kept().choice(m_ui->comboBox_3, itemByte(m_ui->comboBox_3))));
+    put(kDevId, kIdWidth, kept().text(m_ui->deviceid));
+    put(kVideoId, kIdWidth, kept().text(m_ui->videochannel));
+    put(kAlarmId, kIdWidth, kept().text(m_ui->alarmchannel));
     return param;
 }
 

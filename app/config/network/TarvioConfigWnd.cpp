@@ -3,7 +3,6 @@
 
 #include "CommonFunc.h"
 #include "DeviceCaps.h"
-#include "Latin1Field.h"
 #include "MainManager.h"
 #include "NetChecks.h"
 #include "RecordReader.h"
@@ -87,11 +86,12 @@ void TarvioConfigWnd::onSiganlTarvioParamChanged(PLATFROM_TARVIO50_PARAM *param)
     const RecordReader record(*param);
     m_ui->enable_box->setChecked(record.u8(kEnable) != 0);
     m_ui->sub_box->setChecked(record.u8(kSubStream) != 0);
-    m_ui->ip_edit->setText(latin1Field(*param, kIp, kIpWidth));
+    const auto latin1 = KeptFields::Decoding::Latin1;
+    kept().fillText(m_ui->ip_edit, *param, kIp, kIpWidth, latin1);
     m_ui->port_edit->setText(QString::number(record.u16(kPort)));
-    m_ui->id_edit->setText(latin1Field(*param, kId, kIdWidth));
-    m_ui->name_edit->setText(record.text(kName, kNameWidth, RecordReader::Encoding::Local));
-    m_ui->key_edit->setText(latin1Field(*param, kKey, kKeyWidth));
+    kept().fillText(m_ui->id_edit, *param, kId, kIdWidth, latin1);
+    kept().fillText(m_ui->name_edit, *param, kName, kNameWidth, KeptFields::Decoding::Local);
+    kept().fillText(m_ui->key_edit, *param, kKey, kKeyWidth, latin1);
 }
 
 bool TarvioConfigWnd::checkParam(const QString &ip, int port, const QString &deviceId, const QString &deviceName,
@@ -123,7 +123,9 @@ void TarvioConfigWnd::onSaveBtnClicked()
     if (!checkParam(ip, NetChecks::portValue(port), deviceId, deviceName, key))
         return;
     beginSave();
-    if (!manager()->SetDevTarvioParam(enable ? 1 : 0, subStream ? 1 : 0, ip, port, deviceId, deviceName, key))
+    if (!manager()->SetDevTarvioParam(enable ? 1 : 0, subStream ? 1 : 0, kept().text(m_ui->ip_edit), port,
+                                      kept().text(m_ui->id_edit), kept().text(m_ui->name_edit),
+                                      kept().text(m_ui->key_edit)))
         saveRefused();
 }
 

@@ -110,13 +110,15 @@ void TimPlateConfigWnd::onSiganlDevTIMParamChanged(TIM_PARAM_T *param)
         m_ui->domainRadioButton->setChecked(true);
     else
         m_ui->IpRadioButton->setChecked(true);
-    m_ui->IP_edit->setText(record.text(kIp, kIpWidth, RecordReader::Encoding::Utf8));
+    const auto utf8 = KeptFields::Decoding::Utf8;
+    kept().fillText(m_ui->IP_edit, *param, kIp, kIpWidth, utf8);
     m_ui->port_edit->setText(QString::number(record.i32(kPort)));
-    m_ui->serverName_edit->setText(record.text(kDomain, kDomainWidth, RecordReader::Encoding::Utf8));
-    m_ui->url_edit->setText(record.text(kUrl, kUrlWidth, RecordReader::Encoding::Utf8));
+    kept().fillText(m_ui->serverName_edit, *param, kDomain, kDomainWidth, utf8);
+    kept().fillText(m_ui->url_edit, *param, kUrl, kUrlWidth, utf8);
     m_ui->packlength->setValue(record.i32(kPacketLength));
     const int protocol = record.u8(kProtocol);
     m_ui->comboBox->setCurrentIndex(protocol < m_ui->comboBox->count() ? protocol : -1);
+    kept().keepChoice(m_ui->comboBox, protocol);
     // Only a plain 1 opens the fields; the camera's 2 ticks the box and
     // leaves them closed until the operator ticks it again.
     onSignalStateChanged(enable == 1 ? Qt::Checked : Qt::Unchecked);
@@ -142,8 +144,9 @@ void TimPlateConfigWnd::onSaveBtnClicked()
         return;
     beginSave();
     // Both the service name and the address go out, whichever is in use.
-    if (!manager()->SetDevTimPlateParam(enable, m_ui->comboBox->currentIndex(), useDomain,
-                                        m_ui->serverName_edit->text(), ip, port, m_ui->url_edit->text(),
+    const int protocol = kept().choice(m_ui->comboBox, m_ui->comboBox->currentIndex());
+    if (!manager()->SetDevTimPlateParam(enable, protocol, useDomain, kept().text(m_ui->serverName_edit),
+                                        kept().text(m_ui->IP_edit), port, kept().text(m_ui->url_edit),
                                         m_ui->packlength->value()))
         saveRefused();
 }

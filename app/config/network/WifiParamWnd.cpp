@@ -5,6 +5,7 @@
 #include "DeviceCaps.h"
 #include "MainManager.h"
 #include "RecordReader.h"
+#include "RecordWriter.h"
 
 #include "Mostrel.h"
 
@@ -245,9 +246,12 @@ void WifiParamWnd::onSiganlDevWifiParamChanged(WIFI_PARA_T_V1_0 *param)
     const bool webAsc = record.u8(kV1WebAsc) != 0;
     m_ui->wifi_enable->setChecked(record.u8(kV1Enable) != 0);
     m_ui->webAsc_enable->setChecked(webAsc);
-    m_ui->wifi_ssid_edit->setText(record.text(kV1Ssid, kSsidWidth, RecordReader::Encoding::Utf8));
-    const QString key = record.text(kV1Key, kKeyWidth, RecordReader::Encoding::Utf8);
-    m_ui->wifi_secertKey_edit->setText(webAsc ? hexDecode(key) : key);
+    kept().fillText(m_ui->wifi_ssid_edit, *param, kV1Ssid, kSsidWidth, KeptFields::Decoding::Utf8);
+    // A WepAsc key is kept as the camera's hexadecimal text, whatever of it
+    // the edit can show.
+    const QByteArray key = KeptFields::fieldBytes(*param, kV1Key, kKeyWidth);
+    m_ui->wifi_secertKey_edit->setText(webAsc ? hexDecode(QString::fromUtf8(key)) : QString::fromUtf8(key));
+    kept().keepText(m_ui->wifi_secertKey_edit, key);
 }
 
 void WifiParamWnd::onSiganlDevWifiParamV2Changed(WIFI_PARA_V2_T *param)
@@ -255,10 +259,11 @@ void WifiParamWnd::onSiganlDevWifiParamV2Changed(WIFI_PARA_V2_T *param)
     if (!param)
         return;
     const RecordReader record(*param);
-    m_ui->wifi_ssid_edit->setText(record.text(kV2Ssid, kSsidWidth, RecordReader::Encoding::Utf8));
-    m_ui->wifi_secertKey_edit->setText(record.text(kV2Key, kKeyWidth, RecordReader::Encoding::Utf8));
-    m_ui->AP_ssid_edit->setText(record.text(kV2ApSsid, kSsidWidth, RecordReader::Encoding::Utf8));
-    m_ui->AP_secertKey_edit->setText(record.text(kV2ApKey, kKeyWidth, RecordReader::Encoding::Utf8));
+    const auto utf8 = KeptFields::Decoding::Utf8;
+    kept().fillText(m_ui->wifi_ssid_edit, *param, kV2Ssid, kSsidWidth, utf8);
+    kept().fillText(m_ui->wifi_secertKey_edit, *param, kV2Key, kKeyWidth, utf8);
+    kept().fillText(m_ui->AP_ssid_edit, *param, kV2ApSsid, kSsidWidth, utf8);
+    kept().fillText(m_ui->AP_secertKey_edit, *param, kV2ApKey, kKeyWidth, utf8);
     const bool enabled = record.u8(kV2Enable) != 0;
     const bool client = record.u8(kV2Mode) == 1;
     // Clearing the hotspot first: a camera that went from hotspot to client
@@ -287,8 +292,10 @@ bool WifiParamWnd::saveParam()
 {
     const bool wifiOn = m_ui->wifi_enable->isChecked();
     const bool webAsc = m_ui->webAsc_enable->isChecked();
-    const QString ssid = m_ui->wifi_ssid_edit->text();
-    QString key = m_ui->wifi_secertKey_edit->text();
+    // The client SSID keeps its NUL inside the field: at most 31 bytes.
+    const QString ssid = RecordWriter::cut(kept().text(m_ui->wifi_ssid_edit), RecordWriter::Encoding::Utf8,
+                                           kMaxSsidLength);
+    const QString key = m_ui->wifi_secertKey_edit->text();
     if (wifiOn && isShortKey(key)) {
         showError(m_ui->wifikey_length_frame, tr("请输入八位wifi密码"));
         return false;
@@ -296,11 +303,12 @@ bool WifiParamWnd::saveParam()
     m_ui->wifikey_length_frame->hide();
 
     if (usesV2())
-        return saveV2(wifiOn, ssid, key);
+        return saveV2(wifiOn, ssid, kept().text(m_ui->wifi_secertKey_edit));
 
-    if (webAsc)
-        key = hexEncode(key);
-    return manager()->SetDevWifiParam(wifiOn, webAsc, ssid, key, 0, 0);
+    const bool keyKept = kept().unchanged(m_ui->wifi_secertKey_edit);
+    return manager()->SetDevWifiParam(wifiOn, webAsc, ssid,
+                                      keyKept || !webAsc ? kept().text(m_ui->wifi_secertKey_edit) : hexEncode(key),
+                                      0, 0);
 }
 
 bool WifiParamWnd::saveV2(bool wifiOn, const QString &ssid, const QString &key)
@@ -315,7 +323,7 @@ bool WifiParamWnd::saveV2(bool wifiOn, const QString &ssid, const QString &key)
         return false;
     }
     return manager()->SetDevWifiParamV2(wifiOn, ssid, key, apOn, m_ui->ap_SSID_enable->isChecked(),
-                                        m_ui->AP_ssid_edit->text(), m_ui->AP_secertKey_edit->text());
+                                        kept().text(m_ui->AP_ssid_edit), kept().text(m_ui->AP_secertKey_edit));
 }
 
 bool WifiParamWnd::hotspotPasses(bool wifiOn)

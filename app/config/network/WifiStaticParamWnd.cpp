@@ -42,8 +42,12 @@ WifiStaticParamWnd::~WifiStaticParamWnd() = default;
 void WifiStaticParamWnd::requestParam()
 {
     m_ui->enable_box->setChecked(true);
+    // The hidden box carries the camera's DNS mode to the next save, also
+    // while this request is unanswered: the new items keep the selection.
+    const int dnsMode = m_ui->autoDnsMode->count() > 0 ? m_ui->autoDnsMode->currentIndex() : 0;
     m_ui->autoDnsMode->clear();
     m_ui->autoDnsMode->addItems({tr("否"), tr("是")});
+    m_ui->autoDnsMode->setCurrentIndex(dnsMode);
     m_ui->label_6->hide();
     m_ui->autoDnsMode->hide();
     manager()->ReqDevStaticWifiParam();
@@ -71,9 +75,10 @@ void WifiStaticParamWnd::onSiganlDevPlateParamChanged(WIFI_PARA_STATIC_T *param)
     m_ui->dnsAddress_1->setText(Ipv4Text::fromWire(record.inetAddr(kDns1)));
     m_ui->dnsAddress_2->setText(Ipv4Text::fromWire(record.inetAddr(kDns2)));
     m_ui->enable_box->setChecked(record.i32(kDhcp) == 0);
-    // A mode outside the list shows no selection and goes back as -1.
-    m_ui->autoDnsMode->setCurrentIndex(record.i32(kDnsMode) == 0 || record.i32(kDnsMode) == 1 ? record.i32(kDnsMode)
-                                                                                               : -1);
+    // A mode outside the list shows no selection and goes back as it came.
+    const qint32 dnsMode = record.i32(kDnsMode);
+    m_ui->autoDnsMode->setCurrentIndex(dnsMode == 0 || dnsMode == 1 ? dnsMode : -1);
+    kept().keepChoice(m_ui->autoDnsMode, dnsMode);
 }
 
 void WifiStaticParamWnd::onSaveBtnClicked()
@@ -82,7 +87,7 @@ void WifiStaticParamWnd::onSaveBtnClicked()
     param.ip = m_ui->ipAddress->text().trimmed();
     param.mask = m_ui->ipMask->text().trimmed();
     param.dhcp = m_ui->enable_box->isChecked() ? 0 : 1;
-    param.dnsMode = m_ui->autoDnsMode->currentIndex();
+    param.dnsMode = kept().choice(m_ui->autoDnsMode, m_ui->autoDnsMode->currentIndex());
     param.gateway = m_ui->gateway->text().trimmed();
     param.dns1 = m_ui->dnsAddress_1->text().trimmed();
     param.dns2 = m_ui->dnsAddress_2->text().trimmed();

@@ -130,10 +130,10 @@ void tst_WifiStaticParamWnd::aSaveWithoutEditsSendsTheRecordBack_data()
                             "\x0A\x00\x00\x04")
             << staticRecord("\x0A\x00\x00\x02", "\xFF\x00\x00\x00", 1, 0, "\x0A\x00\x00\x01", "\x0A\x00\x00\x03",
                             "\x0A\x00\x00\x04");
-    QTest::newRow("DNS mode outside the list goes back as -1")
+    QTest::newRow("DNS mode outside the list goes back unchanged")
             << staticRecord("\x0A\x00\x00\x02", "\xFF\x00\x00\x00", 0, 5, "\x0A\x00\x00\x01", "\x0A\x00\x00\x03",
                             "\x0A\x00\x00\x04")
-            << staticRecord("\x0A\x00\x00\x02", "\xFF\x00\x00\x00", 0, -1, "\x0A\x00\x00\x01", "\x0A\x00\x00\x03",
+            << staticRecord("\x0A\x00\x00\x02", "\xFF\x00\x00\x00", 0, 5, "\x0A\x00\x00\x01", "\x0A\x00\x00\x03",
                             "\x0A\x00\x00\x04");
 }
 

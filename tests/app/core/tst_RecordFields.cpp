@@ -100,6 +100,19 @@ private slots:
                                                     << int(W::NulTerminated) << QByteArray("ab\0\0\0\0", 6);
         QTest::newRow("ends at an embedded NUL") << QString::fromLatin1("ab\0cd", 5) << int(E::Utf8)
                                                  << int(W::Full) << QByteArray("ab\0\0\0\0", 6);
+        // 张三 in GBK, handed back untouched into a UTF-8 field.
+        QTest::newRow("verbatim bytes ignore the encoding")
+                << RecordWriter::verbatim("\xD5\xC5\xC8\xFD") << int(E::Utf8) << int(W::Full)
+                << QByteArray("\xD5\xC5\xC8\xFD\0\0", 6);
+        QTest::newRow("verbatim bytes fill a full-width field")
+                << RecordWriter::verbatim("\xFF\x80xyz!") << int(E::Local) << int(W::Full)
+                << QByteArray("\xFF\x80xyz!", 6);
+        QTest::newRow("verbatim bytes keep a NUL terminator")
+                << RecordWriter::verbatim("abcdefg") << int(E::Utf8) << int(W::NulTerminated)
+                << QByteArray("abcde\0", 6);
+        QTest::newRow("verbatim bytes beside typed text")
+                << QStringLiteral("中") + RecordWriter::verbatim("\xB1") << int(E::Local) << int(W::Full)
+                << QByteArray("\xD6\xD0\xB1\0\0\0", 6);
     }
 
     void textsFitTheirFieldAtWholeCharacters()
