@@ -10,7 +10,7 @@ class QLineEdit;
 // What the camera sent for each widget of a page, so that a save sends back
 // exactly what the operator did not change. A page shows a value as well as
 // its widget can (a text in the field's display encoding, cut by the edit's
-// length limit; a value outside a list as the page's Part shows it), which
+// length limit; a value outside a list as the page shows it), which
 // need not be the value itself: the page declares here which widget was
 // filled from which record field, and asks here for the value to save.
 //
