@@ -2,20 +2,18 @@
 // of its checks, the stream row the camera offers, the heartbeat pairs and
 // the log line of a save.
 
-#include "Mostrel.h"
+#include "LogCapture.h"
 #include "PageFixture.h"
 #include "SIPParamWnd.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 
@@ -90,12 +88,6 @@ QStringList visibleFrames(QWidget *page)
         if (page->findChild<QFrame *>(name)->isVisible())
             shown << name;
     return shown;
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -410,27 +402,13 @@ void tst_SIPParamWnd::aClearedRegisterBoxGreysTheFieldsButTheLocalIpStaysGreyed(
 
 void tst_SIPParamWnd::theSaveLogsTheRecordButNotThePassword()
 {
-    QTemporaryDir dir;
-    const QString logPath = dir.filePath("sip.log");
-    const QString configPath = dir.filePath("log.properties");
-    QFile config(configPath);
-    QVERIFY(config.open(QIODevice::WriteOnly));
-    config.write(QStringLiteral("log4j.rootLogger=TRACE, file\n"
-                                "log4j.appender.file=org.apache.log4j.FileAppender\n"
-                                "log4j.appender.file.File=%1\n"
-                                "log4j.appender.file.layout=org.apache.log4j.PatternLayout\n"
-                                "log4j.appender.file.layout.ConversionPattern=%m%n\n")
-                         .arg(logPath)
-                         .toUtf8());
-    config.close();
-    QCOMPARE(MostrelInit(QFile::encodeName(configPath).constData(), 1), 0);
+    LogCapture capture;
+    QVERIFY(capture.started());
 
     auto *page = showPage(Sip());
     save(page);
     QTRY_COMPARE(m_fixture->toasts(page), QStringList {"保存成功"});
-    MostrelShutdown();
-
-    const QByteArray log = readFile(logPath);
+    const QByteArray log = capture.finish();
     const QByteArray line = "\t<SIPParamWnd::onSaveBtnClicked>,SIPUA_CONFIG_T  dev_id = " + kDevId
                             + ",video_id = " + kVideoId + ",alarm_id = " + kAlarmId
                             + ",b_register = 1,server_id = " + kServerId + ",server_domain = " + kDomain

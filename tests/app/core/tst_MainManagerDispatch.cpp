@@ -1,7 +1,6 @@
 #include "CameraRig.h"
-#include "Mostrel.h"
+#include "LogCapture.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTextCodec>
 #include <QtTest>
@@ -403,19 +402,8 @@ void tst_MainManagerDispatch::unlistedCodesAndANullUserEmitNothing()
 void tst_MainManagerDispatch::cameraTextsAndFileNamesReachTheLogDecodedOnce()
 {
     QTemporaryDir dir;
-    const QString logPath = dir.filePath(QStringLiteral("Vantrel.log"));
-    const QString configPath = dir.filePath(QStringLiteral("log.properties"));
-    QFile config(configPath);
-    QVERIFY(config.open(QIODevice::WriteOnly));
-    config.write(QStringLiteral("log4j.rootLogger=TRACE, file\n"
-                                "log4j.appender.file=org.apache.log4j.FileAppender\n"
-                                "log4j.appender.file.File=%1\n"
-                                "log4j.appender.file.layout=org.apache.log4j.PatternLayout\n"
-                                "log4j.appender.file.layout.ConversionPattern=%m%n\n")
-                         .arg(logPath)
-                         .toUtf8());
-    config.close();
-    QCOMPARE(MostrelInit(QFile::encodeName(configPath).constData(), 1), 0);
+    LogCapture capture;
+    QVERIFY(capture.started());
 
     // The camera's texts come as GBK: a JSON group, the ability description,
     // the model in the device code and the firmware version. The words are
@@ -433,11 +421,7 @@ void tst_MainManagerDispatch::cameraTextsAndFileNamesReachTheLogDecodedOnce()
     injectAndSettle(1009, 0, gbk->fromUnicode(QStringLiteral("V3.1 型号")));
     // A file name of the camera is UTF-8; this one is refused and logged.
     m_rig->manager()->AddDownLoadList({QStringLiteral("/mnt/sdcard/../型号.mp4")}, dir.path());
-    MostrelShutdown();
-
-    QFile log(logPath);
-    QVERIFY(log.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(log.readAll());
+    const QString text = QString::fromUtf8(capture.finish());
     for (const QString &line : {QStringLiteral(">,RecvDevRecParamJson({\"name\":\"录像参数\"})\n"),
                                 QStringLiteral(">,RecvDevJsonAbility({\"modelStr\":\"型号\"})\n"),
                                 QStringLiteral("serNStr = SN-1, modelStr = 录像型号\n"),
