@@ -61,10 +61,10 @@ void OSDSConfigWnd::onSiganlDevOSDParamChanged(EXTRA_OSD *param)
     const bool enabled = record.i32(kEnableOffset) != 0;
     m_ui->enable_box->setChecked(enabled);
     onSignalStateChanged(m_ui->enable_box->checkState());
-    // Setting a text runs the byte limit, so a longer stored line shows cut.
+    // Setting a text runs the byte limit, so a longer stored line shows cut;
+    // left alone, it goes back whole.
     for (const OsdLine &line : kLines)
-        (m_ui.data()->*line.edit)
-                ->setText(record.text(line.offset, kLineWidth, RecordReader::Encoding::Local));
+        kept().fillText(m_ui.data()->*line.edit, *param, line.offset, kLineWidth, KeptFields::Decoding::Local);
 }
 
 void OSDSConfigWnd::onSignalStateChanged(int state)
@@ -89,7 +89,7 @@ void OSDSConfigWnd::onSaveBtnClicked()
     RecordWriter writer(&record, sizeof record);
     writer.i32(kEnableOffset, m_ui->enable_box->isChecked() ? 1 : 0);
     for (const OsdLine &line : kLines)
-        writer.text(line.offset, kLineWidth, (m_ui.data()->*line.edit)->text(), RecordWriter::Encoding::Local,
+        writer.text(line.offset, kLineWidth, kept().text(m_ui.data()->*line.edit), RecordWriter::Encoding::Local,
                     RecordWriter::Width::Full);
     if (!manager()->SetDeviceOSDParam(&record))
         saveRefused();

@@ -52,14 +52,16 @@ void PicParamWnd::onSiganlDevPICParamChanged(PIC_PARAM *param)
 {
     if (!param)
         return;
-    m_ui->comboBox->setCurrentIndex(indexForCode(RecordReader(*param).u8(kCodeOffset), m_with4MP));
+    const quint8 code = RecordReader(*param).u8(kCodeOffset);
+    m_ui->comboBox->setCurrentIndex(indexForCode(code, m_with4MP));
+    kept().keepChoice(m_ui->comboBox, code);
 }
 
 void PicParamWnd::onSaveBtnClicked()
 {
     beginSave();
     const quint8 index = quint8(m_ui->comboBox->currentIndex());
-    if (!manager()->SetDevPICParam(codeForIndex(index, m_with4MP)))
+    if (!manager()->SetDevPICParam(quint8(kept().choice(m_ui->comboBox, codeForIndex(index, m_with4MP)))))
         saveRefused();
 }
 

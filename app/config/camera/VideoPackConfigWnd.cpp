@@ -127,8 +127,10 @@ void VideoPackConfigWnd::onSiganlDevPackParamChanged(AUDIO_VEDIO_PACK_CFG_PARAM 
     const RecordReader record(*param);
     m_ui->enable_box->setChecked(record.u8(kAudioEnableOffset) != 0);
     m_ui->comboBox->setCurrentIndex(audioIndexForCode(record.u8(kAudioCodeOffset)));
+    kept().keepChoice(m_ui->comboBox, record.u8(kAudioCodeOffset));
     m_ui->enable_box2->setChecked(record.u8(kVideoEnableOffset) != 0);
     m_ui->comboBox_2->setCurrentIndex(videoIndexForBits(record.u16(kVideoBitOffset)));
+    kept().keepChoice(m_ui->comboBox_2, record.u16(kVideoBitOffset));
 }
 
 void VideoPackConfigWnd::onSaveBtnClicked()
@@ -136,8 +138,10 @@ void VideoPackConfigWnd::onSaveBtnClicked()
     beginSave();
     // A disabled list is saved with its current item.
     const bool sent = manager()->SetDevicePackParam(
-            m_ui->enable_box->isChecked() ? 1 : 0, audioCodeForIndex(m_ui->comboBox->currentIndex()),
-            m_ui->enable_box2->isChecked() ? 1 : 0, videoBitForIndex(m_ui->comboBox_2->currentIndex()));
+            m_ui->enable_box->isChecked() ? 1 : 0,
+            quint8(kept().choice(m_ui->comboBox, audioCodeForIndex(m_ui->comboBox->currentIndex()))),
+            m_ui->enable_box2->isChecked() ? 1 : 0,
+            quint16(kept().choice(m_ui->comboBox_2, videoBitForIndex(m_ui->comboBox_2->currentIndex()))));
     if (!sent)
         saveRefused();
 }

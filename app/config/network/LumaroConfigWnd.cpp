@@ -52,7 +52,7 @@ void LumaroConfigWnd::onSiganlDevEXParamV3Changed(Ex_Param_V3_T *param)
         return;
     const RecordReader record(*param);
     m_ui->checkBox->setChecked(record.u8(kCloudSwitch) != 0);
-    m_ui->lineEdit->setText(record.text(kCode, kCodeWidth, RecordReader::Encoding::Local));
+    kept().fillText(m_ui->lineEdit, *param, kCode, kCodeWidth, KeptFields::Decoding::Local);
     m_haveRecord = true;
 }
 
@@ -72,7 +72,7 @@ void LumaroConfigWnd::onSaveBtnClicked()
         return;
     }
     beginSave();
-    if (!manager()->SetDevExParamV3Lumaro(cloudSwitch, code))
+    if (!manager()->SetDevExParamV3Lumaro(cloudSwitch, kept().text(m_ui->lineEdit)))
         saveRefused();
 }
 

@@ -85,9 +85,8 @@ void DeviceMessageWnd::initParam()
 
 void DeviceMessageWnd::fillFrom(const DEVICE_ID_PARA_T &record)
 {
-    const RecordReader reader(record);
-    m_ui->deviceID_edit->setText(reader.text(kDeviceIdOffset, kIdWidth, RecordReader::Encoding::Local));
-    m_ui->policeID_edit->setText(reader.text(kPoliceIdOffset, kIdWidth, RecordReader::Encoding::Local));
+    kept().fillText(m_ui->deviceID_edit, record, kDeviceIdOffset, kIdWidth, KeptFields::Decoding::Local);
+    kept().fillText(m_ui->policeID_edit, record, kPoliceIdOffset, kIdWidth, KeptFields::Decoding::Local);
 }
 
 void DeviceMessageWnd::onSiganlDevIdParamChanged(DEVICE_ID_PARA_T *param)
@@ -119,7 +118,7 @@ void DeviceMessageWnd::onSaveBtnClicked()
     if (manager()->GetProtocolVer() != 1 && (!checkTextSize(deviceId) || !checkTextSize(policeId)))
         return;
     beginSave();
-    if (!manager()->SetDeviceIdParam(deviceId, policeId))
+    if (!manager()->SetDeviceIdParam(kept().text(m_ui->deviceID_edit), kept().text(m_ui->policeID_edit)))
         saveRefused();
 }
 

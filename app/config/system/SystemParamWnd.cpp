@@ -201,21 +201,35 @@ void SystemParamWnd::requestParam()
     manager()->ReqDevSystemParam();
 }
 
+void SystemParamWnd::fillChoice(QComboBox *box, quint8 value)
+{
+    // The item index; a value past the list selects nothing.
+    box->setCurrentIndex(value < box->count() ? value : -1);
+    kept().keepChoice(box, value);
+}
+
+quint8 SystemParamWnd::choiceByte(const QComboBox *box) const
+{
+    return quint8(kept().choice(box, box->currentIndex()));
+}
+
 void SystemParamWnd::onSignalDevSystemParamChanged(SYSTEM_PARA_T *sysParam)
 {
     qDebug() << "SystemParamWnd::onSignalDevSystemParamChanged";
     if (!sysParam)
         return;
     const RecordReader record(*sysParam);
-    m_ui->comboBox_gps->setCurrentIndex(record.u8(kPositioningOffset));
+    fillChoice(m_ui->comboBox_gps, record.u8(kPositioningOffset));
     // A time the list does not offer leaves the list where it was.
-    const int screen = m_screenSaverMs.indexOf(record.u32(kScreenSaverOffset));
+    const quint32 screenMs = record.u32(kScreenSaverOffset);
+    const int screen = m_screenSaverMs.indexOf(screenMs);
     if (screen >= 0)
         m_ui->comboBox_screen->setCurrentIndex(screen);
-    m_ui->comboBox_keysound->setCurrentIndex(record.u8(kSoundOffset));
-    m_ui->comboBox_LED->setCurrentIndex(record.u8(kLedOffset));
-    m_ui->comboBox_pwd->setCurrentIndex(record.u8(kPasswordOffset));
-    m_ui->comboBox_gpstime->setCurrentIndex(record.u8(kGpsTimeOffset));
+    kept().keepChoice(m_ui->comboBox_screen, int(screenMs));
+    fillChoice(m_ui->comboBox_keysound, record.u8(kSoundOffset));
+    fillChoice(m_ui->comboBox_LED, record.u8(kLedOffset));
+    fillChoice(m_ui->comboBox_pwd, record.u8(kPasswordOffset));
+    fillChoice(m_ui->comboBox_gpstime, record.u8(kGpsTimeOffset));
     // The reader thread waits for this slot: the next request goes out after it.
     if (m_extended)
         QMetaObject::invokeMethod(this, [this] { manager()->ReqDevExParamV3(); }, Qt::QueuedConnection);
@@ -246,16 +260,16 @@ void SystemParamWnd::onSiganlDevEXParamV3Changed(Ex_Param_V3_T *param)
     const RecordReader record(*param);
     for (const SwitchField &field : kSwitches)
         (m_ui.data()->*field.box)->setChecked(record.u8(field.offset) != 0);
-    const int *photo = std::find(std::begin(kTimedPhotoSeconds), std::end(kTimedPhotoSeconds),
-                                 record.i32(kTimedPhotoOffset));
+    const qint32 photoSeconds = record.i32(kTimedPhotoOffset);
+    const int *photo = std::find(std::begin(kTimedPhotoSeconds), std::end(kTimedPhotoSeconds), photoSeconds);
     m_ui->comboBox_time->setCurrentIndex(photo == std::end(kTimedPhotoSeconds)
                                                  ? 0
                                                  : int(photo - std::begin(kTimedPhotoSeconds)));
+    kept().keepChoice(m_ui->comboBox_time, photoSeconds);
     m_ui->spinBox->setValue(record.i32(kGpsUploadOffset));
-    m_ui->lineEdit_2->setText(
-            record.text(kChannelNameOffset, kChannelNameBytes, RecordReader::Encoding::Local));
-    m_ui->comboBox_ptzmode->setCurrentIndex(record.u8(kPtzModeOffset));
-    m_ui->comboBox_audiotype->setCurrentIndex(record.u8(kAudioTypeOffset));
+    kept().fillText(m_ui->lineEdit_2, *param, kChannelNameOffset, kChannelNameBytes, KeptFields::Decoding::Local);
+    fillChoice(m_ui->comboBox_ptzmode, record.u8(kPtzModeOffset));
+    fillChoice(m_ui->comboBox_audiotype, record.u8(kAudioTypeOffset));
     m_ui->spinBox_lbt->setValue(record.u8(kLowBatteryOffset));
 }
 
@@ -263,11 +277,11 @@ void SystemParamWnd::onSaveBtnClicked()
 {
     beginSave();
     const int screen = m_ui->comboBox_screen->currentIndex();
-    const quint32 screenMs = screen >= 0 && screen < m_screenSaverMs.size() ? m_screenSaverMs.at(screen) : 0;
+    const quint32 screenMs = quint32(kept().choice(
+            m_ui->comboBox_screen, screen >= 0 && screen < m_screenSaverMs.size() ? int(m_screenSaverMs.at(screen)) : 0));
     const bool sent = manager()->SetDevSystemParam(
-            quint8(m_ui->comboBox_gps->currentIndex()), screenMs, quint8(m_ui->comboBox_keysound->currentIndex()),
-            quint8(m_ui->comboBox_pwd->currentIndex()), quint8(m_ui->comboBox_LED->currentIndex()),
-            quint8(m_ui->comboBox_gpstime->currentIndex()));
+            choiceByte(m_ui->comboBox_gps), screenMs, choiceByte(m_ui->comboBox_keysound),
+            choiceByte(m_ui->comboBox_pwd), choiceByte(m_ui->comboBox_LED), choiceByte(m_ui->comboBox_gpstime));
     if (!sent)
         saveRefused();
 }
@@ -280,14 +294,15 @@ Ex_Param_V3_T SystemParamWnd::extendedRecord() const
     for (const SwitchField &field : kSwitches)
         writer.u8(field.offset, (m_ui.data()->*field.box)->isChecked() ? 1 : 0);
     const int photo = m_ui->comboBox_time->currentIndex();
-    writer.i32(kTimedPhotoOffset, photo >= 0 && photo < int(std::size(kTimedPhotoSeconds))
-                                          ? kTimedPhotoSeconds[photo]
-                                          : 0);
+    writer.i32(kTimedPhotoOffset, kept().choice(m_ui->comboBox_time,
+                                                photo >= 0 && photo < int(std::size(kTimedPhotoSeconds))
+                                                        ? kTimedPhotoSeconds[photo]
+                                                        : 0));
     writer.i32(kGpsUploadOffset, m_ui->spinBox->value());
-    writer.text(kChannelNameOffset, kChannelNameBytes, m_ui->lineEdit_2->text(), RecordWriter::Encoding::Local,
+    writer.text(kChannelNameOffset, kChannelNameBytes, kept().text(m_ui->lineEdit_2), RecordWriter::Encoding::Local,
                 RecordWriter::Width::Full);
-    writer.u8(kPtzModeOffset, quint8(m_ui->comboBox_ptzmode->currentIndex()));
-    writer.u8(kAudioTypeOffset, quint8(m_ui->comboBox_audiotype->currentIndex()));
+    writer.u8(kPtzModeOffset, choiceByte(m_ui->comboBox_ptzmode));
+    writer.u8(kAudioTypeOffset, choiceByte(m_ui->comboBox_audiotype));
     writer.u8(kLowBatteryOffset, quint8(m_ui->spinBox_lbt->value()));
     return record;
 }

@@ -8,6 +8,8 @@
 
 class DeviceCaps;
 
+class QComboBox;
+
 namespace Ui {
 class SystemParamWnd;
 }
@@ -51,6 +53,9 @@ private:
     void lockModelSettings(quint32 modelType);
     void hideExtendedRows(const DeviceCaps &caps);
     Ex_Param_V3_T extendedRecord() const;
+    // A combo box whose item index is the record's byte.
+    void fillChoice(QComboBox *box, quint8 value);
+    quint8 choiceByte(const QComboBox *box) const;
 
     const QScopedPointer<Ui::SystemParamWnd> m_ui;
     bool m_extended = false;

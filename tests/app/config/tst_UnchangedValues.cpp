@@ -11,8 +11,10 @@
 #include "GroupTalkConfigWnd.h"
 #include "LocalText.h"
 #include "LumaroV3ConfigWnd.h"
+#include "OSDSConfigWnd.h"
 #include "PageFixture.h"
 #include "ParamPage.h"
+#include "PicParamWnd.h"
 #include "Plat1400ConfigWnd.h"
 #include "PlatCustomConfigWnd.h"
 #include "PlateConfigWnd.h"
@@ -49,6 +51,8 @@ enum Page {
     kApn,
     kGb28181,
     kRtmp,
+    kOsd,
+    kPhoto,
 };
 
 QWidget *open(PageFixture &fixture, Page page)
@@ -80,6 +84,10 @@ QWidget *open(PageFixture &fixture, Page page)
         return fixture.show<SIPParamWnd>();
     case kRtmp:
         return fixture.show<TimPlateConfigWnd>(false);
+    case kOsd:
+        return fixture.show<OSDSConfigWnd>();
+    case kPhoto:
+        return fixture.show<PicParamWnd>();
     }
     return nullptr;
 }
@@ -224,6 +232,8 @@ void tst_UnchangedValues::unchangedTextsGoBackAsTheCameraSentThem_data()
     QTest::newRow("group talk: GBK user, hidden code of 31 bytes")
             << QByteArray("G3-12") << kGroupTalk << QByteArray("GROUP_TALK_PARA_T")
             << Patches {{0, u8(0)}, {4, field("", 32)}, {40, field(kZhangSan, 32)}, {136, field(long32.left(31), 32)}};
+    QTest::newRow("OSD: a GBK line filling its 64 bytes") << QByteArray("G3-12") << kOsd << QByteArray("EXTRA_OSD")
+                                                       << Patches {{0, i32(1)}, {4, kZhangSan.repeated(16)}};
     QTest::newRow("Wi-Fi generation 1: WepAsc key of 32 bytes")
             << QByteArray("G1") << kWifi << QByteArray("WIFI_PARA_T_V1_0")
             << Patches {{0, u8(0)}, {3, u8(1)}, {36, field(QByteArray(16, 'a').toHex().toUpper(), 64)}};
@@ -255,6 +265,7 @@ void tst_UnchangedValues::choicesOutsideTheirListsGoBackAsTheCameraSentThem_data
     Patches stream3 = gb;
     stream3.insert(168, u8(3));
     QTest::newRow("GB28181 stream 3") << QByteArray("G3-12") << kGb28181 << QByteArray("SIPUA_CONFIG_T") << stream3;
+    QTest::newRow("photo size") << QByteArray("G3-12") << kPhoto << QByteArray("PIC_PARAM") << Patches {{0, u8(9)}};
     QTest::newRow("RTMP protocol") << QByteArray("J") << kRtmp << QByteArray("TIM_PARAM_T")
                                    << Patches {{1, u8(0)}, {2, u8(9)}, {68, field("10.1.2.3", 16)}, {84, i32(1935)}};
 }
