@@ -1,13 +1,10 @@
 #include "GroupBox.h"
 
 #include "CheckBox.h"
+#include "ContentLayout.h"
 #include "ui_GroupBox.h"
 
 #include <QVBoxLayout>
-
-namespace {
-constexpr int kContentMargin = 3;
-}
 
 GroupBox::GroupBox(QWidget *parent, const QMap<QString, QJsonValue> &definitions)
     : UcBase(parent)
@@ -15,8 +12,7 @@ GroupBox::GroupBox(QWidget *parent, const QMap<QString, QJsonValue> &definitions
     , definitions(definitions)
 {
     ui->setupUi(this);
-    contentLayout = new QVBoxLayout(ui->groupBox);
-    contentLayout->setContentsMargins(kContentMargin, kContentMargin, kContentMargin, kContentMargin);
+    contentLayout = makeContentLayout(ui->groupBox);
     // Fits its rows: the form's spare height belongs below the last control,
     // not as a blank band inside the frame.
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);

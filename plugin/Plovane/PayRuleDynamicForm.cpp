@@ -1,5 +1,6 @@
 #include "PayRuleDynamicForm.h"
 
+#include "ContentLayout.h"
 #include "ui_PayRuleDynamicForm.h"
 
 #include <QColor>
@@ -7,7 +8,6 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int kContentMargin = 3;
 const char kDefaultStyle[] = "#scrollAreaWidgetContents{background-color: rgb(236, 241, 245);}";
 } // namespace
 
@@ -16,8 +16,7 @@ PayRuleDynamicForm::PayRuleDynamicForm(QWidget *parent)
     , ui(new Ui::PayRuleDynamicForm)
 {
     ui->setupUi(this);
-    contentLayout = new QVBoxLayout(ui->scrollAreaWidgetContents);
-    contentLayout->setContentsMargins(kContentMargin, kContentMargin, kContentMargin, kContentMargin);
+    contentLayout = makeContentLayout(ui->scrollAreaWidgetContents);
     setStyleSheet(QLatin1String(kDefaultStyle));
 }
 

@@ -1,12 +1,12 @@
 #include "TabPane.h"
 
+#include "ContentLayout.h"
 #include "ui_TabPane.h"
 
 #include <QJsonArray>
 #include <QVBoxLayout>
 
 namespace {
-constexpr int kContentMargin = 3;
 // The tab widget paints its rule and current-tab bar on the two rows below
 // the tabs, where the page begins; an opaque page would cover them.
 constexpr int kIndicatorRoom = 2;
@@ -19,8 +19,7 @@ TabPane::TabPane(QWidget *parent, const QMap<QString, QJsonValue> &definitions)
 {
     ui->setupUi(this);
     ui->gridLayout->setContentsMargins(0, kIndicatorRoom, 0, 0);
-    contentLayout = new QVBoxLayout(ui->scrollAreaWidgetContents);
-    contentLayout->setContentsMargins(kContentMargin, kContentMargin, kContentMargin, kContentMargin);
+    contentLayout = makeContentLayout(ui->scrollAreaWidgetContents);
 }
 
 TabPane::~TabPane()

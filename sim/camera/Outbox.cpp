@@ -7,13 +7,6 @@
 
 namespace sim {
 
-namespace {
-
-constexpr std::uint32_t CommandType = 1;
-constexpr std::uint32_t DataType = 0;
-
-} // namespace
-
 void Outbox::reply(std::uint32_t command, std::uint8_t result, const Bytes &payload)
 {
     Bytes packet(CommandHeadSize + payload.size(), 0);

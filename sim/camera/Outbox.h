@@ -27,6 +27,9 @@ public:
         std::uint64_t end = 0;
     };
 
+    // The type field of a packet's head: a command (or its reply), or data.
+    static constexpr std::uint32_t CommandType = 1;
+    static constexpr std::uint32_t DataType = 0;
     static constexpr std::size_t CommandHeadSize = 20;
     static constexpr std::size_t PacketHeadSize = 12;
     static constexpr std::size_t NameSize = 128;

@@ -10,8 +10,6 @@ namespace sim {
 
 namespace {
 
-constexpr std::uint32_t CommandType = 1;
-constexpr std::uint32_t DataType = 0;
 constexpr std::size_t DownloadNameSize = 128;
 constexpr std::size_t DownloadPayloadSize = DownloadNameSize + 8;
 
@@ -19,7 +17,7 @@ constexpr std::size_t DownloadPayloadSize = DownloadNameSize + 8;
 // a packet shorter than its header or announcing less than one.
 bool dataPart(const std::uint8_t *data, std::size_t length, std::size_t &dataLength)
 {
-    if (length < Outbox::PacketHeadSize || camera::le::u32(data + 8) != DataType)
+    if (length < Outbox::PacketHeadSize || camera::le::u32(data + 8) != Outbox::DataType)
         return false;
     const std::size_t announced = camera::le::u32(data);
     if (announced < Outbox::PacketHeadSize)
@@ -56,7 +54,7 @@ void SimCamera::handleOut(const std::uint8_t *data, std::size_t length)
     if (isData)
         dataReceived(carried, dataLength);
     record(data, length, isData ? carried : nullptr, dataLength);
-    if (isData || length < Outbox::CommandHeadSize || camera::le::u32(data + 8) != CommandType)
+    if (isData || length < Outbox::CommandHeadSize || camera::le::u32(data + 8) != Outbox::CommandType)
         return;
     CommandRequest request;
     request.command = camera::le::u32(data + 12);
